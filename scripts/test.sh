@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds Plevo and runs every test on a fresh Debian 12 machine: the Linux build (logic, windows
+# offscreen, tools), the logic under the address and undefined sanitizers, and the Windows leg
+# (the logic and the real registry code cross-built with MinGW-w64, run under Wine).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh --windows
+
+jobs=$(nproc)
+step() { printf '\n== %s\n' "$*"; }
+
+step "Linux build and tests"
+cmake --preset ci >/dev/null
+cmake --build --preset ci -j "$jobs"
+ctest --preset ci -j "$jobs"
+
+step "Logic under the sanitizers"
+cmake --preset asan >/dev/null
+cmake --build --preset asan -j "$jobs"
+ctest --preset asan -j "$jobs"
+
+for extra in scripts/test-windows.sh scripts/fuzz.sh; do
+  if [ -x "$extra" ]; then
+    step "$extra"
+    "$extra"
+  fi
+done

@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "workbench/LineSort.h"
+
+namespace {
+
+using plevo::compareFolded;
+
+// The selection sort exactly as the list sort is described: for each position, the first of the
+// strictly smallest later lines is swapped in, and only when it is smaller than the line there.
+void referenceSelectionSort(std::vector<std::string>& a) {
+    const std::size_t n = a.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        std::size_t candidate = n;
+        for (std::size_t j = i + 1; j < n; ++j) {
+            if (compareFolded(a[j], a[i]) < 0 &&
+                (candidate == n || compareFolded(a[j], a[candidate]) < 0))
+                candidate = j;
+        }
+        if (candidate != n) std::swap(a[i], a[candidate]);
+    }
+}
+
+}  // namespace
+
+TEST(LineSort, FoldedOrder) {
+    EXPECT_EQ(compareFolded("abc", "ABC"), 0);
+    EXPECT_LT(compareFolded("ab", "abc"), 0);
+    EXPECT_LT(compareFolded("", "a"), 0);
+    EXPECT_LT(compareFolded("1", "a"), 0);  // digits before letters
+    EXPECT_LT(compareFolded("-", "."), 0);
+    EXPECT_LT(compareFolded(".", "A"), 0);
+    EXPECT_LT(compareFolded("z", "_"), 0);  // characters between Z and a sort after letters
+    EXPECT_LT(compareFolded("Z", "["), 0);
+    EXPECT_LT(compareFolded("z", "\x80"), 0);     // bytes >= 0x80 are unsigned and come last
+    EXPECT_GT(compareFolded("\xe9", "\xc9"), 0);  // only a-z fold
+}
+
+TEST(LineSort, TiesFollowTheSelectionSort) {
+    std::vector<std::string> lines{"B", "b", "a"};
+    plevo::sortBoxLines(lines);
+    EXPECT_EQ(lines, (std::vector<std::string>{"a", "b", "B"}));
+
+    std::vector<std::string> withEmpty{"x", "", "A", ""};
+    plevo::sortBoxLines(withEmpty);
+    EXPECT_EQ(withEmpty, (std::vector<std::string>{"", "", "A", "x"}));
+}
+
+TEST(LineSort, MatchesTheSelectionSortOnRandomLists) {
+    std::mt19937 rng(20261208);
+    const std::string alphabet[] = {"a", "A",    "b",    "B", "",  ".",
+                                    "-", "\xa0", "\xe9", "_", "1", "z"};
+    for (int round = 0; round < 3000; ++round) {
+        const std::size_t n = rng() % 40;
+        std::vector<std::string> lines(n);
+        for (auto& line : lines) {
+            const std::size_t len = rng() % 4;
+            for (std::size_t k = 0; k < len; ++k) line += alphabet[rng() % std::size(alphabet)];
+        }
+        auto expected = lines;
+        referenceSelectionSort(expected);
+        auto actual = lines;
+        plevo::sortBoxLines(actual);
+        ASSERT_EQ(actual, expected) << "round " << round;
+    }
+}
