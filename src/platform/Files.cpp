@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <random>
 #include <system_error>
 
@@ -68,18 +67,24 @@ std::string reason(int err) {
 std::string readFile(const fs::path& path) {
     std::error_code ec;
     if (fs::is_directory(path, ec)) fail("Cannot read file", path, "it is a folder");
-    std::ifstream in(path, std::ios::binary);
-    if (!in) fail("Cannot open file", path, reason(errno));
+    std::FILE* f = nullptr;
+#ifdef _WIN32
+    f = _wfopen(path.c_str(), L"rb");
+#else
+    f = std::fopen(path.c_str(), "rb");
+#endif
+    if (!f) fail("Cannot open file", path, reason(errno));
+    // Read to the end rather than trusting the size: some files do not know theirs.
     std::string bytes;
-    in.seekg(0, std::ios::end);
-    const auto size = in.tellg();
-    if (size > 0) {
-        bytes.resize(static_cast<std::size_t>(size));
-        in.seekg(0);
-        in.read(bytes.data(), size);
-    }
-    if (in.bad() || (size > 0 && in.gcount() != size))
-        fail("Cannot read file", path, reason(errno));
+    const auto size = fs::file_size(path, ec);
+    if (!ec && size > 0) bytes.reserve(static_cast<std::size_t>(size));
+    char buffer[1 << 16];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, got);
+    const bool failed = std::ferror(f) != 0;
+    const int err = errno;
+    std::fclose(f);
+    if (failed) fail("Cannot read file", path, reason(err));
     return bytes;
 }
 

@@ -1,0 +1,57 @@
+#include "app/PlevoTool.h"
+
+#include <QCoreApplication>
+
+#include "guidance/HowToUnit.h"
+#include "platform/HandlerGuard.h"
+#include "registry/RegistryUnit.h"
+#include "rules/AdvancedUnit.h"
+#include "rules/CriteriaDlgUnit.h"
+#include "workbench/EditDialogUnit.h"
+#include "workbench/ReplaceCharsUnit.h"
+
+namespace plevo {
+
+PlevoTool::PlevoTool(const ToolSetup& setup) : dialogs_(setup.dialogs), driveC_(setup.driveC) {
+    replace_ = std::make_unique<TReplace>(*this);
+    howTo_ = std::make_unique<THowTo>(*this);
+    registryForm_ = std::make_unique<TRegistryForm>(*this);
+    okBottomDlg_ = std::make_unique<TOKBottomDlg>(*this);
+    advancedForm_ = std::make_unique<TAdvancedForm>(*this);
+    criteriaDlg_ = std::make_unique<TCriteriaDlg>(*this);
+}
+
+PlevoTool::~PlevoTool() {
+    criteriaDlg_.reset();
+    advancedForm_.reset();
+    okBottomDlg_.reset();
+    registryForm_.reset();
+    howTo_.reset();
+    replace_.reset();
+}
+
+void PlevoTool::handle(const std::function<void()>& operation) {
+    ++depth_;
+    runGuarded(dialogs_, operation);
+    --depth_;
+}
+
+void PlevoTool::handleStep(const std::function<void()>& step) {
+    if (pump_.walking()) return;
+    handle(step);
+}
+
+void PlevoTool::show() {
+    replace_->show();
+}
+
+void PlevoTool::closeAll() {
+    for (QWidget* w :
+         {static_cast<QWidget*>(howTo_.get()), static_cast<QWidget*>(registryForm_.get()),
+          static_cast<QWidget*>(okBottomDlg_.get()), static_cast<QWidget*>(advancedForm_.get()),
+          static_cast<QWidget*>(criteriaDlg_.get())})
+        w->hide();
+    QCoreApplication::quit();
+}
+
+}  // namespace plevo

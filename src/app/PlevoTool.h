@@ -1,0 +1,74 @@
+#pragma once
+// The running tool: the shared state, the seams and the six windows, created once in their fixed
+// order. Every window holds a reference to the tool and reaches the others through it.
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include "app/SharedState.h"
+#include "platform/DriveC.h"
+#include "platform/EventPump.h"
+
+namespace plevo {
+
+class Dialogs;
+class TReplace;
+class THowTo;
+class TRegistryForm;
+class TOKBottomDlg;
+class TAdvancedForm;
+class TCriteriaDlg;
+
+struct ToolSetup {
+    Dialogs& dialogs;
+    // The folder that stands for drive C off Windows.
+    std::filesystem::path driveC;
+};
+
+class PlevoTool {
+public:
+    explicit PlevoTool(const ToolSetup& setup);
+    ~PlevoTool();
+    PlevoTool(const PlevoTool&) = delete;
+    PlevoTool& operator=(const PlevoTool&) = delete;
+
+    SharedState& state() { return state_; }
+    Dialogs& dialogs() { return dialogs_; }
+    EventPump& pump() { return pump_; }
+    const DriveC& driveC() const { return driveC_; }
+
+    TReplace& Replace() { return *replace_; }
+    THowTo& HowTo() { return *howTo_; }
+    TRegistryForm& RegistryForm() { return *registryForm_; }
+    TOKBottomDlg& OKBottomDlg() { return *okBottomDlg_; }
+    TAdvancedForm& AdvancedForm() { return *advancedForm_; }
+    TCriteriaDlg& CriteriaDlg() { return *criteriaDlg_; }
+
+    // Runs a user operation: an exception shows the general error box and the program goes on.
+    void handle(const std::function<void()>& operation);
+    // The same for a numbered step: refused while a walk over a list is running, so that a
+    // second step cannot change a list under the walk.
+    void handleStep(const std::function<void()>& step);
+
+    // Shows the main window (its first showing runs the start-up of the workbench).
+    void show();
+    // The main window has closed: the other windows close with it and the program ends.
+    void closeAll();
+
+private:
+    SharedState state_;
+    Dialogs& dialogs_;
+    EventPump pump_;
+    DriveC driveC_;
+    int depth_ = 0;  // nesting of operations (a click may run other handlers)
+    // Created in this order, destroyed in the reverse one.
+    std::unique_ptr<TReplace> replace_;
+    std::unique_ptr<THowTo> howTo_;
+    std::unique_ptr<TRegistryForm> registryForm_;
+    std::unique_ptr<TOKBottomDlg> okBottomDlg_;
+    std::unique_ptr<TAdvancedForm> advancedForm_;
+    std::unique_ptr<TCriteriaDlg> criteriaDlg_;
+};
+
+}  // namespace plevo

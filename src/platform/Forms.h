@@ -1,0 +1,18 @@
+#pragma once
+// Window helpers: fixed client areas and placement, as every window of the tool has them.
+
+#include <QColor>
+#include <QWidget>
+
+namespace plevo {
+
+// Fixes the client area to w x h; the user cannot resize the window.
+void fixClientSize(QWidget* window, int w, int h);
+// Centres a window on the screen, or over another window.
+void centreOnScreen(QWidget* window);
+void centreOver(QWidget* window, const QWidget* over);
+// Fills a widget's background with a colour.
+void setBackground(QWidget* widget, const QColor& colour);
+void setForeground(QWidget* widget, const QColor& colour);
+
+}  // namespace plevo

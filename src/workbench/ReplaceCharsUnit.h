@@ -1,0 +1,169 @@
+#pragma once
+// The main window: the working list on the left, the safe list on the right, the numbered steps,
+// the progress bar and the percentage below them.
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+#include <string>
+
+#include "platform/Controls.h"
+#include "workbench/MemoBox.h"
+
+namespace plevo {
+
+class PlevoTool;
+
+class TReplace : public QWidget {
+    Q_OBJECT
+public:
+    explicit TReplace(PlevoTool& tool);
+    ~TReplace() override;
+
+    static constexpr int kClientWidth = 760;
+    static constexpr int kClientHeight = 506;
+
+    // Controls, by their names.
+    TPanel* BlockPanel;
+    TPanel* DoNotBlockPanel;
+    QWidget* TextPanel;
+    TMemo* Memo1;
+    TLabel* Label2;
+    TLabel* Label1;
+    TLabel* Label7;
+    TPanel* Panel10;
+    QWidget* DomainPanel;
+    QGroupBox* DomainsGroupBox;
+    TMemo* Memo2;
+    TLabel* Label5;
+    TLabel* Label6;
+    TLabel* Label8;
+    TPanel* Panel11;
+    TLabel* Label3;
+    QLineEdit* Edit1;
+    TImage* OpenOutlookImage;
+    TLabel* Label17;
+    TImage* SaveOutlookImage;
+    TLabel* Label18;
+    TImage* Image2;
+    TPanel* Panel3;
+    TImage* OpenImage;
+    TImage* OpenImage1;
+    TImage* OpenImage2;
+    TImage* OpenImage3;
+    TImage* OpenImage4;
+    TImage* OpenImage5;
+    TLabel* Label9;
+    TImage* RemoveImage;
+    TCheckBox* CheckBox2;
+    TImage* EditImage;
+    TLabel* Label10;
+    TImage* DeleteImage;
+    TLabel* Label12;
+    TImage* SortImage;
+    TLabel* Label11;
+    TImage* SaveImage;
+    TLabel* Label13;
+    TPanel* Panel2;
+    TImage* RegistryImage1;
+    TImage* RegistryImage2;
+    TImage* RegistryImage3;
+    TImage* RegistryImage4;
+    TLabel* Label4;
+    TPanel* Panel4;
+    TImage* AssistImage1;
+    TImage* AssistImage2;
+    TLabel* Label16;
+    TImage* RemoveImageNo;
+    TImage* RemoveImageYes;
+    TImage* EditImageNo;
+    TImage* EditImageYes;
+    TImage* DeleteImageNo;
+    TImage* DeleteImageYes;
+    TImage* SortImageNo;
+    TImage* SortImageYes;
+    TImage* SaveImageNo;
+    TImage* SaveImageYes;
+    TImage* ClearTextImage;
+    TLabel* Label15;
+    TImage* HelpImage;
+    TLabel* Label19;
+    TImage* HowtoImage;
+    TLabel* Label14;
+    QCheckBox* ShowMeCheckBox;
+    TLabel* Label20;
+    TImage* CloseImage;
+    QProgressBar* ProgressBar1;
+    TPanel* Panel1;
+    QPushButton* Button7;
+    QPushButton* Button1;
+    QPushButton* Button8;
+    QPushButton* Button5;
+    QPushButton* Button6;
+    QPushButton* Button2;
+    QPushButton* Button9;
+    QPushButton* Button10;
+    QPushButton* Button3;
+    QPushButton* Button4;
+    QPushButton* BitBtn2;
+    QWidget* HelpPanel;
+    QPlainTextEdit* MemoMainHelp;
+    QTimer* AnimateBtnTimer;  // the show-me pulse
+    QTimer* Timer1;           // the blinking search marker
+    QTimer* Timer2;           // the step-7 pictures
+    QTimer* Timer3;           // the step-8 pictures
+    QTimer* Timer4;           // the step-1 pictures
+
+    // The show-me pulse is in its growing half.
+    bool AnimGrowing = false;
+
+    // Helpers the steps of both windows use.
+    void PrepareProgress();
+    void ResetStepImages();
+    void ResetStepMarks();
+    void SetAnimatedImageSize(int size);
+    void SortBoxLines(TMemo* box);
+    void PointNextStep(QPushButton* button, TImage* image);
+
+    // Handlers, as a user's click or key runs them.
+    void FormShow();
+    void Button7Click();   // 1. Open Text File
+    void Button2Click();   // 6. Save Changes
+    void Button9Click();   // Clear Text File
+    void Button10Click();  // 7. Registry
+    void Button3Click();   // Open Outlook File
+    void Button4Click();   // Save Outlook File
+    void Button6Click();   // 5. Sort Alphabetically
+    void BitBtn2Click();   // How to use Registry Editor
+    void Image2Click();    // the safe list's help
+    void HelpImageClick();
+    void CloseImageClick();
+    void FormClose();
+    void Memo1Change();
+    void Memo2Change();
+    void AnimateBtnTimerTimer();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildLists();
+    void buildSteps();
+    void buildBottom();
+    void connectHandlers();
+    // Stops the three guidance animations and puts the step-7 pictures to their first frame.
+    void stopGuidance();
+    void enableListSteps();
+    void setProgress(int position, int lines);
+    void loadSafeList(const std::string& path);
+
+    PlevoTool& tool_;
+    bool shown_ = false;
+};
+
+}  // namespace plevo

@@ -1,0 +1,193 @@
+#include "support/ScriptedDialogs.h"
+
+#include <gtest/gtest.h>
+#include <QDialog>
+
+namespace plevo::test {
+namespace {
+
+const char* kindName(ScriptedDialogs::Kind k) {
+    switch (k) {
+        case ScriptedDialogs::Kind::Message:
+            return "message";
+        case ScriptedDialogs::Kind::Confirm:
+            return "confirm";
+        case ScriptedDialogs::Kind::Input:
+            return "input";
+        case ScriptedDialogs::Kind::OpenFile:
+            return "open file";
+        case ScriptedDialogs::Kind::SaveFile:
+            return "save file";
+        case ScriptedDialogs::Kind::Error:
+            return "error";
+        case ScriptedDialogs::Kind::Modal:
+            return "modal";
+    }
+    return "?";
+}
+
+std::string describe(const FileDialogOptions& o) {
+    return "{ext=" + o.defaultExt + ", filter=" + o.filter + ", name=" + o.fileName +
+           ", dir=" + o.initialDir + "}";
+}
+
+}  // namespace
+
+ScriptedDialogs::~ScriptedDialogs() {
+    verify();
+}
+
+ScriptedDialogs& ScriptedDialogs::expectMessage(std::string text, std::function<void()> during) {
+    queue_.push_back({.kind = Kind::Message, .text = std::move(text), .during = std::move(during)});
+    return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::expectConfirm(std::string text, Buttons buttons, Answer answer,
+                                                std::function<void()> during) {
+    queue_.push_back({.kind = Kind::Confirm,
+                      .text = std::move(text),
+                      .buttons = buttons,
+                      .answer = answer,
+                      .during = std::move(during)});
+    return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::expectConfirmAt(std::string text, Buttons buttons, Answer answer,
+                                                  ScreenPoint at) {
+    queue_.push_back({.kind = Kind::Confirm,
+                      .text = std::move(text),
+                      .buttons = buttons,
+                      .at = at,
+                      .answer = answer});
+    return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::expectInput(std::string caption, std::string prompt,
+                                              std::string defaultText,
+                                              std::optional<std::string> answer) {
+    queue_.push_back({.kind = Kind::Input,
+                      .text = std::move(caption),
+                      .prompt = std::move(prompt),
+                      .defaultText = std::move(defaultText),
+                      .reply = std::move(answer)});
+    return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::expectOpenFile(FileDialogOptions options,
+                                                 std::optional<std::string> answer) {
+    queue_.push_back(
+        {.kind = Kind::OpenFile, .reply = std::move(answer), .options = std::move(options)});
+    return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::expectSaveFile(FileDialogOptions options,
+                                                 std::optional<std::string> answer) {
+    queue_.push_back(
+        {.kind = Kind::SaveFile, .reply = std::move(answer), .options = std::move(options)});
+    return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::expectError(std::string part) {
+    queue_.push_back({.kind = Kind::Error, .text = std::move(part)});
+    return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::expectModal(std::string title,
+                                              std::function<void(QDialog&)> act) {
+    queue_.push_back({.kind = Kind::Modal, .text = std::move(title), .act = std::move(act)});
+    return *this;
+}
+
+void ScriptedDialogs::verify() {
+    for (const Step& s : queue_)
+        ADD_FAILURE() << "expected " << kindName(s.kind)
+                      << " never shown: " << testing::PrintToString(s.text);
+    queue_.clear();
+}
+
+std::optional<ScriptedDialogs::Step> ScriptedDialogs::next(Kind kind, const std::string& shown) {
+    transcript_.push_back(std::string(kindName(kind)) + ": " + shown);
+    if (queue_.empty()) {
+        ADD_FAILURE() << "unexpected " << kindName(kind) << ": " << testing::PrintToString(shown);
+        return std::nullopt;
+    }
+    Step step = std::move(queue_.front());
+    queue_.pop_front();
+    if (step.kind != kind) {
+        ADD_FAILURE() << "expected " << kindName(step.kind) << " "
+                      << testing::PrintToString(step.text) << " but the tool showed "
+                      << kindName(kind) << ": " << testing::PrintToString(shown);
+        return std::nullopt;
+    }
+    return step;
+}
+
+void ScriptedDialogs::message(const std::string& text) {
+    auto step = next(Kind::Message, text);
+    if (!step) return;
+    EXPECT_EQ(text, step->text);
+    if (step->during) step->during();
+}
+
+Answer ScriptedDialogs::confirm(const std::string& text, Buttons buttons,
+                                std::optional<ScreenPoint> at) {
+    const Answer refusal = buttons == Buttons::YesNoCancel ? Answer::Cancel : Answer::No;
+    auto step = next(Kind::Confirm, text);
+    if (!step) return refusal;
+    EXPECT_EQ(text, step->text);
+    EXPECT_EQ(buttons, step->buttons) << text;
+    if (step->at) {
+        EXPECT_EQ(at, step->at) << text;
+    }
+    if (step->during) step->during();
+    return step->answer;
+}
+
+std::optional<std::string> ScriptedDialogs::input(const std::string& caption,
+                                                  const std::string& prompt,
+                                                  const std::string& defaultText) {
+    auto step = next(Kind::Input, caption + " | " + prompt);
+    if (!step) return std::nullopt;
+    EXPECT_EQ(caption, step->text);
+    EXPECT_EQ(prompt, step->prompt);
+    EXPECT_EQ(defaultText, step->defaultText);
+    return step->reply;
+}
+
+std::optional<std::string> ScriptedDialogs::openFile(const FileDialogOptions& options) {
+    auto step = next(Kind::OpenFile, describe(options));
+    if (!step) return std::nullopt;
+    EXPECT_EQ(describe(options), describe(step->options));
+    return step->reply;
+}
+
+std::optional<std::string> ScriptedDialogs::saveFile(const FileDialogOptions& options) {
+    auto step = next(Kind::SaveFile, describe(options));
+    if (!step) return std::nullopt;
+    EXPECT_EQ(describe(options), describe(step->options));
+    return step->reply;
+}
+
+void ScriptedDialogs::error(const std::string& text) {
+    auto step = next(Kind::Error, text);
+    if (!step) return;
+    EXPECT_NE(text.find(step->text), std::string::npos)
+        << "error " << testing::PrintToString(text) << " lacks "
+        << testing::PrintToString(step->text);
+}
+
+int ScriptedDialogs::runModal(QDialog& dialog) {
+    auto step = next(Kind::Modal, dialog.windowTitle().toStdString());
+    if (!step) return QDialog::Rejected;
+    EXPECT_EQ(dialog.windowTitle().toStdString(), step->text);
+    dialog.setResult(QDialog::Rejected);
+    dialog.show();  // runs the dialog's own start-up, as exec() would
+    if (step->act) step->act(dialog);
+    if (dialog.isVisible()) {
+        ADD_FAILURE() << "the script left dialog " << step->text << " open";
+        dialog.hide();
+    }
+    return dialog.result();
+}
+
+}  // namespace plevo::test

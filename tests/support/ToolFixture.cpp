@@ -1,0 +1,65 @@
+#include "support/ToolFixture.h"
+
+#include <QCoreApplication>
+#include <fstream>
+#include <random>
+
+#include "platform/Files.h"
+
+namespace plevo::test {
+
+const std::string ToolFixture::kWelcome =
+    "New Users can use button [8. Assist me].This automates\n\r"
+    "most of the process, there maybe some user choices to make.\n\r"
+    "\n\r"
+    "Advanced users can use button [7. Registry] to open the Registry.\n\r"
+    "This will open and give you full control over your Outlook Express\n\r"
+    "Blocked Senders List and Advanced Rules.\n\r"
+    "\n\r"
+    "Important! make sure Outlook Express has been shut down.";
+
+ToolFixture::ToolFixture() {
+    std::random_device rd;
+    root_ = std::filesystem::temp_directory_path() / ("plevo-test-" + std::to_string(rd()));
+    start_ = root_ / "start";
+    std::filesystem::create_directories(start_);
+    std::filesystem::create_directories(root_ / "drive_c");
+    previousFolder_ = std::filesystem::current_path();
+    std::filesystem::current_path(start_);
+    tool_ =
+        std::make_unique<PlevoTool>(ToolSetup{.dialogs = dialogs_, .driveC = root_ / "drive_c"});
+    main_ = &tool_->Replace();
+}
+
+ToolFixture::~ToolFixture() {
+    tool_.reset();
+    std::filesystem::current_path(previousFolder_);
+    std::error_code ec;
+    std::filesystem::permissions(root_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ec);
+    std::filesystem::remove_all(root_, ec);
+}
+
+void ToolFixture::showMainWindow() {
+    dialogs_.expectMessage(kWelcome);
+    tool_->show();
+    QCoreApplication::processEvents();
+}
+
+std::string ToolFixture::startPath(const std::string& name) const {
+    return pathText(start_ / name);
+}
+
+std::string ToolFixture::writeFile(const std::string& name, std::string_view bytes) {
+    const std::filesystem::path p =
+        std::filesystem::path(name).is_absolute() ? std::filesystem::path(name) : start_ / name;
+    std::ofstream(p, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return pathText(p);
+}
+
+std::string ToolFixture::readBack(const std::string& path) const {
+    return readFile(path);
+}
+
+}  // namespace plevo::test

@@ -1,0 +1,39 @@
+#pragma once
+// A fresh tool per test: a temporary start folder (the process's current folder while the test
+// runs), a folder for drive C, scripted dialogs, and every window created as at start-up.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "app/PlevoTool.h"
+#include "support/ScriptedDialogs.h"
+#include "workbench/ReplaceCharsUnit.h"
+
+namespace plevo::test {
+
+class ToolFixture : public testing::Test {
+protected:
+    ToolFixture();
+    ~ToolFixture() override;
+
+    // Shows the main window; its first showing greets the user.
+    void showMainWindow();
+    // Writes a file into the start folder (or at an absolute path) and returns its path text.
+    std::string writeFile(const std::string& name, std::string_view bytes);
+    std::string readBack(const std::string& path) const;
+    std::string startPath(const std::string& name) const;
+
+    static const std::string kWelcome;
+
+    std::filesystem::path root_;
+    std::filesystem::path start_;
+    std::filesystem::path previousFolder_;
+    ScriptedDialogs dialogs_;
+    std::unique_ptr<PlevoTool> tool_;
+    TReplace* main_ = nullptr;
+};
+
+}  // namespace plevo::test
