@@ -32,10 +32,13 @@ void setBackground(QWidget* widget, const QColor& colour) {
 }
 
 void setForeground(QWidget* widget, const QColor& colour) {
+    // Disabled controls keep the greyed-out text of the style.
     QPalette p = widget->palette();
-    p.setColor(QPalette::WindowText, colour);
-    p.setColor(QPalette::Text, colour);
-    p.setColor(QPalette::ButtonText, colour);
+    for (auto group : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(group, QPalette::WindowText, colour);
+        p.setColor(group, QPalette::Text, colour);
+        p.setColor(group, QPalette::ButtonText, colour);
+    }
     widget->setPalette(p);
 }
 

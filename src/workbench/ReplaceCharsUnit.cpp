@@ -145,7 +145,7 @@ void TReplace::buildLists() {
     DomainsGroupBox->setObjectName(QStringLiteral("DomainsGroupBox"));
     DomainsGroupBox->setGeometry(0, 0, 300, 297);
     Memo2 = new TMemo(QStringLiteral("Memo2"), DomainsGroupBox);
-    Memo2->setGeometry(8, 20, 284, 168);
+    Memo2->setGeometry(8, 20, 284, 160);
     Memo2->setPlainText(
         QStringLiteral("Safe domains are never blocked.\n"
                        "List here the domains of the large\n"
@@ -156,32 +156,32 @@ void TReplace::buildLists() {
                        "Open Outlook Safe Domain list to load\n"
                        "your Outlook Safe Domains.txt file."));
     Label5 = label(QStringLiteral("Label5"), QStringLiteral("Number of Domain names listed ="),
-                   QRect(8, 192, 200, 18), DomainsGroupBox);
-    Label6 = label(QStringLiteral("Label6"), QStringLiteral("0"), QRect(210, 192, 80, 18),
+                   QRect(8, 184, 210, 18), DomainsGroupBox);
+    Label6 = label(QStringLiteral("Label6"), QStringLiteral("0"), QRect(222, 184, 70, 18),
                    DomainsGroupBox);
     Label8 =
         label(QStringLiteral("Label8"), QStringLiteral("Click here to search for a  domain name"),
-              QRect(8, 212, 284, 18), DomainsGroupBox);
+              QRect(8, 204, 284, 18), DomainsGroupBox);
     setForeground(Label8, Qt::blue);
     Label8->setEnabled(false);
-    Label3 = label(QStringLiteral("Label3"), QStringLiteral(" Domain File"), QRect(8, 236, 72, 18),
+    Label3 = label(QStringLiteral("Label3"), QStringLiteral(" Domain File"), QRect(8, 228, 76, 18),
                    DomainsGroupBox);
     Edit1 = new QLineEdit(QStringLiteral("Outlook Safe Domains.txt"), DomainsGroupBox);
     Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setGeometry(82, 234, 210, 22);
+    Edit1->setGeometry(86, 226, 206, 22);
     Edit1->setToolTip(QStringLiteral("Leave this blank to Open or Save a new file"));
     OpenOutlookImage =
         image(QStringLiteral("OpenOutlookImage"), pictures::step(pictures::Step::OpenFolder),
-              QPoint(8, 264), DomainsGroupBox, 24);
+              QPoint(8, 250), DomainsGroupBox, 24);
     Label17 = label(QStringLiteral("Label17"), QStringLiteral("Open Outlook Safe Domain list"),
-                    QRect(36, 268, 180, 18), DomainsGroupBox);
+                    QRect(36, 253, 250, 18), DomainsGroupBox);
     SaveOutlookImage =
         image(QStringLiteral("SaveOutlookImage"), pictures::step(pictures::Step::Save),
-              QPoint(218, 264), DomainsGroupBox, 24);
+              QPoint(8, 272), DomainsGroupBox, 24);
     SaveOutlookImage->setEnabled(false);
-    Label18 = label(QStringLiteral("Label18"), QStringLiteral("Save"), QRect(244, 268, 30, 18),
+    Label18 = label(QStringLiteral("Label18"), QStringLiteral("Save"), QRect(36, 275, 60, 18),
                     DomainsGroupBox);
-    Image2 = image(QStringLiteral("Image2"), pictures::step(pictures::Step::Help), QPoint(274, 266),
+    Image2 = image(QStringLiteral("Image2"), pictures::step(pictures::Step::Help), QPoint(270, 272),
                    DomainsGroupBox, 20);
     Panel11 = bigNumber(QStringLiteral("Panel11"), QStringLiteral("2"), QRect(100, 60, 100, 90),
                         DomainsGroupBox);
@@ -401,7 +401,8 @@ void TReplace::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (shown_) return;
     shown_ = true;
-    tool_.handle([this] { FormShow(); });
+    // Greet once the window is on the screen, so that the message stands over it.
+    QTimer::singleShot(0, this, [this] { tool_.handle([this] { FormShow(); }); });
 }
 
 void TReplace::closeEvent(QCloseEvent* event) {

@@ -210,3 +210,34 @@ TEST_F(TextFiles, ASaveTheDiskRefusesShowsThePathAndLeavesTheFileWhole) {
 
 }  // namespace
 }  // namespace plevo::test
+
+namespace plevo::test {
+namespace {
+
+// Huge files open without a crash; the figures for speed live in the benchmarks.
+TEST_F(TextFiles, AMillionLinesOpen) {
+    showMainWindow();
+    std::string many;
+    many.reserve(16'000'000);
+    for (int i = 0; i < 1'000'000; ++i) many += "user" + std::to_string(i) + "@x.example\r\n";
+    openList(writeFile("many.txt", many));
+    EXPECT_EQ(main_->Memo1->lineCount(), 1'000'000);
+    EXPECT_EQ(main_->Label1->text(), " 1000000");
+    EXPECT_EQ(main_->Memo1->line(999'999), "user999999@x.example");
+}
+
+TEST_F(TextFiles, AFiftyMegabyteLineOpens) {
+    showMainWindow();
+    const std::string one(50'000'000, 'a');
+    dialogs_.expectOpenFile(openListOptions(), writeFile("one.txt", one))
+        .expectOpenFile(
+            {.defaultExt = "txt", .filter = kFilter, .fileName = "Outlook Safe Domains.txt"},
+            std::nullopt)
+        .expectMessage("File not opened");
+    main_->Button7->click();
+    EXPECT_EQ(main_->Memo1->lineCount(), 1);
+    EXPECT_EQ(main_->Memo1->line(0).size(), one.size());
+}
+
+}  // namespace
+}  // namespace plevo::test

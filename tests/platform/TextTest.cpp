@@ -1,0 +1,25 @@
+#include <gtest/gtest.h>
+
+#include "platform/QtDialogs.h"
+#include "platform/Text.h"
+
+TEST(Text, EveryByteSurvivesTheRoundTrip) {
+    std::string bytes;
+    for (int b = 0; b < 256; ++b) bytes += static_cast<char>(b);
+    const QString q = plevo::toQString(bytes);
+    EXPECT_EQ(q.size(), 256);
+    EXPECT_EQ(plevo::fromQString(q), bytes);
+}
+
+TEST(Text, MessageLineBreaksBecomeDisplayBreaks) {
+    EXPECT_EQ(plevo::displayText("a\n\rb"), "a\nb");
+    EXPECT_EQ(plevo::displayText("a\n\r\n\rb"), "a\n\nb");
+    EXPECT_EQ(plevo::displayText("a\r\nb\nc\rd"), "a\nb\nc\nd");
+    EXPECT_EQ(plevo::displayText("\xe9t\xe9"), QString::fromUtf8("\xc3\xa9t\xc3\xa9"));
+}
+
+TEST(Text, FileFiltersMatchEitherCase) {
+    EXPECT_EQ(plevo::qtNameFilter("Text files (*.txt)|*.TXT"), "Text files (*.txt) (*.txt *.TXT)");
+    EXPECT_EQ(plevo::qtNameFilter("Text files (*.txt)|*.TXT|All files (*.*)|*.*"),
+              "Text files (*.txt) (*.txt *.TXT);;All files (*.*) (*.*)");
+}
