@@ -24,7 +24,15 @@ void SubstringMatcher::add(std::string_view line) {
 
 std::uint32_t SubstringMatcher::child(std::uint32_t node, unsigned char byte) const {
     if (node == kRoot) return rootChild_[byte];
-    for (std::uint32_t e = edgeStart_[node]; e < edgeStart_[node + 1]; ++e)
+    const std::uint32_t first = edgeStart_[node];
+    const std::uint32_t last = edgeStart_[node + 1];
+    if (last - first > 8) {  // up to 256 children, in byte order
+        const unsigned char* bytes = edgeByte_.data();
+        const auto e =
+            static_cast<std::uint32_t>(std::lower_bound(bytes + first, bytes + last, byte) - bytes);
+        return e < last && edgeByte_[e] == byte ? edgeTarget_[e] : kNone;
+    }
+    for (std::uint32_t e = first; e < last; ++e)
         if (edgeByte_[e] == byte) return edgeTarget_[e];
     return kNone;
 }

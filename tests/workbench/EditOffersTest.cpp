@@ -15,10 +15,15 @@ bool literallyOccurs(std::string_view text, const Lines& lines) {
     return false;
 }
 
-std::string randomText(std::mt19937& rng, std::size_t maxLength) {
-    static const char alphabet[] = {'a', 'b', 'A', '.', '\xe9'};
-    std::string s(rng() % (maxLength + 1), ' ');
-    for (char& c : s) c = alphabet[rng() % std::size(alphabet)];
+// Texts over the first `letters` bytes of a small alphabet: few letters make lines overlap and
+// fail over to each other often, many give trie nodes with many children.
+std::string randomText(std::mt19937& rng, std::size_t minLength, std::size_t maxLength,
+                       std::size_t letters) {
+    static const char alphabet[] =
+        "abA.\xe9"
+        "cdefghijklmnop";
+    std::string s(minLength + rng() % (maxLength - minLength + 1), ' ');
+    for (char& c : s) c = alphabet[rng() % letters];
     return s;
 }
 
@@ -57,15 +62,17 @@ TEST(SubstringMatcher, FindsLinesAnywhereInTheText) {
 TEST(SubstringMatcher, MatchesTheLiteralTestOnRandomData) {
     std::mt19937 rng(99);
     for (int round = 0; round < 3000; ++round) {
-        Lines lines(rng() % 12);
-        for (auto& line : lines) line = randomText(rng, 4);
+        const bool wide = round % 2 == 0;
+        const std::size_t letters = wide ? 19 : 5;
+        Lines lines(rng() % (wide ? 400 : 12));
+        for (auto& line : lines) line = randomText(rng, wide ? 3 : 0, 4, letters);
         plevo::SubstringMatcher m(lines);
         for (int probe = 0; probe < 20; ++probe) {
             if (probe == 10) {
-                lines.push_back(randomText(rng, 3));
+                lines.push_back(randomText(rng, 0, 3, letters));
                 m.add(lines.back());
             }
-            const std::string text = randomText(rng, 12);
+            const std::string text = randomText(rng, 0, 12, letters);
             ASSERT_EQ(m.occursIn(text), literallyOccurs(text, lines))
                 << testing::PrintToString(text) << " in " << testing::PrintToString(lines);
         }
