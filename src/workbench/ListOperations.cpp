@@ -46,7 +46,7 @@ std::size_t reduceAll(std::vector<std::string>& entries, std::span<const std::st
 
 namespace {
 
-// Index lists grouped by a key: the indices of group g are at(g)[0..], ascending.
+// Entry indices grouped by a key (a text id), ascending within each group.
 class Groups {
 public:
     Groups(const std::vector<std::uint32_t>& keyOf, std::size_t groups) : start_(groups + 1, 0) {
