@@ -9,7 +9,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/release}
-tool=$(realpath "$build/tools/plevo-lists/plevo-lists")
+tool=$(realpath -m "$build/tools/plevo-lists/plevo-lists")
 [ -x "$tool" ] || { echo "lists-vs-peers: no plevo-lists in $build" >&2; exit 2; }
 
 work=$(mktemp -d)
