@@ -1,0 +1,203 @@
+// Runs the real plevo-lists program: its bytes, exit statuses and messages.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "workbench/LineSort.h"
+#include "workbench/ListOperations.h"
+#include "workbench/TextList.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Result {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string slurp(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void spill(const fs::path& path, std::string_view bytes) {
+    std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
+}
+
+std::string quoted(const fs::path& path) {
+    std::string out = path.string();
+    out.insert(out.begin(), '\'');  // not "'" + ...: GCC 12 warns wrongly about that at -O3
+    out += '\'';
+    return out;
+}
+
+class PlevoLists : public testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("plevo-lists-test-" + std::to_string(std::random_device{}()));
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    // A file in the test's folder holding bytes, given as shell-quoted path.
+    std::string file(const std::string& name, std::string_view bytes) {
+        spill(dir_ / name, bytes);
+        return quoted(dir_ / name);
+    }
+    fs::path path(const std::string& name) const { return dir_ / name; }
+
+    // args are shell words, already quoted where needed; stdinBytes feed standard input.
+    Result run(const std::string& args, std::string_view stdinBytes = {}) {
+        spill(dir_ / "stdin", stdinBytes);
+        const std::string command = std::string("'") + PLEVO_LISTS_PROGRAM + "' " + args + " <" +
+                                    quoted(dir_ / "stdin") + " >" + quoted(dir_ / "stdout") +
+                                    " 2>" + quoted(dir_ / "stderr");
+        const int raw = std::system(command.c_str());
+        Result r;
+        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        r.out = slurp(dir_ / "stdout");
+        r.err = slurp(dir_ / "stderr");
+        return r;
+    }
+
+private:
+    fs::path dir_;
+};
+
+const std::string kInput =
+    "joe@a.b.example\nb.example\nx@b.example\nB\nsafe.one\nq@safe.one\n\na.b.c";
+
+}  // namespace
+
+TEST_F(PlevoLists, WritesListsAsTheWindowDoes) {
+    const std::string safe = "--safe " + file("safe.txt", "safe.one\r\n");
+    const std::string input = file("in.txt", kInput);
+
+    // reduce replaces in place and keeps the missing final line break.
+    Result r = run("reduce " + safe + " " + input);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out,
+              "a.b.example\r\nb.example\r\nb.example\r\nB\r\nsafe.one\r\nq@safe.one\r\n\r\na.b.c");
+    EXPECT_EQ(run("reduce -", "a@b\r\nc\r\n").out, "b\r\nc\r\n");
+
+    // dedupe and sort rebuild the list: CR LF after every entry.
+    r = run("dedupe " + safe, kInput);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "joe@a.b.example\r\nb.example\r\nB\r\nq@safe.one\r\na.b.c\r\n");
+
+    r = run("sort " + input + " -o " + quoted(path("sorted.txt")));
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(slurp(path("sorted.txt")),
+              "\r\na.b.c\r\nB\r\nb.example\r\njoe@a.b.example\r\nq@safe.one\r\nsafe.one\r\n"
+              "x@b.example\r\n");
+
+    r = run("offers " + input + " " + safe);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "0\tjoe@a.b.example\tb.example\r\n7\ta.b.c\tb.c\r\n");
+
+    for (const char* command : {"reduce", "dedupe", "sort", "offers"}) {
+        r = run(command, "");
+        EXPECT_EQ(r.status, 0) << command;
+        EXPECT_EQ(r.out, "") << command;
+    }
+}
+
+// Any byte may stand in an entry; what comes out is what the list operations give.
+TEST_F(PlevoLists, SameBytesAsTheListOperations) {
+    std::mt19937 rng(5);
+    const char bytes[] = {'a', 'B', '@', '.', '\0', '\xa0', '\xff', '\t', ' ', '\r', '\n'};
+    std::string input;
+    for (int k = 0; k < 20000; ++k) input += bytes[rng() % std::size(bytes)];
+    const std::string safeBytes("a\r\n\xa0@\r\n\nB\0B\rB.@", 15);
+    const std::string safeArg = "--safe " + file("safe.txt", safeBytes);
+    const std::string inputArg = file("in.txt", input);
+    const plevo::TextList list = plevo::parseTextList(input);
+    const auto safe = plevo::parseTextList(safeBytes).entries;
+
+    plevo::TextList reduced = list;
+    plevo::reduceAll(reduced.entries, safe);
+    EXPECT_EQ(run("reduce " + safeArg, input).out, plevo::formatTextList(reduced));
+
+    auto deduped = list.entries;
+    plevo::deleteDuplicates(deduped, safe);
+    EXPECT_LT(deduped.size(), list.entries.size());
+    EXPECT_EQ(run("dedupe " + inputArg + " " + safeArg).out, plevo::formatRebuiltList(deduped));
+
+    auto sorted = list.entries;
+    plevo::sortBoxLines(sorted);
+    EXPECT_EQ(run("sort", input).out, plevo::formatRebuiltList(sorted));
+
+    std::string offers;
+    for (const auto& offer : plevo::listEditOffers(list.entries, safe))
+        offers += std::to_string(offer.index) + "\t" + list.entries[offer.index] + "\t" +
+                  std::string(offer.proposal) + "\r\n";
+    EXPECT_NE(offers, "");
+    EXPECT_EQ(run("offers " + safeArg + " " + inputArg).out, offers);
+}
+
+TEST_F(PlevoLists, HelpGoesToStandardOutput) {
+    for (const char* args : {"--help", "sort -h", "frob --help"}) {
+        const Result r = run(args);
+        EXPECT_EQ(r.status, 0) << args;
+        EXPECT_TRUE(r.out.starts_with("Usage: plevo-lists COMMAND")) << args;
+        EXPECT_EQ(r.err, "") << args;
+    }
+}
+
+TEST_F(PlevoLists, ErrorsGiveOneLineAndStatusTwo) {
+    const std::string input = file("in.txt", "a@b\r\n");
+    const std::string missing = quoted(path("missing.txt"));
+    struct Case {
+        std::string args;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"", "no command given (try --help)"},
+        {"frob", "unknown command 'frob' (try --help)"},
+        {"-o x sort", "a command must come first, not the option '-o' (try --help)"},
+        {"sort --fast", "unknown option '--fast' (try --help)"},
+        {"reduce --safe", "option --safe needs a file name"},
+        {"reduce " + input + " -o", "option -o needs a file name"},
+        {"sort --safe " + input + " " + input, "sort takes no safe list (--safe)"},
+        {"sort " + input + " x",
+         "more than one input file: '" + path("in.txt").string() + "' and 'x'"},
+        {"dedupe " + missing + " -o " + quoted(path("out.txt")),
+         "Cannot open file \"" + path("missing.txt").string() + "\": No such file or directory"},
+        {"dedupe --safe " + missing + " " + input,
+         "Cannot open file \"" + path("missing.txt").string() + "\": No such file or directory"},
+        {"sort " + input + " -o " + quoted(path("no/such/folder.txt")),
+         "Cannot write file \"" + path("no/such/folder.txt").string() +
+             "\": the folder does not exist"},
+    };
+    for (const auto& c : cases) {
+        const Result r = run(c.args);
+        EXPECT_EQ(r.status, 2) << c.args;
+        EXPECT_EQ(r.out, "") << c.args;
+        EXPECT_EQ(r.err, "plevo-lists: " + c.message + "\n") << c.args;
+    }
+    EXPECT_FALSE(fs::exists(path("out.txt")));
+}
+
+TEST_F(PlevoLists, OutputReplacesAFileWhole) {
+    const std::string out = quoted(path("out.txt"));
+    file("out.txt", "an older and much longer list\r\nof two lines\r\n");
+    const Result r = run("dedupe -o " + out, "b\nb\na@b\n");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(slurp(path("out.txt")), "b\r\n");
+    std::size_t files = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(path(""))) ++files;
+    EXPECT_EQ(files, 4u);  // in, out and the two standard streams: no temporary left behind
+}

@@ -1,0 +1,105 @@
+#include "Arguments.h"
+
+#include <algorithm>
+
+namespace plevo {
+
+const char* const kUsage =
+    "Usage: plevo-lists COMMAND [--safe FILE] [INPUT] [-o OUTPUT]\n"
+    "\n"
+    "Cleans a text list file of blocked senders, one entry per line, as the workbench does.\n"
+    "\n"
+    "Commands:\n"
+    "  reduce   replace every e-mail address by its domain (the text after the first \"@\"),\n"
+    "           except where that domain is a line of the safe list\n"
+    "  dedupe   delete entries equal to a safe line, later copies of an entry, addresses\n"
+    "           whose domain is listed as an entry, and empty lines\n"
+    "  sort     sort the lines, letters a-z compared as capitals\n"
+    "  offers   list the entries the domain editor would offer to shorten, one per line:\n"
+    "           INDEX<TAB>ENTRY<TAB>PROPOSAL, INDEX counted from 0 (entries that contain a\n"
+    "           safe line are not offered)\n"
+    "\n"
+    "Options:\n"
+    "  --safe FILE    the safe domains list, a text list file (reduce, dedupe, offers)\n"
+    "  -o, --output FILE\n"
+    "                 write the result to FILE, replacing it whole (default: standard output)\n"
+    "  -h, --help     show this help\n"
+    "\n"
+    "INPUT is a text list file; without it, or as \"-\", standard input is read.\n"
+    "Lines may end with CR LF, CR or LF; the output always uses CR LF. reduce keeps the\n"
+    "input's final line break as it was; the other commands end every line with CR LF.\n"
+    "Exit status: 0 on success, 2 on any error (one line on standard error).\n";
+
+namespace {
+
+std::optional<ListCommand> commandNamed(std::string_view name) {
+    if (name == "reduce") return ListCommand::Reduce;
+    if (name == "dedupe") return ListCommand::Dedupe;
+    if (name == "sort") return ListCommand::Sort;
+    if (name == "offers") return ListCommand::Offers;
+    return std::nullopt;
+}
+
+std::string quoted(std::string_view text) {
+    return "'" + std::string(text) + "'";
+}
+
+}  // namespace
+
+Arguments parseArguments(std::span<const std::string_view> args) {
+    Arguments result;
+    const auto isHelp = [](std::string_view a) { return a == "--help" || a == "-h"; };
+    if (std::any_of(args.begin(), args.end(), isHelp)) {
+        result.help = true;
+        return result;
+    }
+    if (args.empty()) throw UsageError("no command given (try --help)");
+    if (const auto command = commandNamed(args[0])) {
+        result.command = *command;
+    } else if (args[0].starts_with('-')) {
+        throw UsageError("a command must come first, not the option " + quoted(args[0]) +
+                         " (try --help)");
+    } else {
+        throw UsageError("unknown command " + quoted(args[0]) + " (try --help)");
+    }
+
+    bool optionsEnded = false;
+    for (std::size_t k = 1; k < args.size(); ++k) {
+        const std::string_view arg = args[k];
+        // An option's value follows it, or follows "=" in the long form.
+        const auto value = [&](std::string_view name) -> std::string {
+            if (arg.size() > name.size() && arg[name.size()] == '=')
+                return std::string(arg.substr(name.size() + 1));
+            if (k + 1 >= args.size())
+                throw UsageError("option " + std::string(name) + " needs a file name");
+            return std::string(args[++k]);
+        };
+        const auto is = [&](std::string_view name) {
+            return arg == name || (arg.starts_with(name) && arg.size() > name.size() &&
+                                   arg[name.size()] == '=' && name.starts_with("--"));
+        };
+        if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+        } else if (!optionsEnded && is("--safe")) {
+            if (result.safePath) throw UsageError("option --safe given twice");
+            result.safePath = value("--safe");
+        } else if (!optionsEnded && (is("-o") || is("--output"))) {
+            if (result.outputPath) throw UsageError("option -o given twice");
+            result.outputPath = value(arg.starts_with("--") ? "--output" : "-o");
+        } else if (!optionsEnded && arg.size() > 1 && arg.starts_with('-')) {
+            throw UsageError("unknown option " + quoted(arg) + " (try --help)");
+        } else {
+            if (result.inputPath)
+                throw UsageError("more than one input file: " + quoted(*result.inputPath) +
+                                 " and " + quoted(arg));
+            result.inputPath = std::string(arg);
+        }
+    }
+    if (result.command == ListCommand::Sort && result.safePath)
+        throw UsageError("sort takes no safe list (--safe)");
+    if (result.inputPath == "-") result.inputPath.reset();
+    if (result.outputPath == "-") result.outputPath.reset();
+    return result;
+}
+
+}  // namespace plevo

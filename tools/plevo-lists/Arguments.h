@@ -1,0 +1,34 @@
+#pragma once
+// The command line of plevo-lists:
+//   plevo-lists reduce|dedupe|sort|offers [--safe FILE] [INPUT] [-o OUTPUT]
+
+#include <optional>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace plevo {
+
+enum class ListCommand { Reduce, Dedupe, Sort, Offers };
+
+struct Arguments {
+    bool help = false;
+    ListCommand command = ListCommand::Reduce;
+    std::optional<std::string> safePath;
+    std::optional<std::string> inputPath;   // none: standard input
+    std::optional<std::string> outputPath;  // none: standard output
+};
+
+// A command line that cannot be run; what() is the one line the user sees.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// args without the program name. "--help" anywhere asks for the usage and nothing else.
+Arguments parseArguments(std::span<const std::string_view> args);
+
+extern const char* const kUsage;
+
+}  // namespace plevo

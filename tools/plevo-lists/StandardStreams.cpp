@@ -1,0 +1,35 @@
+#include "StandardStreams.h"
+
+#include <cstdio>
+
+#include "platform/Files.h"
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+namespace plevo {
+
+std::string readStandardInput() {
+#ifdef _WIN32
+    _setmode(_fileno(stdin), _O_BINARY);
+#endif
+    std::string bytes;
+    char buffer[1 << 16];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) bytes.append(buffer, got);
+    if (std::ferror(stdin)) throw FileError("Cannot read standard input");
+    return bytes;
+}
+
+void writeStandardOutput(std::string_view bytes) {
+#ifdef _WIN32
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() ||
+        std::fflush(stdout) != 0)
+        throw FileError("Cannot write standard output");
+}
+
+}  // namespace plevo

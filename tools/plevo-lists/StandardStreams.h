@@ -1,0 +1,14 @@
+#pragma once
+// Standard input and output as raw bytes: a list file passes through unchanged on every system
+// (no CR LF translation on Windows).
+
+#include <string>
+#include <string_view>
+
+namespace plevo {
+
+// Both throw FileError on failure.
+std::string readStandardInput();
+void writeStandardOutput(std::string_view bytes);
+
+}  // namespace plevo
