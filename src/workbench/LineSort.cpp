@@ -13,12 +13,6 @@ unsigned char fold(unsigned char c) {
     return (c >= 'a' && c <= 'z') ? c - ('a' - 'A') : c;
 }
 
-std::string folded(std::string_view s) {
-    std::string out(s);
-    for (char& c : out) c = static_cast<char>(fold(static_cast<unsigned char>(c)));
-    return out;
-}
-
 // Minimum over positions by (rank, position): the tree answers "which later line is the smallest,
 // and of equal smallest the first", which is the candidate the selection sort settles on.
 class MinTree {
@@ -55,6 +49,12 @@ private:
 
 }  // namespace
 
+std::string upperCaseAZ(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) c = static_cast<char>(fold(static_cast<unsigned char>(c)));
+    return out;
+}
+
 int compareFolded(std::string_view a, std::string_view b) {
     const std::size_t n = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < n; ++i) {
@@ -76,7 +76,7 @@ void sortBoxLines(std::vector<std::string>& lines) {
     if (n < 2) return;
 
     std::vector<std::string> keys(n);
-    for (std::size_t i = 0; i < n; ++i) keys[i] = folded(lines[i]);
+    for (std::size_t i = 0; i < n; ++i) keys[i] = upperCaseAZ(lines[i]);
     std::vector<std::uint32_t> order(n);
     std::iota(order.begin(), order.end(), 0u);
     // Folded keys compare as unsigned bytes, which is what string_view's compare does.

@@ -369,6 +369,16 @@ void TReplace::connectHandlers() {
                 step(&TReplace::Button7Click));
     connect(Button7, &QPushButton::clicked, this, step(&TReplace::Button7Click));
 
+    connect(RemoveImage, &TLabel::clicked, this, step(&TReplace::Button1Click));
+    connect(Button1, &QPushButton::clicked, this, step(&TReplace::Button1Click));
+    connect(EditImage, &TLabel::clicked, this, step(&TReplace::Button8Click));
+    connect(Button8, &QPushButton::clicked, this, step(&TReplace::Button8Click));
+    connect(DeleteImage, &TLabel::clicked, this, step(&TReplace::Button5Click));
+    connect(Button5, &QPushButton::clicked, this, step(&TReplace::Button5Click));
+    connect(CheckBox2, &QCheckBox::clicked, this, plain(&TReplace::CheckBox2Click));
+    connect(Label7, &TLabel::clicked, this, step(&TReplace::Label7Click));
+    connect(Label8, &TLabel::clicked, this, step(&TReplace::Label8Click));
+    connect(Timer1, &QTimer::timeout, this, plain(&TReplace::Timer1Timer));
     connect(SortImage, &TLabel::clicked, this, step(&TReplace::Button6Click));
     connect(Button6, &QPushButton::clicked, this, step(&TReplace::Button6Click));
     connect(SaveImage, &TLabel::clicked, this, step(&TReplace::Button2Click));
@@ -392,6 +402,7 @@ void TReplace::connectHandlers() {
     connect(CloseImage, &TLabel::clicked, this, plain(&TReplace::CloseImageClick));
 
     connect(Memo1, &QPlainTextEdit::textChanged, this, plain(&TReplace::Memo1Change));
+    connect(Memo2, &QPlainTextEdit::textChanged, this, [this] { ++safeListRevision_; });
     connect(Memo2, &QPlainTextEdit::textChanged, this, plain(&TReplace::Memo2Change));
     connect(Memo2, &TMemo::clicked, this, plain(&TReplace::Memo2Change));
     connect(AnimateBtnTimer, &QTimer::timeout, this, plain(&TReplace::AnimateBtnTimerTimer));

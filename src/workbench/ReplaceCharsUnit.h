@@ -119,6 +119,11 @@ public:
 
     // The show-me pulse is in its growing half.
     bool AnimGrowing = false;
+    // What the next tick of the search marker writes: the plain line (false) or the marked one.
+    bool MarkerPhase = false;
+    static constexpr const char* kSearchMarker = " <----here";
+    // The example of a large free mail domain in the warning about unchecking CheckBox2.
+    static constexpr const char* kExampleFreeMailDomain = "freemail.example";
 
     // Helpers the steps of both windows use.
     void PrepareProgress();
@@ -137,8 +142,15 @@ public:
     void Button3Click();   // Open Outlook File
     void Button4Click();   // Save Outlook File
     void Button6Click();   // 5. Sort Alphabetically
-    void BitBtn2Click();   // How to use Registry Editor
-    void Image2Click();    // the safe list's help
+    void Button1Click();   // 2. Remove email name upto and including @
+    void Button8Click();   // 3. Edit.. Domain Names
+    void Button5Click();   // 4. Del Duplicate Names
+    void CheckBox2Click();
+    void Label7Click();   // search the working list
+    void Label8Click();   // search the safe list
+    void Timer1Timer();   // the blinking search marker
+    void BitBtn2Click();  // How to use Registry Editor
+    void Image2Click();   // the safe list's help
     void HelpImageClick();
     void CloseImageClick();
     void FormClose();
@@ -161,9 +173,16 @@ private:
     void enableListSteps();
     void setProgress(int position, int lines);
     void loadSafeList(const std::string& path);
+    void Search(TMemo* box);
+    // Writes the found line back without the marker.
+    void restoreFoundLine();
+    // The end of a walk over the working list: bar and percentage back to 0.
+    void endWalk();
 
     PlevoTool& tool_;
     bool shown_ = false;
+    // Counts changes of the safe list, so a walk knows when to read it again.
+    unsigned safeListRevision_ = 0;
 };
 
 }  // namespace plevo
