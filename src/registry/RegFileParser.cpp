@@ -253,6 +253,15 @@ private:
         }
     }
 
+    // Names at most 16 characters of the token.
+    [[noreturn]] void badByte(std::string_view token, std::string_view before,
+                              std::string_view after) const {
+        std::string reason(before);
+        reason.append(token.substr(0, 16));
+        reason.append(after);
+        fail(reason);
+    }
+
     void hexBytes(std::string_view s, std::string& bytes) const {
         while (!s.empty()) {
             const std::size_t comma = s.find(',');
@@ -261,10 +270,9 @@ private:
             unsigned value = 0;
             for (const char c : token) {
                 const int d = hexDigit(c);
-                if (d < 0) fail("\"" + std::string(token.substr(0, 16)) + "\" is not a hex byte");
+                if (d < 0) badByte(token, "\"", "\" is not a hex byte");
                 value = value * 16 + static_cast<unsigned>(d);
-                if (value > 0xff)
-                    fail("hex byte " + std::string(token.substr(0, 16)) + " is over ff");
+                if (value > 0xff) badByte(token, "hex byte ", " is over ff");
             }
             bytes.push_back(static_cast<char>(value));
             if (comma == std::string_view::npos) break;

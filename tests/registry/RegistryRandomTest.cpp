@@ -132,9 +132,10 @@ private:
 
     std::mt19937 rng_;
     // Case variants of the same names on purpose.
+    // No name with a character between "Z" and "a": Wine orders those unlike Windows.
     const std::vector<std::string> keyNames_ = {"000",      "00A",   "00a",  "Criteria",
                                                 "CRITERIA", "{A-1}", "}",    "-x",
-                                                "_y",       "Mail",  "mail", "z9"};
+                                                "x_",       "Mail",  "mail", "z9"};
     const std::vector<std::string> valueNames_ = {"Value", "VALUE", "Order", "Flags", "", "x y"};
 };
 
