@@ -12,6 +12,11 @@ RegKey::Ptr newRoot() {
     return std::make_shared<RegKey>(std::string());
 }
 
+std::string unreadableMessage(const std::filesystem::path& file, const RegFileError& e) {
+    return "The registry file \"" + pathText(file) + "\" cannot be read, line " +
+           std::to_string(e.line()) + ": " + e.reason();
+}
+
 }  // namespace
 
 SubstituteRegistry::SubstituteRegistry() : root_(newRoot()) {}
@@ -33,8 +38,7 @@ void SubstituteRegistry::load(const std::filesystem::path& file) {
         applyRegFile(parseRegFile(readFile(file)), tree);
     } catch (const RegFileError& e) {
         root_ = newRoot();
-        failure_ = "The registry file \"" + pathText(file) + "\" cannot be read, line " +
-                   std::to_string(e.line()) + ": " + e.reason();
+        failure_ = unreadableMessage(file, e);
         return;
     } catch (const FileError& e) {
         root_ = newRoot();
@@ -53,6 +57,19 @@ bool SubstituteRegistry::flush() {
 
 void SubstituteRegistry::import(std::string_view regFileBytes) {
     import(parseRegFile(regFileBytes));
+}
+
+void SubstituteRegistry::importFile(const std::filesystem::path& regFile) {
+    requireService();
+    RegFile parsed;
+    try {
+        parsed = parseRegFile(readFile(regFile));
+    } catch (const RegFileError& e) {
+        throw RegistryError(unreadableMessage(regFile, e));
+    } catch (const FileError& e) {
+        throw RegistryError(e.what());
+    }
+    import(std::move(parsed));
 }
 
 void SubstituteRegistry::import(RegFile&& parsed) {

@@ -37,6 +37,9 @@ public:
     // roots left out. Raises RegFileError for a damaged file, which then changes nothing.
     void import(std::string_view regFileBytes);
     void import(RegFile&& parsed);
+    // The same for a .reg file the user opened. A file that cannot be read or parsed changes
+    // nothing and raises RegistryError naming the file (and the line and reason).
+    void importFile(const std::filesystem::path& regFile);
 
     // Replaces the whole tree with the sample registry.
     void resetToSample();

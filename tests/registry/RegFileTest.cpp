@@ -280,9 +280,10 @@ TEST(RegFile, EveryValueAndNameReadsBackIdentically) {
     for (int b = 0; b < 256; ++b) all.push_back(static_cast<char>(b));
     auto key = createKey(root, "Mixed Case\\{GUID-1}\\-");
     for (std::uint32_t type : {0u, 1u, 2u, 3u, 4u, 7u, 11u, 0xffffffffu}) {
-        key->setValue("t" + std::to_string(type), type, all);
-        key->setValue("short" + std::to_string(type), type, "\x05");
-        key->setValue("none" + std::to_string(type), type, "");
+        const std::string suffix = std::to_string(type);
+        key->setValue(std::string("t").append(suffix), type, all);
+        key->setValue(std::string("short").append(suffix), type, "\x05");
+        key->setValue(std::string("none").append(suffix), type, "");
     }
     key->setValue("Odd ] [ name = \"\\", kRegSz, std::string("plain\0", 6));
     key->setValue("", kRegBinary, "default");

@@ -148,6 +148,29 @@ TEST_F(SubstituteFile, AFailedWriteKeepsTheOldFileAndTheChange) {
     EXPECT_TRUE(reread.keyExists("Changed"));
 }
 
+TEST_F(SubstituteFile, ImportingAFileNamesItWhenItIsDamaged) {
+    SubstituteRegistry reg;
+    reg.load(file);
+    const fs::path reg4 = folder / "Rules.reg";
+    writeFileAtomic(reg4, "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Imported]\r\n\"v\"=\"yes\"\r\n");
+    reg.importFile(reg4);
+    ASSERT_TRUE(reg.openKey("Imported", false));
+    EXPECT_EQ(reg.readString("v"), "yes");
+
+    writeFileAtomic(reg4,
+                    "REGEDIT4\r\n[-HKEY_CURRENT_USER\\Imported]\r\n[HKEY_CURRENT_USER\\X\r\n");
+    try {
+        reg.importFile(reg4);
+        FAIL() << "no error";
+    } catch (const RegistryError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "The registry file \"" + pathText(reg4) +
+                      "\" cannot be read, line 3: the key line has no closing ]");
+    }
+    EXPECT_TRUE(reg.keyExists("Imported"));
+    EXPECT_THROW(reg.importFile(folder / "missing.reg"), RegistryError);
+}
+
 TEST(SubstituteImport, MergesDeletionsIncludedAndADamagedFileChangesNothing) {
     SubstituteRegistry reg;
     ASSERT_TRUE(reg.openKey("Keep\\Old", true));
