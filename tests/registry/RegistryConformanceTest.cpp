@@ -145,7 +145,7 @@ TYPED_TEST(Conformance, StringsReadUpToTheFirstZeroAndOtherTypesRefuseToReadAsTe
     EXPECT_EQ(reg.readDword("S"), 7u);
 }
 
-TYPED_TEST(Conformance, EightBitTextSurvives) {
+TYPED_TEST(Conformance, PrintableTextKeepsEveryCharacterAndItsSize) {
     auto& reg = this->reg;
     std::string text;
     for (int c = 0x20; c < 0x7f; ++c) text.push_back(static_cast<char>(c));
