@@ -11,6 +11,7 @@ namespace fs = std::filesystem;
 
 DriveC::DriveC(fs::path root) : root_(std::move(root)) {}
 
+#ifndef _WIN32
 namespace {
 
 bool sameNameIgnoringCase(std::string_view a, std::string_view b) {
@@ -24,6 +25,7 @@ bool sameNameIgnoringCase(std::string_view a, std::string_view b) {
 }
 
 }  // namespace
+#endif
 
 fs::path DriveC::resolve(std::string_view windowsPath) const {
     const bool onDriveC =

@@ -1,0 +1,200 @@
+#include "registry/SubstituteRegistry.h"
+
+#include "platform/Files.h"
+#include "registry/RegFileText.h"
+#include "registry/SampleRegistry.h"
+
+namespace plevo {
+
+namespace {
+
+RegKey::Ptr newRoot() {
+    return std::make_shared<RegKey>(std::string());
+}
+
+std::string unreadableMessage(const std::filesystem::path& file, const RegFileError& e) {
+    return "The registry file \"" + pathText(file) + "\" cannot be read, line " +
+           std::to_string(e.line()) + ": " + e.reason();
+}
+
+}  // namespace
+
+SubstituteRegistry::SubstituteRegistry() : root_(newRoot()) {}
+
+void SubstituteRegistry::load(const std::filesystem::path& file) {
+    file_ = file;
+    current_.reset();
+    failure_.clear();
+    changed_ = false;
+    std::error_code ec;
+    if (!std::filesystem::exists(file, ec) && !ec) {
+        resetToSample();
+        if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ec);
+        flush();
+        return;
+    }
+    auto tree = newRoot();
+    try {
+        applyRegFile(parseRegFile(readFile(file)), tree);
+    } catch (const RegFileError& e) {
+        root_ = newRoot();
+        failure_ = unreadableMessage(file, e);
+        return;
+    } catch (const FileError& e) {
+        root_ = newRoot();
+        failure_ = e.what();
+        return;
+    }
+    root_ = std::move(tree);
+}
+
+bool SubstituteRegistry::flush() {
+    if (!changed_ || !inService() || file_.empty()) return false;
+    writeFileAtomic(file_, exportText());
+    changed_ = false;
+    return true;
+}
+
+void SubstituteRegistry::import(std::string_view regFileBytes) {
+    import(parseRegFile(regFileBytes));
+}
+
+void SubstituteRegistry::importFile(const std::filesystem::path& regFile) {
+    requireService();
+    RegFile parsed;
+    try {
+        parsed = parseRegFile(readFile(regFile));
+    } catch (const RegFileError& e) {
+        throw RegistryError(unreadableMessage(regFile, e));
+    } catch (const FileError& e) {
+        throw RegistryError(e.what());
+    }
+    import(std::move(parsed));
+}
+
+void SubstituteRegistry::import(RegFile&& parsed) {
+    requireService();
+    if (applyRegFile(std::move(parsed), root_)) changed_ = true;
+}
+
+void SubstituteRegistry::resetToSample() {
+    current_.reset();
+    root_ = newRoot();
+    applyRegFile(parseRegFile(sampleRegistryText()), root_);
+    changed_ = true;
+}
+
+std::string SubstituteRegistry::exportText(RegFileEncoding encoding) const {
+    return formatRegFile(*root_, encoding);
+}
+
+void SubstituteRegistry::requireService() const {
+    if (!inService()) throw RegistryError(failure_);
+}
+
+bool SubstituteRegistry::keyExists(std::string_view path) {
+    requireService();
+    return findKey(root_, path) != nullptr;
+}
+
+bool SubstituteRegistry::openKey(std::string_view path, bool create) {
+    requireService();
+    closeKey();
+    RegKey::Ptr key = findKey(root_, path);
+    if (!key && create) {
+        key = createKey(root_, path);
+        if (key) changed_ = true;
+    }
+    if (!key) return false;
+    current_ = std::move(key);
+    readOnly_ = false;
+    return true;
+}
+
+bool SubstituteRegistry::openKeyReadOnly(std::string_view path) {
+    if (!openKey(path, false)) return false;
+    readOnly_ = true;
+    return true;
+}
+
+void SubstituteRegistry::closeKey() {
+    current_.reset();
+    readOnly_ = false;
+}
+
+bool SubstituteRegistry::deleteKey(std::string_view path) {
+    requireService();
+    if (!plevo::deleteKey(root_, path)) return false;
+    changed_ = true;
+    return true;
+}
+
+std::vector<std::string> SubstituteRegistry::subkeyNames() {
+    requireService();
+    if (!current_ || current_->deleted()) return {};
+    return current_->subkeyNames();
+}
+
+const RegValue* SubstituteRegistry::currentValue(std::string_view name) const {
+    requireService();
+    if (!current_ || current_->deleted()) return nullptr;
+    return current_->value(name);
+}
+
+std::string SubstituteRegistry::readString(std::string_view name) {
+    const RegValue* v = currentValue(name);
+    if (!v) return {};
+    if (v->type != kRegSz && v->type != kRegExpandSz)
+        throw RegistryError(invalidDataTypeMessage(name));
+    return v->data.substr(0, v->data.find('\0'));
+}
+
+std::uint32_t SubstituteRegistry::readDword(std::string_view name) {
+    const RegValue* v = currentValue(name);
+    if (!v || v->type != kRegDword || v->data.size() != 4)
+        throw RegistryError(invalidDataTypeMessage(name));
+    std::uint32_t n = 0;
+    for (int i = 3; i >= 0; --i)
+        n = (n << 8) | static_cast<unsigned char>(v->data[static_cast<std::size_t>(i)]);
+    return n;
+}
+
+std::string SubstituteRegistry::readBytes(std::string_view name) {
+    const RegValue* v = currentValue(name);
+    return v ? v->data : std::string();
+}
+
+std::int64_t SubstituteRegistry::valueSize(std::string_view name) {
+    const RegValue* v = currentValue(name);
+    return v ? static_cast<std::int64_t>(v->data.size()) : -1;
+}
+
+std::optional<std::uint32_t> SubstituteRegistry::valueTypeCode(std::string_view name) {
+    const RegValue* v = currentValue(name);
+    if (!v) return std::nullopt;
+    return v->type;
+}
+
+void SubstituteRegistry::write(std::string_view name, std::uint32_t type, std::string data) {
+    requireService();
+    if (!current_ || readOnly_ || current_->deleted() || name.size() > kMaxValueNameLength)
+        throw RegistryError(failedToSetDataMessage(name));
+    current_->setValue(name, type, std::move(data));
+    changed_ = true;
+}
+
+void SubstituteRegistry::writeString(std::string_view name, std::string_view text) {
+    std::string data(text);
+    data.push_back('\0');
+    write(name, kRegSz, std::move(data));
+}
+
+void SubstituteRegistry::writeDword(std::string_view name, std::uint32_t value) {
+    write(name, kRegDword, littleEndian(value));
+}
+
+void SubstituteRegistry::writeBytes(std::string_view name, std::string_view bytes) {
+    write(name, kRegBinary, std::string(bytes));
+}
+
+}  // namespace plevo

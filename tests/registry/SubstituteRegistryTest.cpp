@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+
+#include "platform/Files.h"
+#include "registry/OutlookExpressStore.h"
+#include "registry/RegFileText.h"
+#include "registry/SampleRegistry.h"
+#include "registry/SubstituteRegistry.h"
+
+namespace plevo {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SubstituteFile : public testing::Test {
+protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() /
+                 ("plevo-registry-" + std::to_string(std::random_device{}()));
+        fs::create_directories(folder);
+        file = folder / "HKEY_CURRENT_USER.reg";
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    std::string registryError(RegistryAccess& reg) {
+        try {
+            reg.keyExists("Identities");
+        } catch (const RegistryError& e) {
+            return e.what();
+        }
+        return "no error";
+    }
+
+    fs::path folder;
+    fs::path file;
+};
+
+TEST_F(SubstituteFile, FirstStartWritesTheSampleWithOneIdentityAndItsLists) {
+    const fs::path nested = folder / "new" / "HKEY_CURRENT_USER.reg";
+    SubstituteRegistry reg;
+    reg.load(nested);
+    ASSERT_TRUE(fileExists(nested));
+    EXPECT_FALSE(reg.changed());
+    const std::string bytes = readFile(nested);
+    EXPECT_EQ(bytes.substr(0, 2), "\xff\xfe");  // as exports are written
+
+    const auto identities = findIdentities(reg);
+    ASSERT_TRUE(identities.has_value());
+    ASSERT_EQ(identities->size(), 1u);
+    EXPECT_EQ((*identities)[0].userName, "Main Identity");
+    const std::string identity = (*identities)[0].keyPath;
+    const auto mail = readListEntries(reg, criteriaPath(blockListPath(identity, BlockList::Mail)));
+    const auto news = readListEntries(reg, criteriaPath(blockListPath(identity, BlockList::News)));
+    EXPECT_EQ(mail.size(), 30u);
+    EXPECT_EQ(news.size(), 4u);
+    EXPECT_TRUE(reg.keyExists(rulesMailPath(identity)));
+    ASSERT_TRUE(reg.openKey(rulesMailPath(identity) + "\\000\\Criteria\\000", false));
+    EXPECT_EQ(reg.readBytes("Value"), std::string("new\0\0\0", 6));
+    EXPECT_EQ(reg.readDword("ValueType"), 0x41u);
+
+    SubstituteRegistry again;
+    again.load(nested);
+    EXPECT_EQ(treeDifference(again.root(), reg.root()), "");
+}
+
+TEST_F(SubstituteFile, WritesOnlyAfterAChangeAndReadsBackWhatItWrote) {
+    SubstituteRegistry reg;
+    reg.load(file);
+    EXPECT_FALSE(reg.flush());  // nothing changed since the first write
+
+    ASSERT_TRUE(reg.openKeyReadOnly("Identities"));
+    reg.readString("Last Username");
+    reg.subkeyNames();
+    reg.closeKey();
+    EXPECT_FALSE(reg.keyExists("Nowhere"));
+    EXPECT_FALSE(reg.openKey("Nowhere", false));
+    EXPECT_FALSE(reg.deleteKey("Nowhere"));
+    EXPECT_FALSE(reg.changed());  // reads and failed changes are no change
+
+    ASSERT_TRUE(reg.openKey("Plevo\\New", true));
+    EXPECT_TRUE(reg.changed());
+    reg.writeString("Name", "value \xe9");
+    EXPECT_TRUE(reg.flush());
+    EXPECT_FALSE(reg.flush());
+
+    SubstituteRegistry reread;
+    reread.load(file);
+    ASSERT_TRUE(reread.openKey("plevo\\new", false));
+    EXPECT_EQ(reread.readString("name"), "value \xe9");
+
+    EXPECT_TRUE(reg.deleteKey("Plevo"));
+    EXPECT_TRUE(reg.flush());
+    reread.load(file);
+    EXPECT_FALSE(reread.keyExists("Plevo"));
+}
+
+TEST_F(SubstituteFile, ADamagedFileIsNeverOverwrittenAndEveryOperationSaysWhy) {
+    const std::string damaged =
+        "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\K]\r\n"
+        "\"v\"=hex:00,1ff\r\n";
+    writeFileAtomic(file, encodeUtf16(damaged));
+    SubstituteRegistry reg;
+    reg.load(file);
+    EXPECT_FALSE(reg.inService());
+    const std::string expected = "The registry file \"" + pathText(file) +
+                                 "\" cannot be read, line 4: hex byte 1ff is over ff";
+    EXPECT_EQ(reg.failure(), expected);
+    EXPECT_EQ(registryError(reg), expected);
+    EXPECT_THROW(reg.openKey("K", true), RegistryError);
+    EXPECT_THROW(reg.deleteKey("K"), RegistryError);
+    EXPECT_THROW(reg.writeString("v", "x"), RegistryError);
+    EXPECT_THROW(reg.import(sampleRegistryText()), RegistryError);
+    EXPECT_FALSE(reg.flush());
+    EXPECT_EQ(readFile(file), encodeUtf16(damaged));
+
+    // Once mended by hand, the next start reads it.
+    writeFileAtomic(file, "REGEDIT4\n[HKEY_CURRENT_USER\\K]\n\"v\"=\"ok\"\n");
+    reg.load(file);
+    ASSERT_TRUE(reg.inService());
+    ASSERT_TRUE(reg.openKey("K", false));
+    EXPECT_EQ(reg.readString("v"), "ok");
+}
+
+TEST_F(SubstituteFile, AFolderInPlaceOfTheFileTakesTheRegistryOutOfService) {
+    fs::create_directories(file);
+    SubstituteRegistry reg;
+    reg.load(file);
+    EXPECT_FALSE(reg.inService());
+    EXPECT_NE(reg.failure().find(pathText(file)), std::string::npos);
+    EXPECT_TRUE(fs::is_directory(file));
+}
+
+TEST_F(SubstituteFile, AFailedWriteKeepsTheOldFileAndTheChange) {
+    SubstituteRegistry reg;
+    reg.load(file);
+    const std::string before = readFile(file);
+    ASSERT_TRUE(reg.openKey("Changed", true));
+    fs::remove_all(folder);  // the folder is gone: the write must fail
+    EXPECT_THROW(reg.flush(), FileError);
+    EXPECT_TRUE(reg.changed());
+    fs::create_directories(folder);
+    writeFileAtomic(file, before);
+    EXPECT_TRUE(reg.flush());
+    SubstituteRegistry reread;
+    reread.load(file);
+    EXPECT_TRUE(reread.keyExists("Changed"));
+}
+
+TEST_F(SubstituteFile, ImportingAFileNamesItWhenItIsDamaged) {
+    SubstituteRegistry reg;
+    reg.load(file);
+    const fs::path reg4 = folder / "Rules.reg";
+    writeFileAtomic(reg4, "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Imported]\r\n\"v\"=\"yes\"\r\n");
+    reg.importFile(reg4);
+    ASSERT_TRUE(reg.openKey("Imported", false));
+    EXPECT_EQ(reg.readString("v"), "yes");
+
+    writeFileAtomic(reg4,
+                    "REGEDIT4\r\n[-HKEY_CURRENT_USER\\Imported]\r\n[HKEY_CURRENT_USER\\X\r\n");
+    try {
+        reg.importFile(reg4);
+        FAIL() << "no error";
+    } catch (const RegistryError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "The registry file \"" + pathText(reg4) +
+                      "\" cannot be read, line 3: the key line has no closing ]");
+    }
+    EXPECT_TRUE(reg.keyExists("Imported"));
+    EXPECT_THROW(reg.importFile(folder / "missing.reg"), RegistryError);
+}
+
+TEST(SubstituteImport, MergesDeletionsIncludedAndADamagedFileChangesNothing) {
+    SubstituteRegistry reg;
+    ASSERT_TRUE(reg.openKey("Keep\\Old", true));
+    reg.writeString("a", "1");
+    reg.closeKey();
+    reg.flush();
+    const std::string beforeImport = reg.exportText();
+
+    EXPECT_THROW(
+        reg.import("REGEDIT4\n[-HKEY_CURRENT_USER\\Keep]\n[HKEY_CURRENT_USER\\K]\n\"x\"=dword:\n"),
+        RegFileError);
+    EXPECT_EQ(reg.exportText(), beforeImport);
+
+    reg.import(
+        encodeUtf16("Windows Registry Editor Version 5.00\r\n\r\n"
+                    "[-HKEY_CURRENT_USER\\Keep\\Old]\r\n"
+                    "[HKEY_CURRENT_USER\\Keep\\New]\r\n\"b\"=\"2\"\r\n"
+                    "[HKEY_USERS\\.DEFAULT\\Other]\r\n\"c\"=\"3\"\r\n"));
+    EXPECT_TRUE(reg.changed());
+    EXPECT_FALSE(reg.keyExists("Keep\\Old"));
+    ASSERT_TRUE(reg.openKey("Keep\\New", false));
+    EXPECT_EQ(reg.readString("b"), "2");
+    EXPECT_FALSE(reg.keyExists(".DEFAULT"));
+    EXPECT_FALSE(reg.keyExists("Other"));
+}
+
+}  // namespace
+}  // namespace plevo
