@@ -11,6 +11,8 @@
 
 #include "app/PlevoTool.h"
 #include "platform/Files.h"
+#include "platform/Shell.h"
+#include "registry/SubstituteRegistry.h"
 #include "support/ScriptedDialogs.h"
 #include "workbench/ReplaceCharsUnit.h"
 
@@ -36,6 +38,8 @@ std::string domainLikeLines(std::size_t n) {
 struct Session {
     fs::path dir;
     ScriptedDialogs dialogs;
+    plevo::SubstituteRegistry registry;
+    plevo::SubstituteShell shell{dialogs, [](const std::filesystem::path&) {}};
     std::unique_ptr<plevo::PlevoTool> tool;
     std::string listPath;
 
@@ -46,7 +50,8 @@ struct Session {
         listPath = plevo::pathText(dir / "list.txt");
         plevo::writeFileAtomic(listPath, domainLikeLines(lines));
         tool =
-            std::make_unique<plevo::PlevoTool>(plevo::ToolSetup{.dialogs = dialogs, .driveC = dir});
+            std::make_unique<plevo::PlevoTool>(plevo::ToolSetup{
+                .dialogs = dialogs, .registry = registry, .shell = shell, .driveC = dir});
         tool->state().StartFolder = plevo::pathText(dir);
         tool->state().SafeListLoaded = true;
     }

@@ -12,7 +12,12 @@
 
 namespace plevo {
 
-PlevoTool::PlevoTool(const ToolSetup& setup) : dialogs_(setup.dialogs), driveC_(setup.driveC) {
+PlevoTool::PlevoTool(const ToolSetup& setup)
+    : dialogs_(setup.dialogs),
+      registry_(setup.registry),
+      shell_(setup.shell),
+      persistRegistry_(setup.persistRegistry),
+      driveC_(setup.driveC) {
     replace_ = std::make_unique<TReplace>(*this);
     howTo_ = std::make_unique<THowTo>(*this);
     registryForm_ = std::make_unique<TRegistryForm>(*this);
@@ -34,6 +39,9 @@ void PlevoTool::handle(const std::function<void()>& operation) {
     ++depth_;
     runGuarded(dialogs_, operation);
     --depth_;
+    // What an operation changed in the registry is kept at its end, also when it failed: the
+    // registry keeps what was written before an error.
+    if (depth_ == 0 && persistRegistry_) runGuarded(dialogs_, persistRegistry_);
 }
 
 void PlevoTool::handleStep(const std::function<void()>& step) {

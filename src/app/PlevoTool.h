@@ -13,6 +13,8 @@
 namespace plevo {
 
 class Dialogs;
+class RegistryAccess;
+class Shell;
 class TReplace;
 class THowTo;
 class TRegistryForm;
@@ -22,8 +24,13 @@ class TCriteriaDlg;
 
 struct ToolSetup {
     Dialogs& dialogs;
+    RegistryAccess& registry;
+    Shell& shell;
     // The folder that stands for drive C off Windows.
     std::filesystem::path driveC;
+    // Run at the end of every user operation: off Windows it writes the substitute registry's
+    // file when the operation changed it.
+    std::function<void()> persistRegistry;
 };
 
 class PlevoTool {
@@ -36,6 +43,8 @@ public:
     SharedState& state() { return state_; }
     Dialogs& dialogs() { return dialogs_; }
     EventPump& pump() { return pump_; }
+    RegistryAccess& registry() { return registry_; }
+    Shell& shell() { return shell_; }
     const DriveC& driveC() const { return driveC_; }
 
     TReplace& Replace() { return *replace_; }
@@ -59,6 +68,9 @@ public:
 private:
     SharedState state_;
     Dialogs& dialogs_;
+    RegistryAccess& registry_;
+    Shell& shell_;
+    std::function<void()> persistRegistry_;
     EventPump pump_;
     DriveC driveC_;
     int depth_ = 0;  // nesting of operations (a click may run other handlers)

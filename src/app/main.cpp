@@ -4,23 +4,57 @@
 #include <QDir>
 #include <QStandardPaths>
 #include <filesystem>
+#include <memory>
 
 #include "app/PlevoTool.h"
+#include "platform/Files.h"
 #include "platform/QtDialogs.h"
+#include "platform/Shell.h"
+#include "platform/Text.h"
+#include "registry/RegistryAccess.h"
+
+#ifdef _WIN32
+#include "registry/WindowsRegistry.h"
+#else
+#include "registry/SubstituteRegistry.h"
+#endif
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Plevo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Plevo"));
-
-    // Off Windows a folder of the user's stands for drive C.
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    const QString driveC = data + QStringLiteral("/drive_c");
-    QDir().mkpath(driveC);
-
     plevo::QtDialogs dialogs;
-    plevo::PlevoTool tool(
-        {.dialogs = dialogs, .driveC = std::filesystem::path(driveC.toStdString())});
+
+#ifdef _WIN32
+    plevo::WindowsRegistry registry;
+    plevo::WindowsShell shell;
+    const std::filesystem::path driveC = "C:\\";
+    std::function<void()> persist;
+#else
+    // Off Windows the registry of the current user and drive C live in the user's data folder.
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(data + QStringLiteral("/drive_c"));
+    const std::filesystem::path folder = plevo::pathFromText(plevo::fromQString(data));
+    const std::filesystem::path driveC = folder / "drive_c";
+    plevo::SubstituteRegistry registry;
+    try {
+        registry.load(folder / "HKEY_CURRENT_USER.reg");
+    } catch (const std::exception& e) {
+        dialogs.error(e.what());
+    }
+    // A file that cannot be read is never overwritten; the tool works on without a registry.
+    if (!registry.inService()) dialogs.error(registry.failure());
+    plevo::SubstituteShell shell(dialogs, [&registry](const std::filesystem::path& file) {
+        registry.importFile(file);
+    });
+    std::function<void()> persist = [&registry] { registry.flush(); };
+#endif
+
+    plevo::PlevoTool tool({.dialogs = dialogs,
+                           .registry = registry,
+                           .shell = shell,
+                           .driveC = driveC,
+                           .persistRegistry = persist});
     tool.show();
     return QApplication::exec();
 }

@@ -203,6 +203,29 @@ QPixmap step(Step kind, int frame) {
     return pm.scaled(33, 33, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
+QPixmap banner(int width, int height) {
+    QPixmap pm(width, height);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient sky(0, 0, width, height);
+    sky.setColorAt(0, QColor(0x10, 0x20, 0x60));
+    sky.setColorAt(1, QColor(0x00, 0x00, 0x00));
+    p.fillRect(pm.rect(), sky);
+    // Envelopes on their way, the last one stopped by a bar.
+    for (int i = 0; i < 5; ++i) {
+        const QRectF env(width - 260 + i * 44, 30 + (i % 2) * 14, 34, 22);
+        p.setPen(QPen(QColor(0xc0, 0xc0, 0xc0), 1.5));
+        p.setBrush(QColor(0xf0, 0xf0, 0xf0, 60 + i * 40));
+        p.drawRect(env);
+        p.drawLine(env.topLeft(), env.center());
+        p.drawLine(env.topRight(), env.center());
+    }
+    p.setPen(QPen(QColor(0xd0, 0x10, 0x10), 5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(width - 26, 16, width - 26, height - 16);
+    p.end();
+    return pm;
+}
+
 QPixmap markNotDone() {
     QPixmap pm(16, 16);
     pm.fill(Qt::transparent);

@@ -23,6 +23,8 @@ enum class Step {
 };
 
 QPixmap step(Step kind, int frame = 0);
+// The registry window's banner: letters flying into a blocked mailbox.
+QPixmap banner(int width, int height);
 QPixmap markNotDone();  // a red cross
 QPixmap markDone();     // a green tick
 

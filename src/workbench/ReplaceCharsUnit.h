@@ -174,6 +174,8 @@ private:
     void setProgress(int position, int lines);
     void loadSafeList(const std::string& path);
     void Search(TMemo* box);
+    // Save Changes, when the list came from the registry and the user takes it back there.
+    void handListToRegistry();
     // Writes the found line back without the marker.
     void restoreFoundLine();
     // The end of a walk over the working list: bar and percentage back to 0.

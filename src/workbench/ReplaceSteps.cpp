@@ -251,6 +251,60 @@ void TReplace::Button2Click() {
             {.defaultExt = "txt", .filter = kTextFilter, .fileName = SharedState::DefaultListName});
         if (target) writeFileAtomic(pathFromText(*target), formatTextList(Memo1->textList()));
     }
+
+    if (s.ListFromRegistry) {
+        if (d.confirm(join({"Would you like to import this file and replace",
+                            std::string("your existing ") + SharedState::DefaultListName + "?"}),
+                      Buttons::YesNo) == Answer::Yes) {
+            handListToRegistry();
+        } else {
+            s.AssistantRunning = false;  // stops a running assistant
+        }
+    }
+    reg.refreshCounts();
+}
+
+void TReplace::handListToRegistry() {
+    SharedState& s = tool_.state();
+    Dialogs& d = tool_.dialogs();
+    TRegistryForm& reg = tool_.RegistryForm();
+    reg.showWindow();
+    if (reg.Button3->isEnabled()) reg.Button3->setFocus();
+    const std::vector<std::string> lines = Memo1->lines();
+    const std::string list = SharedState::DefaultListName;
+    auto accepted = [&](QRadioButton* option, const std::string& first, const std::string& second) {
+        reg.acceptList(option, lines);
+        if (!s.AssistantRunning)
+            d.message(join({first, second, "", "Only save to the registry if you are sure?"}));
+        s.AnimImage = reg.SaveRegImage;
+        s.AnimSize = reg.SaveRegImage->width();
+        AnimateBtnTimer->start();
+    };
+    if (reg.RadioBtnMail->isChecked()) {
+        if (reg.MailOpened)
+            accepted(reg.RadioBtnMail, "The text file has replaced the original " + list,
+                     "[Mail] registry entries.");
+        else
+            d.message(fromQString(reg.RadioBtnMail->text()) + " is not available.");
+    } else if (reg.RadioBtnNews->isChecked()) {
+        if (reg.NewsOpened)
+            accepted(reg.RadioBtnNews, "The text file has replaced the original " + list,
+                     "[News] registry entries.");
+        else
+            d.message(fromQString(reg.RadioBtnNews->text()) + " is not available.");
+    } else if (reg.RadioBtnBoth->isChecked()) {
+        if (reg.MailOpened && reg.NewsOpened)
+            accepted(reg.RadioBtnBoth, "The text file has replaced both the original " + list,
+                     "[Mail] and [News] registry entries.");
+        else
+            d.message(join({fromQString(reg.RadioBtnMail->text()) + " or ",
+                            fromQString(reg.RadioBtnNews->text()) + " may not be available."}));
+    }
+    DomainsGroupBox->setTitle(QStringLiteral("There are ") + QString::number(reg.ListBox1->lineCount()) +
+                              QStringLiteral(" original Registry entries ") +
+                              QStringLiteral("                       There ") +
+                              QStringLiteral("will be ") + QString::number(reg.ListBox2->lineCount()) +
+                              QStringLiteral(" saved Registry entries"));
 }
 
 // ---- Clear Text File ----------------------------------------------------------------------

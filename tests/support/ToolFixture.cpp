@@ -26,8 +26,13 @@ ToolFixture::ToolFixture() {
     std::filesystem::create_directories(root_ / "drive_c");
     previousFolder_ = std::filesystem::current_path();
     std::filesystem::current_path(start_);
-    tool_ =
-        std::make_unique<PlevoTool>(ToolSetup{.dialogs = dialogs_, .driveC = root_ / "drive_c"});
+    tool_ = std::make_unique<PlevoTool>(ToolSetup{.dialogs = dialogs_,
+                                                  .registry = registry_,
+                                                  .shell = shell_,
+                                                  .driveC = root_ / "drive_c",
+                                                  .persistRegistry = [this] {
+                                                      if (registry_.flush()) ++registryWrites_;
+                                                  }});
     main_ = &tool_->Replace();
 }
 

@@ -9,6 +9,8 @@
 #include <string>
 
 #include "app/PlevoTool.h"
+#include "platform/Shell.h"
+#include "registry/SubstituteRegistry.h"
 #include "support/ScriptedDialogs.h"
 #include "workbench/ReplaceCharsUnit.h"
 
@@ -32,6 +34,10 @@ protected:
     std::filesystem::path start_;
     std::filesystem::path previousFolder_;
     ScriptedDialogs dialogs_;
+    // An empty registry with no file behind it; tests fill it or load one.
+    SubstituteRegistry registry_;
+    SubstituteShell shell_{dialogs_, [this](const std::filesystem::path& f) { registry_.importFile(f); }};
+    int registryWrites_ = 0;  // how often an operation's end wrote the registry file
     std::unique_ptr<PlevoTool> tool_;
     TReplace* main_ = nullptr;
 };
