@@ -239,7 +239,7 @@ TEST(RegFile, ManyValuesRemovedFromOneKeyKeepTheOthersInOrder) {
     const auto& values = findKey(root, "K")->values();
     ASSERT_EQ(values.size(), kValues / 2 + 1u);
     EXPECT_EQ(values[0].name, "v1");
-    EXPECT_EQ(values[kValues / 2 - 1].name, "v" + std::to_string(kValues - 1));
+    EXPECT_EQ(values[kValues / 2 - 1].name, std::string("v").append(std::to_string(kValues - 1)));
     EXPECT_EQ(values.back().name, "v0");  // created anew, so last
     EXPECT_EQ(findKey(root, "K")->value("V3")->name, "v3");
     EXPECT_EQ(findKey(root, "K")->value("v2"), nullptr);
