@@ -66,10 +66,12 @@ struct ListWriteResult {
 // Writes a worked list back over the entry keys of a Criteria key: the k-th key in enumeration
 // order gets line k as its "Value"; keys beyond the list are deleted with their subkeys; missing
 // ones are created with "Flags" 0, "Logic" 1, "Type" 23, "Value" and "ValueType" 30 in that
-// order. "Order" is written only when the number of keys changed, and then names the keys that
-// hold lines 0 to E-1, in order. New keys take the names "%03X" of their positions unless such
-// a name is already taken by a key of another numbering: then the next free name, so that no
-// entry just written is overwritten. A registry error ends the write where it stands.
+// order. "Order" is written only when the number of keys changed.
+// With entry keys named 000 .. K-1 new keys are named K, K+1, ... and "Order" names positions
+// 0 .. E-1. Entry keys named otherwise are never overwritten by a new key: new keys take the
+// next free numbers whose names enumerate after the existing ones (so the list reads back in its
+// order), and "Order" names the keys that hold lines 0 .. E-1, in order.
+// A registry error ends the write where it stands; what was written stays.
 ListWriteResult writeListEntries(RegistryAccess& registry, std::string_view criteriaKeyPath,
                                  const std::vector<std::string>& lines);
 

@@ -21,10 +21,12 @@ std::string_view trimRight(std::string_view s) {
     return s;
 }
 
+// prefix is lower case.
 bool startsWithNoCase(std::string_view s, std::string_view prefix) {
     if (s.size() < prefix.size()) return false;
     for (std::size_t i = 0; i < prefix.size(); ++i) {
-        if (foldName(s.substr(i, 1)) != foldName(prefix.substr(i, 1))) return false;
+        const char c = s[i] >= 'A' && s[i] <= 'Z' ? static_cast<char>(s[i] + 32) : s[i];
+        if (c != prefix[i]) return false;
     }
     return true;
 }

@@ -86,6 +86,7 @@ void RegKey::setValue(std::string_view name, std::uint32_t type, std::string dat
     auto [it, inserted] = valueIndex_.try_emplace(foldName(name), values_.size());
     if (inserted) {
         values_.push_back(RegValue{std::string(name), type, std::move(data)});
+        removed_.push_back(false);
     } else {
         RegValue& v = values_[it->second];
         v.type = type;
@@ -96,13 +97,25 @@ void RegKey::setValue(std::string_view name, std::uint32_t type, std::string dat
 bool RegKey::removeValue(std::string_view name) {
     const auto it = valueIndex_.find(foldName(name));
     if (it == valueIndex_.end()) return false;
-    const std::size_t place = it->second;
-    values_.erase(values_.begin() + static_cast<std::ptrdiff_t>(place));
+    removed_[it->second] = true;
+    values_[it->second].data.clear();
+    ++removedCount_;
     valueIndex_.erase(it);
-    for (auto& [folded, index] : valueIndex_) {
-        if (index > place) --index;
-    }
     return true;
+}
+
+void RegKey::compact() const {
+    if (removedCount_ == 0) return;
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < values_.size(); ++i) {
+        if (removed_[i]) continue;
+        if (kept != i) values_[kept] = std::move(values_[i]);
+        valueIndex_[foldName(values_[kept].name)] = kept;
+        ++kept;
+    }
+    values_.resize(kept);
+    removed_.assign(kept, false);
+    removedCount_ = 0;
 }
 
 RegKey::Ptr findKey(const RegKey::Ptr& root, std::string_view path) {

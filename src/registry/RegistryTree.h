@@ -59,7 +59,10 @@ public:
     bool removeSubkey(std::string_view name);
     std::vector<std::string> subkeyNames() const;
 
-    const std::vector<RegValue>& values() const { return values_; }
+    const std::vector<RegValue>& values() const {
+        compact();
+        return values_;
+    }
     const RegValue* value(std::string_view name) const;
     // An existing value keeps its name's case and its place; a new one goes last.
     void setValue(std::string_view name, std::uint32_t type, std::string data);
@@ -67,11 +70,17 @@ public:
 
 private:
     void markDeleted();
+    // Drops the places of removed values. Removal only marks them, so that many removals from a
+    // key with many values cost no more than one pass.
+    void compact() const;
 
     std::string name_;
     bool deleted_ = false;
-    std::vector<RegValue> values_;
-    std::unordered_map<std::string, std::size_t> valueIndex_;  // folded name -> place in values_
+    mutable std::vector<RegValue> values_;
+    mutable std::vector<bool> removed_;  // parallel to values_
+    mutable std::size_t removedCount_ = 0;
+    // Folded name -> place in values_, for the values not removed.
+    mutable std::unordered_map<std::string, std::size_t> valueIndex_;
     std::map<std::string, Ptr, std::less<>> subkeys_;
 };
 

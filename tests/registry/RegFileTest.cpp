@@ -226,6 +226,25 @@ TEST(RegFile, HostileFilesGiveAClearErrorNeverACrash) {
               "\"Windows Registry Editor Version 5.00\" or \"REGEDIT4\"");
 }
 
+TEST(RegFile, ManyValuesRemovedFromOneKeyKeepTheOthersInOrder) {
+    // Removals must not cost a pass over the key each, or such a file would hang the reading.
+    std::string text = v5("[HKEY_CURRENT_USER\\K]\n");
+    constexpr int kValues = 40000;
+    for (int i = 0; i < kValues; ++i)
+        text.append("\"v").append(std::to_string(i)).append("\"=dword:1\n");
+    for (int i = 0; i < kValues; i += 2)
+        text.append("\"V").append(std::to_string(i)).append("\"=-\n");
+    text.append("\"v0\"=\"again\"\n");
+    const auto root = treeOf(text);
+    const auto& values = findKey(root, "K")->values();
+    ASSERT_EQ(values.size(), kValues / 2 + 1u);
+    EXPECT_EQ(values[0].name, "v1");
+    EXPECT_EQ(values[kValues / 2 - 1].name, std::string("v").append(std::to_string(kValues - 1)));
+    EXPECT_EQ(values.back().name, "v0");  // created anew, so last
+    EXPECT_EQ(findKey(root, "K")->value("V3")->name, "v3");
+    EXPECT_EQ(findKey(root, "K")->value("v2"), nullptr);
+}
+
 TEST(RegFile, WritesTheExportLayout) {
     auto root = std::make_shared<RegKey>(std::string());
     auto key = createKey(root, "Soft\\K");
