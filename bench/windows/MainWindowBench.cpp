@@ -49,9 +49,8 @@ struct Session {
         fs::current_path(dir);
         listPath = plevo::pathText(dir / "list.txt");
         plevo::writeFileAtomic(listPath, domainLikeLines(lines));
-        tool =
-            std::make_unique<plevo::PlevoTool>(plevo::ToolSetup{
-                .dialogs = dialogs, .registry = registry, .shell = shell, .driveC = dir});
+        tool = std::make_unique<plevo::PlevoTool>(plevo::ToolSetup{
+            .dialogs = dialogs, .registry = registry, .shell = shell, .driveC = dir});
         tool->state().StartFolder = plevo::pathText(dir);
         tool->state().SafeListLoaded = true;
     }

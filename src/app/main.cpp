@@ -44,9 +44,8 @@ int main(int argc, char** argv) {
     }
     // A file that cannot be read is never overwritten; the tool works on without a registry.
     if (!registry.inService()) dialogs.error(registry.failure());
-    plevo::SubstituteShell shell(dialogs, [&registry](const std::filesystem::path& file) {
-        registry.importFile(file);
-    });
+    plevo::SubstituteShell shell(
+        dialogs, [&registry](const std::filesystem::path& file) { registry.importFile(file); });
     std::function<void()> persist = [&registry] { registry.flush(); };
 #endif
 

@@ -1,8 +1,8 @@
 #include "platform/Shell.h"
 
 #include <QDesktopServices>
-#include <cctype>
 #include <QUrl>
+#include <cctype>
 
 #include "platform/Files.h"
 #include "platform/Text.h"

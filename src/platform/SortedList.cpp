@@ -45,9 +45,8 @@ void TListBox::sortAll() {
     std::vector<std::pair<QCollatorSortKey, qsizetype>> keys;
     keys.reserve(static_cast<std::size_t>(items.size()));
     for (qsizetype i = 0; i < items.size(); ++i) keys.emplace_back(collator_.sortKey(items[i]), i);
-    std::stable_sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) {
-        return a.first.compare(b.first) < 0;
-    });
+    std::stable_sort(keys.begin(), keys.end(),
+                     [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
     QStringList sortedItems;
     sortedItems.reserve(items.size());
     for (const auto& k : keys) sortedItems << items[k.second];

@@ -36,7 +36,8 @@ Choice parseChoice(const std::string& answer, int count, int& chosen) {
         if (c < '0' || c > '9') return Choice::NotANumber;
     }
     long long value = 0;
-    const auto [end, ec] = std::from_chars(text.data() + (text[0] == '+'), text.data() + text.size(), value);
+    const auto [end, ec] =
+        std::from_chars(text.data() + (text[0] == '+'), text.data() + text.size(), value);
     if (ec != std::errc() || end != text.data() + text.size()) return Choice::OutOfRange;
     if (value < 0 || value >= count) return Choice::OutOfRange;
     chosen = static_cast<int>(value);
@@ -89,14 +90,16 @@ TRegistryForm::OpenEnd TRegistryForm::openSteps() {
     CurrentKeyPath = std::string(kIdentitiesKey);
     reg.closeKey();
     if (!reg.keyExists(CurrentKeyPath)) {
-        d.message("You have not set up any identities in Outlook or your\n\rregistry is corrupted. "
-                  "Try setting up a new Identity in Outlook");
+        d.message(
+            "You have not set up any identities in Outlook or your\n\rregistry is corrupted. "
+            "Try setting up a new Identity in Outlook");
         return OpenEnd::Early;
     }
     const std::vector<Identity> identities = findIdentities(reg).value_or(std::vector<Identity>{});
     if (identities.empty()) {
-        d.message("There are no Identities in Outlook to check.\n\rYou must first create an account "
-                  "in Outlook Express.");
+        d.message(
+            "There are no Identities in Outlook to check.\n\rYou must first create an account "
+            "in Outlook Express.");
         return OpenEnd::Early;
     }
     const int count = static_cast<int>(identities.size());
@@ -104,7 +107,8 @@ TRegistryForm::OpenEnd TRegistryForm::openSteps() {
     if (count > 1) {
         std::string choices;
         for (int k = 0; k < count; ++k)
-            choices += std::to_string(k) + ". " + identities[static_cast<std::size_t>(k)].userName + "\n\r";
+            choices += std::to_string(k) + ". " + identities[static_cast<std::size_t>(k)].userName +
+                       "\n\r";
         const auto answer = d.input("Identity's",
                                     std::to_string(count) +
                                         " persons are using Outlook Express\n\rPlease choose an "
@@ -138,10 +142,11 @@ TRegistryForm::OpenEnd TRegistryForm::openSteps() {
         RulesKeyPath = rulesMailPath(IdentityKeyPath);
         d.message("You can use the Advanced Rules button");
     } else if (!reg.keyExists(blockSendersPath(IdentityKeyPath))) {
-        if (d.confirm("You do not have any rules set up, would you like to do this now?\n\rYou will "
-                      "be asked to confirm an update to your registry,\n\rSelecting yes will update "
-                      "Outlook Express with a new rule",
-                      Buttons::YesNo) == Answer::No)
+        if (d.confirm(
+                "You do not have any rules set up, would you like to do this now?\n\rYou will "
+                "be asked to confirm an update to your registry,\n\rSelecting yes will update "
+                "Outlook Express with a new rule",
+                Buttons::YesNo) == Answer::No)
             return OpenEnd::Early;
         if (!setUpRule()) return OpenEnd::Early;
         RulesKeyPath = rulesMailPath(IdentityKeyPath);
@@ -175,9 +180,10 @@ bool TRegistryForm::readPass(int pass, bool mail) {
     }
     CurrentKeyPath = listPath;
     if (!s.AssistantRunning)
-        d.message("You can use this program for Outlook Mail Block Senders List\n\r\n\rOnly the "
-                  "following registry entry will be changed.\n\rHKEY_CURRENT_USER\\" +
-                  CurrentKeyPath + "\\Criteria");
+        d.message(
+            "You can use this program for Outlook Mail Block Senders List\n\r\n\rOnly the "
+            "following registry entry will be changed.\n\rHKEY_CURRENT_USER\\" +
+            CurrentKeyPath + "\\Criteria");
     if (!hasSubkeyNamedExactly(reg, CurrentKeyPath, kCriteriaKey)) return true;
 
     CurrentKeyPath = criteriaPath(CurrentKeyPath);
@@ -215,7 +221,8 @@ bool TRegistryForm::readPass(int pass, bool mail) {
     try {
         for (const std::string& name : names) {
             std::string value;
-            if (reg.openKeyReadOnly(CurrentKeyPath + "\\" + name)) value = reg.readString(kEntryValue);
+            if (reg.openKeyReadOnly(CurrentKeyPath + "\\" + name))
+                value = reg.readString(kEntryValue);
             reg.closeKey();
             entries.push_back(std::move(value));
         }
@@ -260,9 +267,10 @@ bool TRegistryForm::setUpRule() {
     const auto text = ruleSetupText(IdentityKeyPath);
     if (!text) {
         // A key name with control characters or "]" could add other keys to the import text.
-        d.message("The identity's key name holds characters that cannot be written safely into "
-                  "a registry file:\n\r" +
-                  IdentityKeyPath + "\n\rNo rule has been set up.");
+        d.message(
+            "The identity's key name holds characters that cannot be written safely into "
+            "a registry file:\n\r" +
+            IdentityKeyPath + "\n\rNo rule has been set up.");
         return false;
     }
     const std::filesystem::path file = tool_.driveC().resolve(kRuleSetupFile);
@@ -272,7 +280,8 @@ bool TRegistryForm::setUpRule() {
         started = tool_.shell().open(file, std::string(kRuleSetupFile));
         QCoreApplication::processEvents();
         if (started)
-            d.message("A Rule has been set up for you.\n\rPlease reopen your Identity if requested");
+            d.message(
+                "A Rule has been set up for you.\n\rPlease reopen your Identity if requested");
     } catch (...) {
         removeFile(file);
         throw;
@@ -307,23 +316,24 @@ void TRegistryForm::Button2Click() {
         return;
     }
     if (RadioBtnBoth->isChecked() && !NewsOpened) {
-        d.message("You do not have an Outlook Express News Blocked Senders List\n\rFor now you can "
-                  "only work on your Mail Blocked Senders List\n\rOpen Outlook Express, go to your "
-                  "Blocked Senders List. In the News\n\rcolumn, put a check in the News column, then "
-                  "try again.");
+        d.message(
+            "You do not have an Outlook Express News Blocked Senders List\n\rFor now you can "
+            "only work on your Mail Blocked Senders List\n\rOpen Outlook Express, go to your "
+            "Blocked Senders List. In the News\n\rcolumn, put a check in the News column, then "
+            "try again.");
         RadioBtnMail->setChecked(true);
         OptionClick();
     }
     const bool news = RadioBtnNews->isChecked();
     main.Memo1->setLines(news ? ListBox2->lines() : ListBox1->lines());
 
-    for (QWidget* w : {static_cast<QWidget*>(main.Button1), static_cast<QWidget*>(main.RemoveImage),
-                       static_cast<QWidget*>(main.Button2), static_cast<QWidget*>(main.SaveImage),
-                       static_cast<QWidget*>(main.Button5), static_cast<QWidget*>(main.DeleteImage),
-                       static_cast<QWidget*>(main.Button6), static_cast<QWidget*>(main.SortImage),
-                       static_cast<QWidget*>(main.Button8), static_cast<QWidget*>(main.EditImage),
-                       static_cast<QWidget*>(main.Button9),
-                       static_cast<QWidget*>(main.ClearTextImage)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(main.Button1), static_cast<QWidget*>(main.RemoveImage),
+          static_cast<QWidget*>(main.Button2), static_cast<QWidget*>(main.SaveImage),
+          static_cast<QWidget*>(main.Button5), static_cast<QWidget*>(main.DeleteImage),
+          static_cast<QWidget*>(main.Button6), static_cast<QWidget*>(main.SortImage),
+          static_cast<QWidget*>(main.Button8), static_cast<QWidget*>(main.EditImage),
+          static_cast<QWidget*>(main.Button9), static_cast<QWidget*>(main.ClearTextImage)})
         w->setEnabled(true);
     for (TImage* no : {main.RemoveImageNo, main.SaveImageNo, main.DeleteImageNo, main.SortImageNo,
                        main.EditImageNo})
@@ -379,7 +389,8 @@ void TRegistryForm::Button3Click() {
         writeListEntries(reg, path, source->lines());
     }
     reg.closeKey();
-    if (!tool_.state().AssistantRunning) tool_.dialogs().message("Registry updated, you can close now.");
+    if (!tool_.state().AssistantRunning)
+        tool_.dialogs().message("Registry updated, you can close now.");
     CloseRegBtn->setFocus();
 }
 

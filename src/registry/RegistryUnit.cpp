@@ -80,8 +80,8 @@ const char* const TRegistryForm::kHelpLines[49] = {
 
 TRegistryForm::TRegistryForm(PlevoTool& tool) : QWidget(nullptr), tool_(tool) {
     setObjectName(QStringLiteral("RegistryForm"));
-    setWindowTitle(
-        QStringLiteral("Registry (The registry contains the Outlook Express Blocked Senders List)"));
+    setWindowTitle(QStringLiteral(
+        "Registry (The registry contains the Outlook Express Blocked Senders List)"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     fixClientSize(this, kClientWidth, kClientHeight);
     setBackground(this, Qt::black);
@@ -135,7 +135,8 @@ void TRegistryForm::buildTop() {
                          ListBox1, "ListBox1");
     NewsGroupBox = group("NewsGroupBox", QStringLiteral("Blocked Senders News Registry Entries"),
                          340, ListBox2, "ListBox2");
-    ListBox1->addItems({QString(), QStringLiteral(" Select the Help [?] button for help with this form")});
+    ListBox1->addItems(
+        {QString(), QStringLiteral(" Select the Help [?] button for help with this form")});
 
     MemoRegHelp = new QPlainTextEdit(this);
     MemoRegHelp->setObjectName(QStringLiteral("MemoRegHelp"));
@@ -169,7 +170,8 @@ void TRegistryForm::buildBottom() {
     SaveRegImage = new TImage(QStringLiteral("SaveRegImage"), pictures::step(Step::Save), g);
     SaveRegImage->setGeometry(252, 26, size, size);
     SaveRegImage->setEnabled(false);
-    SaveRegLabel = whiteLabel("SaveRegLabel", QStringLiteral("Save Registry"), QRect(236, 64, 90, 18), g);
+    SaveRegLabel =
+        whiteLabel("SaveRegLabel", QStringLiteral("Save Registry"), QRect(236, 64, 90, 18), g);
     SaveRegLabel->setEnabled(false);
 
     OptionsGroupBox = new QGroupBox(QStringLiteral("Registry Options"), g);
@@ -188,7 +190,8 @@ void TRegistryForm::buildBottom() {
     RadioBtnBoth = radio("RadioBtnBoth", QStringLiteral("Sort blocked Mail and copy to News"), 64);
     RadioBtnBoth->setChecked(true);
 
-    AdvancedPanel = new TPanel(QStringLiteral("AdvancedPanel"), QStringLiteral("Advanced Rules  "), g);
+    AdvancedPanel =
+        new TPanel(QStringLiteral("AdvancedPanel"), QStringLiteral("Advanced Rules  "), g);
     AdvancedPanel->setGeometry(560, 14, 90, 44);
     AdvancedPanel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setBackground(AdvancedPanel, QColor(0xc0, 0xc0, 0xc0));
@@ -289,6 +292,8 @@ void TRegistryForm::ShowMeRegBoxClick() {
     if (main->isChecked() != ShowMeRegBox->isChecked()) main->setChecked(ShowMeRegBox->isChecked());
 }
 
-void TRegistryForm::CloseImageClick() { hide(); }
+void TRegistryForm::CloseImageClick() {
+    hide();
+}
 
 }  // namespace plevo

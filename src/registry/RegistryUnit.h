@@ -51,9 +51,9 @@ public:
     QRadioButton* RadioBtnMail;
     QRadioButton* RadioBtnNews;
     QRadioButton* RadioBtnBoth;
-    QPushButton* Button1;      // "Open Registry"
-    QPushButton* Button2;      // "Sort "
-    QPushButton* Button3;      // "Save changes to registry?"
+    QPushButton* Button1;  // "Open Registry"
+    QPushButton* Button2;  // "Sort "
+    QPushButton* Button3;  // "Save changes to registry?"
     QPushButton* CloseRegBtn;
 
     // The Mail (News) list was read by the last open.

@@ -14,8 +14,12 @@ struct Value {
     std::vector<std::uint8_t> bytes;
 };
 
-Value dword(std::string name, std::uint32_t n) { return {std::move(name), Value::Dword, n, {}, {}}; }
-Value text(std::string name, std::string t) { return {std::move(name), Value::String, 0, std::move(t), {}}; }
+Value dword(std::string name, std::uint32_t n) {
+    return {std::move(name), Value::Dword, n, {}, {}};
+}
+Value text(std::string name, std::string t) {
+    return {std::move(name), Value::String, 0, std::move(t), {}};
+}
 // Bytes of the given length: a lead followed by zeros.
 Value bytes(std::string name, std::size_t length, std::vector<std::uint8_t> lead) {
     lead.resize(length, 0);
@@ -65,27 +69,39 @@ std::vector<std::string> buildTemplate() {
     };
     const std::vector<Key> keys = {
         {"",
-         {dword("VerStamp", 3), dword("SpellDontIgnoreDBCS", 1), dword("MSIMN", 1),
-          dword("StoreMigratedV5", 1), dword("ConvertedToDBX", 1), dword("Settings Upgraded", 7),
-          dword("Running", 0), dword("PrevToolbarTextStyle", 1),
+         {dword("VerStamp", 3),
+          dword("SpellDontIgnoreDBCS", 1),
+          dword("MSIMN", 1),
+          dword("StoreMigratedV5", 1),
+          dword("ConvertedToDBX", 1),
+          dword("Settings Upgraded", 7),
+          dword("Running", 0),
+          dword("PrevToolbarTextStyle", 1),
           bytes("Outlook Bar Settings", 44, {0x2c, 0, 0, 0, 0x01, 0, 0, 0, 0x64}),
           dword("Migration Done", 1),
           bytes("Saved Toolbar Settings", 24, {0x18, 0, 0, 0, 0x11, 0, 0, 0, 0x03}),
           dword("Saved Toolbar Settings Version", 0x11),
           bytes("Browser Bands", 56, {0x38, 0, 0, 0, 0x03, 0, 0, 0, 0x02, 0, 0, 0, 0xc8}),
-          dword("ShowToolbarIEAK", 1), dword("Toolbar Text", 1), dword("Toolbar Icon Size", 1),
-          dword("BodyBarPos", 0), dword("Nav Pane Width", 0xc8), dword("Nav Pane Split", 0x42),
+          dword("ShowToolbarIEAK", 1),
+          dword("Toolbar Text", 1),
+          dword("Toolbar Icon Size", 1),
+          dword("BodyBarPos", 0),
+          dword("Nav Pane Width", 0xc8),
+          dword("Nav Pane Split", 0x42),
           dword("Contact Pane Sorting", 0),
-          bytes("BrowserPos", 44,
-                {0x2c, 0, 0, 0, 0, 0, 0, 0, 0x01, 0, 0, 0, 0x16, 0, 0, 0, 0x16, 0, 0, 0, 0x20,
-                 0x03, 0, 0, 0x58, 0x02}),
-          dword("ShowStatus", 1), dword("HideFolderBar", 0), dword("Tree", 1),
-          dword("Tip of the Day", 1), dword("ShowBodyBar", 0), dword("Show Outlook Bar", 0),
+          bytes("BrowserPos", 44, {0x2c, 0, 0, 0,    0, 0, 0, 0,    0x01, 0, 0, 0,    0x16,
+                                   0,    0, 0, 0x16, 0, 0, 0, 0x20, 0x03, 0, 0, 0x58, 0x02}),
+          dword("ShowStatus", 1),
+          dword("HideFolderBar", 0),
+          dword("Tree", 1),
+          dword("Tip of the Day", 1),
+          dword("ShowBodyBar", 0),
+          dword("Show Outlook Bar", 0),
           dword("Show Contacts", 1),
-          bytes("SpoolerDlgPos", 44,
-                {0x2c, 0, 0, 0, 0, 0, 0, 0, 0x01, 0, 0, 0, 0x64, 0, 0, 0, 0x64, 0, 0, 0, 0x90,
-                 0x01, 0, 0, 0x2c, 0x01}),
-          dword("SpoolerTack", 0), dword("Compact Check Count", 2)}},
+          bytes("SpoolerDlgPos", 44, {0x2c, 0, 0, 0,    0, 0, 0, 0,    0x01, 0, 0, 0,    0x64,
+                                      0,    0, 0, 0x64, 0, 0, 0, 0x90, 0x01, 0, 0, 0x2c, 0x01}),
+          dword("SpoolerTack", 0),
+          dword("Compact Check Count", 2)}},
         {"\\Block Senders", {dword("Version", 0x00050000)}},
         {"\\Mail",
          {dword("Welcome Message", 0), dword("Accounts Checked", 1), dword("Safe Attachments", 1),

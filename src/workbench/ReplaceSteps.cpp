@@ -300,11 +300,11 @@ void TReplace::handListToRegistry() {
             d.message(join({fromQString(reg.RadioBtnMail->text()) + " or ",
                             fromQString(reg.RadioBtnNews->text()) + " may not be available."}));
     }
-    DomainsGroupBox->setTitle(QStringLiteral("There are ") + QString::number(reg.ListBox1->lineCount()) +
-                              QStringLiteral(" original Registry entries ") +
-                              QStringLiteral("                       There ") +
-                              QStringLiteral("will be ") + QString::number(reg.ListBox2->lineCount()) +
-                              QStringLiteral(" saved Registry entries"));
+    DomainsGroupBox->setTitle(
+        QStringLiteral("There are ") + QString::number(reg.ListBox1->lineCount()) +
+        QStringLiteral(" original Registry entries ") +
+        QStringLiteral("                       There ") + QStringLiteral("will be ") +
+        QString::number(reg.ListBox2->lineCount()) + QStringLiteral(" saved Registry entries"));
 }
 
 // ---- Clear Text File ----------------------------------------------------------------------

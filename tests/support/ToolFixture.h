@@ -36,7 +36,8 @@ protected:
     ScriptedDialogs dialogs_;
     // An empty registry with no file behind it; tests fill it or load one.
     SubstituteRegistry registry_;
-    SubstituteShell shell_{dialogs_, [this](const std::filesystem::path& f) { registry_.importFile(f); }};
+    SubstituteShell shell_{dialogs_,
+                           [this](const std::filesystem::path& f) { registry_.importFile(f); }};
     int registryWrites_ = 0;  // how often an operation's end wrote the registry file
     std::unique_ptr<PlevoTool> tool_;
     TReplace* main_ = nullptr;

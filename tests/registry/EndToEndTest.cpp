@@ -1,0 +1,118 @@
+// The whole road on the sample registry: open the identity, hand the Mail list over, reduce,
+// delete duplicates, sort, take it back and write it into the registry, which is kept on disk.
+#include "platform/Files.h"
+#include "registry/KeyNames.h"
+#include "support/RegistryFixture.h"
+
+namespace plevo::test {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class EndToEnd : public RegistryFixture {};
+
+TEST_F(EndToEnd, CleanTheSampleRegistryFromOpenToSave) {
+    const auto file = root_ / "HKEY_CURRENT_USER.reg";
+    registry_.load(file);  // first start: the sample registry, written at once
+    ASSERT_TRUE(fileExists(file));
+    writeFile("Outlook Safe Domains.txt", "freemail.example.org\r\n");
+    const std::string id = "Identities\\{7C2A9E41-3B5D-4F86-9A10-E2D4C6B8F0A3}";
+    const std::string blocks = id + "\\Software\\Microsoft\\Outlook Express\\5.0\\Block Senders";
+
+    showRegistryWindow();
+    dialogs_.expectMessage("You can use the Advanced Rules button")
+        .expectMessage(infoMessage(blocks + "\\Mail"))
+        .expectMessage(infoMessage(blocks + "\\News"))
+        .expectMessage(backupMessage("Mail"))
+        .expectMessage(backupMessage("News"));
+    reg_->Button1->click();
+    ASSERT_EQ(reg_->ListBox1->lineCount(), 30);
+    ASSERT_EQ(reg_->ListBox2->lineCount(), 4);
+    const std::string mailBackup = backupFile("Mail");
+    EXPECT_EQ(mailBackup.substr(0, 57),
+              "offers@bargain-mail.example\r\ndeals@bargain-mail.example\r\n");
+
+    dialogs_.expectMessage("Remember to Save any changes before you exit the program!")
+        .expectMessage(startPath("Outlook Safe Domains.txt") + " opened successfully")
+        .expectMessage(
+            "You can now sort this Blocked Senders list or open your own text file\n\rof "
+            "blocked senders to replace existing Mail or News registry entries");
+    reg_->Button2->click();
+    ASSERT_EQ(main_->Memo1->lineCount(), 30);
+
+    main_->CheckBox2->setChecked(false);  // no questions while reducing
+    main_->Button1->click();
+    main_->Button5->click();
+    dialogs_.expectMessage("Save your changes when you have completed all changes");
+    main_->Button6->click();
+    const Lines worked = main_->Memo1->lines();
+    EXPECT_EQ(worked.size(), 22u);
+
+    dialogs_
+        .expectConfirm("Would you like to save a seperate backup copy of this file to your disk?",
+                       Buttons::YesNo, Answer::No)
+        .expectConfirm(
+            "Would you like to import this file and replace\n\ryour existing Blocked "
+            "Senders List?",
+            Buttons::YesNo, Answer::Yes)
+        .expectMessage(
+            "The text file has replaced both the original Blocked Senders List\n\r[Mail] "
+            "and [News] registry entries.\n\r\n\rOnly save to the registry if you are sure?");
+    main_->Button2->click();
+    const int writesBefore = registryWrites_;
+    dialogs_.expectMessage("Registry updated, you can close now.");
+    reg_->Button3->click();
+    EXPECT_EQ(registryWrites_, writesBefore + 1);  // the file is written once, at the end
+
+    const Lines expected = {
+        "a.b.daily-digest.example.com",
+        "anna.k@freemail.example.org",
+        "bargain-mail.example",
+        "bulk-sender.example.net",
+        "cheap-pills.example.net",
+        "daily-digest.example.com",
+        "eu.prize-draw.example.com",
+        "john.smith@freemail.example.org",
+        "lottery-notice.test",
+        "lucky-spins.test",
+        "mail.cheap-pills.example.net",
+        "mx2.bulk-sender.example.net",
+        "mx3.bulk-sender.example.net",
+        "offers.quick-credit.example",
+        "prize-draw.example.com",
+        worked[15],  // "quick-credit.example" and "Quick-Credit.example", equal without case,
+        worked[16],  // keep the order the working list gave them
+        "replica-store.example",
+        "shop.bargain-mail.example",
+        "survey-rewards.invalid",
+        "uk.lottery-notice.test",
+        "vip.lucky-spins.test",
+    };
+    EXPECT_EQ(reg_->ListBox1->lines(), expected);
+    EXPECT_EQ(reg_->ListBox2->lines(), expected);
+
+    // Both Criteria keys hold the same entries under keys 000 to 015.
+    for (const char* kind : {"\\Mail\\Criteria", "\\News\\Criteria"}) {
+        const std::string criteria = blocks + kind;
+        EXPECT_EQ(entriesAt(criteria), expected) << kind;
+        EXPECT_EQ(valueAt(criteria, "Order"), orderString(22)) << kind;
+        ASSERT_TRUE(registry_.openKey(criteria, false));
+        const Lines names = registry_.subkeyNames();
+        registry_.closeKey();
+        Lines wanted;
+        for (std::size_t k = 0; k < 22; ++k) wanted.push_back(keyName(k));
+        EXPECT_EQ(names, wanted) << kind;
+    }
+    EXPECT_EQ(backupFile("Mail"), mailBackup);  // the backups are of the lists as read
+    EXPECT_EQ(backupFile("News"),
+              "spam@newsgroup-ads.example\r\nposter@binaries.newsgroup-ads.example\r\n"
+              "newsgroup-ads.example\r\ntroll@forum-noise.test\r\n");
+
+    // What is on disk reloads to the same tree.
+    SubstituteRegistry reloaded;
+    reloaded.load(file);
+    EXPECT_EQ(reloaded.exportText(), registry_.exportText());
+}
+
+}  // namespace
+}  // namespace plevo::test

@@ -1,0 +1,389 @@
+// The registry window: its controls, Open, Sort, the worked list taken back, and Save.
+#include <QTest>
+
+#include "platform/Files.h"
+#include "registry/KeyNames.h"
+#include "support/RegistryFixture.h"
+
+namespace plevo::test {
+namespace {
+
+using Lines = std::vector<std::string>;
+const char* const kFilter = "Text files (*.txt)|*.TXT";
+const std::string kSpaces66(66, ' ');
+
+class RegistryWindow : public RegistryFixture {
+protected:
+    // Opens one identity with both lists; the messages of a clean open.
+    void openBoth(const IdentitySpec& spec) {
+        addIdentity(spec);
+        showRegistryWindow();
+        dialogs_.expectMessage("You can use the Advanced Rules button")
+            .expectMessage(infoMessage(listPath(spec, "Mail")))
+            .expectMessage(infoMessage(listPath(spec, "News")))
+            .expectMessage(backupMessage("Mail"))
+            .expectMessage(backupMessage("News"));
+        reg_->Button1->click();
+        dialogs_.verify();
+    }
+    // Sort with the safe-list dialog cancelled (no safe-domains file in the start folder).
+    void sortExpectingHandOff() {
+        dialogs_
+            .expectOpenFile(
+                {.defaultExt = "txt", .filter = kFilter, .fileName = "Outlook Safe Domains.txt"},
+                std::nullopt)
+            .expectMessage("File not opened")
+            .expectMessage(
+                "You can now sort this Blocked Senders list or open your own text "
+                "file\n\rof blocked senders to replace existing Mail or News registry "
+                "entries");
+        reg_->Button2->click();
+        dialogs_.verify();
+    }
+    // Save Changes with no backup copy and Yes to the import question.
+    void saveChangesImporting() {
+        dialogs_
+            .expectConfirm(
+                "Would you like to save a seperate backup copy of this file to your disk?",
+                Buttons::YesNo, Answer::No)
+            .expectConfirm(
+                "Would you like to import this file and replace\n\ryour existing Blocked "
+                "Senders List?",
+                Buttons::YesNo, Answer::Yes);
+    }
+};
+
+TEST_F(RegistryWindow, ControlsAndHelpPage) {
+    EXPECT_EQ(reg_->size(), QSize(672, 476));
+    EXPECT_EQ(reg_->MailGroupBox->title(), "Blocked Senders Mail Registry Entries");
+    EXPECT_EQ(reg_->NewsGroupBox->title(), "Blocked Senders News Registry Entries");
+    EXPECT_EQ(reg_->RegistryGroupBox->title(), "For use with Outlook Express");
+    EXPECT_EQ(reg_->ListBox1->lines(),
+              (Lines{"", " Select the Help [?] button for help with this form"}));
+    EXPECT_EQ(reg_->AdvancedPanel->text(), "Advanced Rules  ");
+    EXPECT_TRUE(reg_->RadioBtnBoth->isChecked());
+    EXPECT_EQ(reg_->RadioBtnMail->text(), "Sort blocked Mail Entries");
+    EXPECT_EQ(reg_->RadioBtnNews->text(), "Sort Blocked News Entries");
+    EXPECT_EQ(reg_->RadioBtnBoth->text(), "Sort blocked Mail and copy to News");
+    EXPECT_EQ(reg_->Button1->text(), "Open Registry");
+    EXPECT_EQ(reg_->Button3->text(), "Save changes to registry?");
+    EXPECT_FALSE(reg_->Button3->isEnabled());
+    EXPECT_FALSE(reg_->SaveRegImage->isEnabled());
+    EXPECT_TRUE(reg_->ShowMeRegBox->isChecked());
+    EXPECT_EQ(reg_->ShowMeRegBox->text(), "Show Me");
+    for (QWidget* b :
+         {static_cast<QWidget*>(reg_->Button1), static_cast<QWidget*>(reg_->Button2),
+          static_cast<QWidget*>(reg_->Button3), static_cast<QWidget*>(reg_->CloseRegBtn)})
+        EXPECT_GE(b->y(), reg_->height());
+    const QStringList help = reg_->MemoRegHelp->toPlainText().split(u'\n');
+    ASSERT_EQ(help.size(), 49);
+    EXPECT_EQ(help[1], " [ *Press the Help button again to close this help page ]");
+    EXPECT_EQ(help[5], " necessary for the program to access the registry in order to work with ");
+    EXPECT_EQ(help[31], "     entries. When you have made any changes you want to ");
+    EXPECT_EQ(help[48], "");
+
+    showRegistryWindow();
+    EXPECT_EQ(reg_->Button2->text(), "Sort blocked Mail and copy to News");
+    EXPECT_EQ(reg_->MemoRegHelp->width(), (reg_->width() / 10) * 6);
+    reg_->Image2->click();
+    EXPECT_FALSE(reg_->MemoRegHelp->isHidden());
+    EXPECT_TRUE(reg_->MailGroupBox->isHidden());
+    reg_->Image2->click();
+    EXPECT_TRUE(reg_->MemoRegHelp->isHidden());
+    EXPECT_FALSE(reg_->Panel1->isHidden());
+
+    reg_->RadioBtnNews->click();
+    EXPECT_EQ(reg_->Button2->text(), "Sort Blocked News Entries");
+    EXPECT_EQ(reg_->SortRegLabel->text(), "Sort Blocked News Entries");
+    EXPECT_EQ(tool_->state().AnimImage, reg_->OpenRegImage);
+    EXPECT_EQ(reg_->focusWidget(), reg_->Button1);
+
+    reg_->ShowMeRegBox->click();
+    EXPECT_FALSE(main_->ShowMeCheckBox->isChecked());
+    reg_->CloseImage->click();
+    EXPECT_TRUE(reg_->isHidden());
+}
+
+TEST_F(RegistryWindow, OneIdentityOpensBothListsAndBacksThemUp) {
+    IdentitySpec spec{.mail = Lines{"b@x.example", "", "a@x.example"},
+                      .news = Lines{"n@y.example"}};
+    openBoth(spec);
+    EXPECT_EQ(reg_->IdentityLabel->text(), "User: Main Identity");
+    EXPECT_EQ(reg_->ListBox1->lines(), (Lines{"b@x.example", "", "a@x.example"}));  // as read
+    EXPECT_EQ(reg_->ListBox2->lines(), (Lines{"n@y.example"}));
+    EXPECT_TRUE(reg_->MailOpened);
+    EXPECT_TRUE(reg_->NewsOpened);
+    EXPECT_EQ(reg_->OpenedListPaths[0], listPath(spec, "Mail") + "\\Criteria");
+    EXPECT_EQ(reg_->OpenedListPaths[1], listPath(spec, "News") + "\\Criteria");
+    EXPECT_EQ(reg_->RegKeyLabel->text().toStdString(), listPath(spec, "News") + "\\Criteria");
+    EXPECT_EQ(reg_->RulesKeyPath, "Identities\\" + spec.key +
+                                      "\\Software\\Microsoft\\Outlook Express\\5.0\\Rules\\Mail");
+    EXPECT_EQ(reg_->RegistryGroupBox->title().toStdString(),
+              "3 Registry entries" + kSpaces66 + "1 Registry entries");
+    EXPECT_TRUE(reg_->Button3->isEnabled());
+    EXPECT_TRUE(reg_->SaveRegImage->isEnabled());
+    EXPECT_TRUE(main_->Label7->isEnabled());
+    EXPECT_EQ(reg_->focusWidget(), reg_->Button2);
+    EXPECT_EQ(tool_->state().AnimImage, reg_->SortRegImage);
+    EXPECT_EQ(backupFile("Mail"), "b@x.example\r\n\r\na@x.example\r\n");
+    EXPECT_EQ(backupFile("News"), "n@y.example\r\n");
+    EXPECT_EQ(registryWrites_, 0);  // an open changes nothing in the registry
+}
+
+TEST_F(RegistryWindow, ThreeIdentitiesAskWhichOne) {
+    addIdentity({.key = "{A}", .user = "Ann", .mail = Lines{"a@a.example"}, .news = Lines{}});
+    addIdentity({.key = "{B}", .user = "Bob", .mail = Lines{"b@b.example"}, .news = Lines{}});
+    addIdentity({.key = "{C}", .user = "Cy", .mail = Lines{"c@c.example"}, .news = Lines{}});
+    addIdentity({.key = "NoBrace", .user = "ignored"});
+    showRegistryWindow();
+    const std::string prompt =
+        "3 persons are using Outlook Express\n\rPlease choose an identity?\n\r\n\rThe default user "
+        "is "
+        "Main Identity,\n\r0. Ann\n\r1. Bob\n\r2. Cy\n\r";
+    dialogs_.expectInput("Identity's", prompt, "0", "3");
+    reg_->Button1->click();
+    EXPECT_FALSE(reg_->MailOpened);
+    EXPECT_EQ(reg_->focusWidget(), reg_->Button1);
+
+    dialogs_.expectInput("Identity's", prompt, "0", "x")
+        .expectMessage("You can only select a number from 0 to 2");
+    reg_->Button1->click();
+    dialogs_.expectInput("Identity's", prompt, "0", std::nullopt);
+    reg_->Button1->click();
+
+    tool_->state().AssistantRunning = true;  // no information message then
+    dialogs_.expectInput("Identity's", prompt, "0", "1")
+        .expectMessage("You can use the Advanced Rules button")
+        .expectMessage(backupMessage("Mail"))
+        .expectMessage(backupMessage("News"));
+    reg_->Button1->click();
+    EXPECT_EQ(reg_->IdentityLabel->text(), "User: Bob");
+    EXPECT_EQ(reg_->ListBox1->lines(), Lines{"b@b.example"});
+    EXPECT_TRUE(tool_->state().AssistantRunning);
+}
+
+TEST_F(RegistryWindow, MissingListsEndTheOpen) {
+    IdentitySpec spec{.mail = Lines{"m@x.example"}};
+    addIdentity(spec);
+    showRegistryWindow();
+    tool_->state().AssistantRunning = true;
+    reg_->RadioBtnNews->click();
+    dialogs_.expectMessage("You can use the Advanced Rules button")
+        .expectMessage(
+            "Please set up a News Blocked Senders List in Outlook Express\n\rthen try again.");
+    reg_->Button1->click();
+    EXPECT_FALSE(reg_->NewsOpened);
+    EXPECT_FALSE(tool_->state().AssistantRunning);  // an open that read nothing stops the assistant
+
+    // Both lists chosen and only Mail there: Mail is read and backed up, then the open ends.
+    reg_->RadioBtnBoth->click();
+    dialogs_.expectMessage("You can use the Advanced Rules button")
+        .expectMessage(infoMessage(listPath(spec, "Mail")))
+        .expectMessage(
+            "Please set up a News Blocked Senders List in Outlook Express\n\rthen try again.")
+        .expectMessage(backupMessage("Mail"));
+    reg_->Button1->click();
+    EXPECT_TRUE(reg_->MailOpened);
+    EXPECT_EQ(reg_->focusWidget(), reg_->Button2);
+}
+
+TEST_F(RegistryWindow, AListKeyWithoutCriteriaReadsNothingAndAnEntryWithoutValueIsEmpty) {
+    IdentitySpec spec{.mail = Lines{"x"}, .criteria = false};
+    addIdentity(spec);
+    showRegistryWindow();
+    reg_->RadioBtnMail->click();
+    dialogs_.expectMessage("You can use the Advanced Rules button")
+        .expectMessage(infoMessage(listPath(spec, "Mail")));
+    reg_->Button1->click();
+    EXPECT_FALSE(reg_->MailOpened);
+
+    ASSERT_TRUE(registry_.openKey(listPath(spec, "Mail") + "\\Criteria\\000", true));
+    ASSERT_TRUE(registry_.openKey(listPath(spec, "Mail") + "\\Criteria\\001", true));
+    registry_.writeString("Value", "v@x.example");
+    registry_.closeKey();
+    dialogs_.expectMessage("You can use the Advanced Rules button")
+        .expectMessage(infoMessage(listPath(spec, "Mail")))
+        .expectMessage(backupMessage("Mail"));
+    reg_->Button1->click();
+    EXPECT_EQ(reg_->ListBox1->lines(), (Lines{"", "v@x.example"}));
+    EXPECT_EQ(backupFile("Mail"), "\r\nv@x.example\r\n");
+}
+
+TEST_F(RegistryWindow, AnEntryOfTheWrongTypeEndsTheOpenAfterBackingUpWhatWasRead) {
+    IdentitySpec spec{.mail = Lines{"a@x.example", "b@x.example"}};
+    addIdentity(spec);
+    ASSERT_TRUE(registry_.openKey(listPath(spec, "Mail") + "\\Criteria\\001", false));
+    registry_.writeDword("Value", 7);
+    registry_.closeKey();
+    showRegistryWindow();
+    reg_->RadioBtnMail->click();
+    dialogs_.expectMessage("You can use the Advanced Rules button")
+        .expectMessage(infoMessage(listPath(spec, "Mail")))
+        .expectMessage(backupMessage("Mail"))
+        .expectError("Invalid data type for 'Value'");
+    reg_->Button1->click();
+    EXPECT_EQ(reg_->ListBox1->lines(), Lines{"a@x.example"});
+    EXPECT_EQ(backupFile("Mail"), "a@x.example\r\n");
+}
+
+TEST_F(RegistryWindow, NoIdentitiesKeyOrNoIdentity) {
+    showRegistryWindow();
+    dialogs_.expectMessage(
+        "You have not set up any identities in Outlook or your\n\rregistry is "
+        "corrupted. Try setting up a new Identity in Outlook");
+    reg_->Button1->click();
+    ASSERT_TRUE(registry_.openKey("Identities\\Plain", true));
+    registry_.closeKey();
+    dialogs_.expectMessage(
+        "There are no Identities in Outlook to check.\n\rYou must first create an "
+        "account in Outlook Express.");
+    reg_->Button1->click();
+}
+
+TEST_F(RegistryWindow, SortRefusesListsNotOpenedAndFallsBackToMail) {
+    IdentitySpec spec{.mail = Lines{"m2@x.example", "m1@x.example"}};
+    addIdentity(spec);
+    showRegistryWindow();
+    reg_->RadioBtnNews->click();
+    dialogs_.expectMessage("You must create and open the News Blocked Senders List");
+    reg_->Button2->click();
+    reg_->RadioBtnMail->click();
+    dialogs_.expectMessage("You must create and open the Mail Blocked Senders List");
+    reg_->Button2->click();
+    reg_->RadioBtnBoth->click();
+    dialogs_.expectMessage("You must create an Outlook Express Mail Blocked Senders List");
+    reg_->Button2->click();
+    EXPECT_FALSE(main_->Button1->isEnabled());  // the working list was not touched
+
+    dialogs_.expectMessage("You can use the Advanced Rules button")
+        .expectMessage(infoMessage(listPath(spec, "Mail")))
+        .expectMessage(
+            "Please set up a News Blocked Senders List in Outlook Express\n\rthen try again.")
+        .expectMessage(backupMessage("Mail"));
+    reg_->Button1->click();
+    dialogs_.expectMessage(
+        "You do not have an Outlook Express News Blocked Senders List\n\rFor now "
+        "you can only work on your Mail Blocked Senders List\n\rOpen Outlook "
+        "Express, go to your Blocked Senders List. In the News\n\rcolumn, put a "
+        "check in the News column, then try again.");
+    sortExpectingHandOff();
+    EXPECT_TRUE(reg_->RadioBtnMail->isChecked());
+    EXPECT_EQ(reg_->Button2->text(), "Sort blocked Mail Entries");
+    EXPECT_EQ(main_->Memo1->lines(), (Lines{"m2@x.example", "m1@x.example"}));
+    EXPECT_EQ(main_->Label2->text(), "Num of Mail Registry lines =");
+    EXPECT_TRUE(tool_->state().ListFromRegistry);
+    for (QWidget* w :
+         {static_cast<QWidget*>(main_->Button1), static_cast<QWidget*>(main_->Button2),
+          static_cast<QWidget*>(main_->Button5), static_cast<QWidget*>(main_->Button6),
+          static_cast<QWidget*>(main_->Button8), static_cast<QWidget*>(main_->Button9),
+          static_cast<QWidget*>(main_->Label10), static_cast<QWidget*>(main_->CheckBox2)})
+        EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
+    EXPECT_EQ(tool_->state().AnimImage, main_->RemoveImage);
+    EXPECT_EQ(main_->focusWidget(), main_->Button1);
+}
+
+TEST_F(RegistryWindow, AcceptAndSaveWithTheNewsOptionLeaveMailAsItWas) {
+    IdentitySpec spec{.mail = Lines{"m@x.example"},
+                      .news = Lines{"z@n.example", "y@n.example", "x@n.example"}};
+    openBoth(spec);
+    reg_->RadioBtnNews->click();
+    sortExpectingHandOff();
+    EXPECT_EQ(main_->Label2->text(), "Num of News Registry lines =");
+    main_->Memo1->setPlainText("B.example\nc.example\na.example\nb.example\n");
+    saveChangesImporting();
+    dialogs_.expectMessage(
+        "The text file has replaced the original Blocked Senders List\n\r[News] "
+        "registry entries.\n\r\n\rOnly save to the registry if you are sure?");
+    main_->Button2->click();
+    // Kept sorted without regard to case; equal lines all stay, in the order they came.
+    EXPECT_EQ(reg_->ListBox2->lines(), (Lines{"a.example", "B.example", "b.example", "c.example"}));
+    EXPECT_EQ(reg_->ListBox1->lines(), Lines{"m@x.example"});
+    EXPECT_EQ(main_->DomainsGroupBox->title().toStdString(),
+              "There are 1 original Registry entries                        There will be 4 saved "
+              "Registry entries");
+    EXPECT_EQ(reg_->RegistryGroupBox->title().toStdString(),
+              "1 Registry entries" + kSpaces66 + "4 Registry entries");
+    EXPECT_EQ(tool_->state().AnimImage, reg_->SaveRegImage);
+
+    dialogs_.expectMessage("Registry updated, you can close now.");
+    reg_->SaveRegImage->click();
+    const std::string news = listPath(spec, "News") + "\\Criteria";
+    EXPECT_EQ(entriesAt(news), (Lines{"a.example", "B.example", "b.example", "c.example"}));
+    EXPECT_EQ(valueAt(news, "Order"), "000 001 002 003");
+    EXPECT_EQ(entriesAt(listPath(spec, "Mail") + "\\Criteria"), Lines{"m@x.example"});
+    EXPECT_EQ(reg_->focusWidget(), reg_->CloseRegBtn);
+}
+
+TEST_F(RegistryWindow, AcceptRefusesAListThatWasNotOpened) {
+    IdentitySpec spec{.mail = Lines{"m@x.example"}};
+    addIdentity(spec);
+    showRegistryWindow();
+    reg_->RadioBtnMail->click();
+    dialogs_.expectMessage("You can use the Advanced Rules button")
+        .expectMessage(infoMessage(listPath(spec, "Mail")))
+        .expectMessage(backupMessage("Mail"));
+    reg_->Button1->click();
+    sortExpectingHandOff();
+    reg_->RadioBtnBoth->click();
+    saveChangesImporting();
+    dialogs_.expectMessage(
+        "Sort blocked Mail Entries or \n\rSort Blocked News Entries may not be available.");
+    main_->Button2->click();
+    reg_->RadioBtnNews->click();
+    saveChangesImporting();
+    dialogs_.expectMessage("Sort Blocked News Entries is not available.");
+    main_->Button2->click();
+    EXPECT_EQ(reg_->ListBox1->lines(), Lines{"m@x.example"});
+
+    // No to the import question stops a running assistant.
+    tool_->state().AssistantRunning = true;
+    dialogs_
+        .expectConfirm("Would you like to save a seperate backup copy of this file to your disk?",
+                       Buttons::YesNo, Answer::No)
+        .expectConfirm(
+            "Would you like to import this file and replace\n\ryour existing Blocked "
+            "Senders List?",
+            Buttons::YesNo, Answer::No);
+    main_->Button2->click();
+    EXPECT_FALSE(tool_->state().AssistantRunning);
+}
+
+TEST_F(RegistryWindow, SaveRightAfterAnOpenRewritesTheValuesOnly) {
+    IdentitySpec spec{.mail = Lines{"a", "b", "c"}, .news = Lines{}};
+    openBoth(spec);
+    const std::string mail = listPath(spec, "Mail") + "\\Criteria";
+    ASSERT_TRUE(registry_.openKey(mail, false));
+    registry_.writeString("Order", "kept");
+    registry_.closeKey();
+    dialogs_.expectMessage("Registry updated, you can close now.");
+    reg_->Button3->click();
+    EXPECT_EQ(entriesAt(mail), (Lines{"a", "b", "c"}));
+    EXPECT_EQ(valueAt(mail, "Order"), "kept");
+    EXPECT_EQ(registryWrites_, 0);  // no file behind this registry, but nothing asked to write
+}
+
+TEST_F(RegistryWindow, SaveWithMoreOrFewerLinesThanKeys) {
+    IdentitySpec spec{.mail = Lines{"a", "b", "c"}, .news = Lines{"1", "2", "3", "4", "5"}};
+    openBoth(spec);
+    reg_->ListBox1->clearLines();
+    reg_->ListBox1->addLines({"a", "b", "c", "d", "e"});
+    reg_->ListBox2->clearLines();
+    reg_->ListBox2->addLines({"x", "y"});
+    dialogs_.expectMessage("Registry updated, you can close now.");
+    reg_->Button3->click();
+    const std::string mail = listPath(spec, "Mail") + "\\Criteria";
+    const std::string news = listPath(spec, "News") + "\\Criteria";
+    EXPECT_EQ(entriesAt(mail), (Lines{"a", "b", "c", "d", "e"}));
+    EXPECT_EQ(valueAt(mail, "Order"), "000 001 002 003 004");
+    EXPECT_EQ(entriesAt(news), (Lines{"x", "y"}));
+    EXPECT_EQ(valueAt(news, "Order"), "000 001");
+    ASSERT_TRUE(registry_.openKey(mail + "\\004", false));
+    EXPECT_EQ(registry_.readDword("Flags"), 0u);
+    EXPECT_EQ(registry_.readDword("Logic"), 1u);
+    EXPECT_EQ(registry_.readDword("Type"), 23u);
+    EXPECT_EQ(registry_.readDword("ValueType"), 30u);
+    registry_.closeKey();
+}
+
+}  // namespace
+}  // namespace plevo::test

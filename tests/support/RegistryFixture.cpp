@@ -1,0 +1,81 @@
+#include "support/RegistryFixture.h"
+
+#include "platform/Files.h"
+#include "registry/KeyNames.h"
+
+namespace plevo::test {
+
+RegistryFixture::RegistryFixture() {
+    reg_ = &tool_->RegistryForm();
+}
+
+std::string RegistryFixture::listPath(const IdentitySpec& spec, const char* kind) {
+    return "Identities\\" + spec.key +
+           "\\Software\\Microsoft\\Outlook Express\\5.0\\Block Senders\\" + kind;
+}
+
+void RegistryFixture::addIdentity(const IdentitySpec& spec) {
+    const std::string id = "Identities\\" + spec.key;
+    ASSERT_TRUE(registry_.openKey(id, true));
+    registry_.writeString("Username", spec.user);
+    const std::string oe = id + "\\Software\\Microsoft\\Outlook Express\\5.0";
+    if (spec.rules) {
+        ASSERT_TRUE(registry_.openKey(oe + "\\Rules\\Mail", true));
+    }
+    if (spec.blockSenders) {
+        ASSERT_TRUE(registry_.openKey(oe + "\\Block Senders", true));
+    }
+    for (const auto& [kind, entries] :
+         {std::pair{"Mail", spec.mail}, std::pair{"News", spec.news}}) {
+        if (!entries) continue;
+        const std::string list = listPath(spec, kind);
+        ASSERT_TRUE(registry_.openKey(list, true));
+        if (!spec.criteria) continue;
+        ASSERT_TRUE(registry_.openKey(list + "\\Criteria", true));
+        for (std::size_t k = 0; k < entries->size(); ++k) {
+            ASSERT_TRUE(registry_.openKey(list + "\\Criteria\\" + keyName(k), true));
+            registry_.writeString("Value", (*entries)[k]);
+        }
+    }
+    registry_.closeKey();
+}
+
+std::vector<std::string> RegistryFixture::entriesAt(const std::string& criteriaPath) {
+    std::vector<std::string> out;
+    if (!registry_.openKey(criteriaPath, false)) return out;
+    for (const std::string& name : registry_.subkeyNames())
+        out.push_back(valueAt(criteriaPath + "\\" + name, "Value"));
+    registry_.closeKey();
+    return out;
+}
+
+std::string RegistryFixture::valueAt(const std::string& keyPath, const std::string& name) {
+    if (!registry_.openKey(keyPath, false)) return "<no key>";
+    std::string v = registry_.readString(name);
+    registry_.closeKey();
+    return v;
+}
+
+std::string RegistryFixture::infoMessage(const std::string& listKeyPath) {
+    return "You can use this program for Outlook Mail Block Senders List\n\r\n\rOnly the following "
+           "registry entry will be changed.\n\rHKEY_CURRENT_USER\\" +
+           listKeyPath + "\\Criteria";
+}
+
+std::string RegistryFixture::backupMessage(const char* kind) {
+    return std::string("A backup file has been saved for your [") + kind +
+           "]\n\rBlocked Senders List(Plevo) registry file.\n\rSaved as; C:\\" + kind +
+           " Plevo.txt\n\rFirst check Outlook Express Blocked Senders List\n\rthen you can delete "
+           "this file";
+}
+
+std::string RegistryFixture::backupFile(const char* kind) const {
+    return readFile(root_ / "drive_c" / (std::string(kind) + " Plevo.txt"));
+}
+
+void RegistryFixture::showRegistryWindow() {
+    showMainWindow();
+    main_->Button10->click();
+}
+
+}  // namespace plevo::test

@@ -1,0 +1,43 @@
+#pragma once
+// A tool whose substitute registry holds identities built per test, with helpers for the
+// questions and messages that opening the registry shows.
+
+#include <string>
+#include <vector>
+
+#include "registry/RegistryUnit.h"
+#include "support/ToolFixture.h"
+
+namespace plevo::test {
+
+struct IdentitySpec {
+    std::string key = "{11111111-2222-3333-4444-555555555555}";
+    std::string user = "Main Identity";
+    std::optional<std::vector<std::string>> mail;  // entries; nullopt: no Mail list key
+    std::optional<std::vector<std::string>> news;
+    bool rules = true;         // a Rules\Mail key
+    bool blockSenders = true;  // a Block Senders key (implied by a list)
+    bool criteria = true;      // the lists have their Criteria key
+};
+
+class RegistryFixture : public ToolFixture {
+protected:
+    RegistryFixture();
+
+    void addIdentity(const IdentitySpec& spec);
+    static std::string listPath(const IdentitySpec& spec, const char* kind);
+    std::vector<std::string> entriesAt(const std::string& criteriaPath);
+    std::string valueAt(const std::string& keyPath, const std::string& name);
+
+    // The messages of one pass that finds its list.
+    static std::string infoMessage(const std::string& listKeyPath);
+    static std::string backupMessage(const char* kind);
+    std::string backupFile(const char* kind) const;
+
+    // Shows the main window and the registry window (step 7).
+    void showRegistryWindow();
+
+    TRegistryForm* reg_ = nullptr;
+};
+
+}  // namespace plevo::test
