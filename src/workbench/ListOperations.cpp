@@ -165,7 +165,8 @@ std::vector<EditOffer> listEditOffers(std::span<const std::string> entries,
     const SubstringMatcher safe(safeLines);
     std::vector<EditOffer> offers;
     for (std::size_t i = 0; i < entries.size(); ++i)
-        if (const auto proposal = editOffer(entries[i], safe)) offers.push_back({i, *proposal});
+        if (const auto proposal = editOffer(entries[i], safe))
+            offers.push_back({i, entries[i], *proposal});
     return offers;
 }
 

@@ -66,7 +66,8 @@ std::optional<std::string_view> editOffer(std::string_view entry,
 
 struct EditOffer {
     std::size_t index;          // position in the list, from 0
-    std::string_view proposal;  // views into the entry
+    std::string_view entry;     // the entry as it stands
+    std::string_view proposal;  // a view into the entry
 };
 
 // Every entry the editor offers when each offer is answered "Do not update" (the safe list then

@@ -88,6 +88,7 @@ TEST(EditOffers, SkipEntriesHoldingASafeLine) {
     EXPECT_EQ(offers[0].index, 0u);
     EXPECT_EQ(offers[0].proposal, "spam.example");
     EXPECT_EQ(offers[1].index, 3u);
+    EXPECT_EQ(offers[1].entry, "x@y.mail.example");
     EXPECT_EQ(offers[1].proposal, "mail.example");
     EXPECT_EQ(offers[2].index, 5u);
     EXPECT_EQ(offers[2].proposal, "two.SAFE.example");

@@ -8,14 +8,14 @@ namespace plevo {
 namespace {
 
 // One line per offer, INDEX TAB ENTRY TAB PROPOSAL, ended by CR LF like every list we write.
-std::string formatOffers(const std::vector<std::string>& entries,
+std::string formatOffers(std::span<const std::string> entries,
                          std::span<const std::string> safeLines) {
     const auto offers = listEditOffers(entries, safeLines);
     std::string out;
     for (const auto& offer : offers) {
         out += std::to_string(offer.index);
         out += '\t';
-        out += entries[offer.index];
+        out += offer.entry;
         out += '\t';
         out += offer.proposal;
         out += "\r\n";
