@@ -14,37 +14,34 @@ unsigned char fold(unsigned char c) {
 }
 
 // Minimum over positions by (rank, position): the tree answers "which later line is the smallest,
-// and of equal smallest the first", which is the candidate the selection sort settles on.
+// and of equal smallest the first", which is the candidate the selection sort settles on. Each
+// leaf holds rank << 32 | position, so a plain minimum of the numbers gives exactly that.
 class MinTree {
 public:
-    explicit MinTree(const std::vector<std::uint32_t>& rank) : rank_(rank) {
+    static constexpr std::uint64_t kDone = std::numeric_limits<std::uint64_t>::max();
+
+    explicit MinTree(const std::vector<std::uint32_t>& rank) {
         while (size_ < rank.size()) size_ *= 2;
-        node_.assign(2 * size_, kNone);
+        node_.assign(2 * size_, kDone);
         for (std::size_t i = 0; i < rank.size(); ++i)
-            node_[size_ + i] = static_cast<std::uint32_t>(i);
+            node_[size_ + i] = (std::uint64_t{rank[i]} << 32) | i;
         for (std::size_t i = size_ - 1; i >= 1; --i)
-            node_[i] = better(node_[2 * i], node_[2 * i + 1]);
+            node_[i] = std::min(node_[2 * i], node_[2 * i + 1]);
     }
-    void refresh(std::size_t pos) {
-        std::size_t i = (size_ + pos) / 2;
-        while (i >= 1) {
-            node_[i] = better(node_[2 * i], node_[2 * i + 1]);
-            i /= 2;
+    void set(std::size_t pos, std::uint64_t value) {
+        std::size_t i = size_ + pos;
+        node_[i] = value;
+        for (i /= 2; i >= 1; i /= 2) {
+            const std::uint64_t m = std::min(node_[2 * i], node_[2 * i + 1]);
+            if (node_[i] == m) break;  // nothing above changes
+            node_[i] = m;
         }
     }
-    std::uint32_t best() const { return node_[1]; }
-    static constexpr std::uint32_t kNone = std::numeric_limits<std::uint32_t>::max();
+    std::uint64_t best() const { return node_[1]; }
 
 private:
-    std::uint32_t better(std::uint32_t a, std::uint32_t b) const {
-        if (a == kNone) return b;
-        if (b == kNone) return a;
-        if (rank_[a] != rank_[b]) return rank_[a] < rank_[b] ? a : b;
-        return a < b ? a : b;
-    }
-    const std::vector<std::uint32_t>& rank_;
     std::size_t size_ = 1;
-    std::vector<std::uint32_t> node_;
+    std::vector<std::uint64_t> node_;
 };
 
 }  // namespace
@@ -75,37 +72,45 @@ void sortBoxLines(std::vector<std::string>& lines) {
     const std::size_t n = lines.size();
     if (n < 2) return;
 
-    std::vector<std::string> keys(n);
-    for (std::size_t i = 0; i < n; ++i) keys[i] = upperCaseAZ(lines[i]);
+    // Rank the lines once. The first eight folded bytes, packed big-endian, decide most
+    // comparisons without touching the strings again; only equal prefixes compare the rest.
+    std::vector<std::uint64_t> prefix(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        std::uint64_t p = 0;
+        const std::string& line = lines[i];
+        for (std::size_t k = 0; k < 8; ++k)
+            p = (p << 8) | (k < line.size() ? fold(static_cast<unsigned char>(line[k])) : 0u);
+        prefix[i] = p;
+    }
+    auto compare = [&](std::uint32_t a, std::uint32_t b) {
+        if (prefix[a] != prefix[b]) return prefix[a] < prefix[b] ? -1 : 1;
+        return compareFolded(lines[a], lines[b]);
+    };
     std::vector<std::uint32_t> order(n);
     std::iota(order.begin(), order.end(), 0u);
-    // Folded keys compare as unsigned bytes, which is what string_view's compare does.
     std::sort(order.begin(), order.end(),
-              [&](std::uint32_t a, std::uint32_t b) { return keys[a] < keys[b]; });
+              [&](std::uint32_t a, std::uint32_t b) { return compare(a, b) < 0; });
     std::vector<std::uint32_t> rankOf(n);  // rank of the line originally at each index
     std::uint32_t r = 0;
     for (std::size_t k = 0; k < n; ++k) {
-        if (k > 0 && keys[order[k]] != keys[order[k - 1]]) ++r;
+        if (k > 0 && compare(order[k - 1], order[k]) != 0) ++r;
         rankOf[order[k]] = r;
     }
-    keys.clear();
-    keys.shrink_to_fit();
+    prefix.clear();
+    prefix.shrink_to_fit();
 
-    // rank[pos]: rank of the line now at pos; at[pos]: which original line is there.
-    std::vector<std::uint32_t> rank = rankOf;
+    // at[pos]: which original line is there now.
     std::vector<std::uint32_t> at(n);
     std::iota(at.begin(), at.end(), 0u);
-    const std::uint32_t kDone = std::numeric_limits<std::uint32_t>::max();
-    MinTree tree(rank);
+    MinTree tree(rankOf);
     for (std::size_t i = 0; i + 1 < n; ++i) {
-        const std::uint32_t mine = rank[i];
-        rank[i] = kDone;  // position i leaves the search
-        tree.refresh(i);
-        const std::uint32_t p = tree.best();
-        if (rank[p] < mine) {
+        const std::uint32_t mine = rankOf[at[i]];
+        tree.set(i, MinTree::kDone);  // position i leaves the search
+        const std::uint64_t best = tree.best();
+        const auto p = static_cast<std::size_t>(best & 0xffffffffu);
+        if ((best >> 32) < mine) {
             std::swap(at[i], at[p]);
-            rank[p] = mine;
-            tree.refresh(p);
+            tree.set(p, (std::uint64_t{mine} << 32) | p);
         }
     }
 
