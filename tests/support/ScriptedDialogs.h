@@ -38,6 +38,8 @@ public:
 
     // Fails the test for every expectation not yet used, then forgets them.
     void verify();
+    // Forgets the expectations not yet used, for scripts that offer more answers than needed.
+    void dropRemaining() { queue_.clear(); }
     bool done() const { return queue_.empty(); }
     // Everything shown so far, one line per prompt: "message: TEXT", "confirm: TEXT", ...
     const std::vector<std::string>& transcript() const { return transcript_; }
