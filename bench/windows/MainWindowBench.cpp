@@ -93,6 +93,30 @@ void BM_SortAlphabetically(benchmark::State& state) {
     }
 }
 
+// Steps 2 and 4 on the opened list, CheckBox2 unchecked (no questions).
+void BM_RemoveEmailNames(benchmark::State& state) {
+    Session s(static_cast<std::size_t>(state.range(0)));
+    s.tool->Replace().CheckBox2->setChecked(false);
+    for (auto _ : state) {
+        state.PauseTiming();
+        s.open();
+        state.ResumeTiming();
+        s.tool->Replace().Button1->click();
+    }
+}
+
+void BM_DeleteDuplicates(benchmark::State& state) {
+    Session s(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        s.open();
+        state.ResumeTiming();
+        s.tool->Replace().Button5->click();
+    }
+}
+
+BENCHMARK(BM_RemoveEmailNames)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_DeleteDuplicates)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_OpenTextFile)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_SortAlphabetically)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
 

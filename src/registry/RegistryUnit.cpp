@@ -129,6 +129,7 @@ void TRegistryForm::buildTop() {
         setBackground(g, kRed);
         list = new TListBox(QString::fromLatin1(listName), g);
         list->setGeometry(8, 22, 308, 216);
+        setBackground(list, Qt::white);  // only the frame shows the list's state
         return g;
     };
     MailGroupBox = group("MailGroupBox", QStringLiteral("Blocked Senders Mail Registry Entries"), 8,
@@ -159,29 +160,29 @@ void TRegistryForm::buildBottom() {
     QWidget* g = RegistryGroupBox;
 
     OpenRegImage = new TImage(QStringLiteral("OpenRegImage"), pictures::step(Step::OpenBook), g);
-    OpenRegImage->setGeometry(26, 26, size, size);
-    Label1 = whiteLabel("Label1", QStringLiteral("Open Outlook"), QRect(8, 64, 90, 18), g);
+    OpenRegImage->setGeometry(24, 26, size, size);
+    Label1 = whiteLabel("Label1", QStringLiteral("Open Outlook"), QRect(6, 64, 84, 18), g);
     SortRegImage = new TImage(QStringLiteral("SortRegImage"), pictures::step(Step::Sort), g);
-    SortRegImage->setGeometry(126, 26, size, size);
-    SortRegLabel = whiteLabel("SortRegLabel", QString(), QRect(100, 62, 190, 40), g);
+    SortRegImage->setGeometry(120, 26, size, size);
+    SortRegLabel = whiteLabel("SortRegLabel", QString(), QRect(88, 62, 100, 44), g);
     SortRegLabel->setWordWrap(true);
     SortRegLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     SortRegLabel->setEnabled(false);
     SaveRegImage = new TImage(QStringLiteral("SaveRegImage"), pictures::step(Step::Save), g);
-    SaveRegImage->setGeometry(252, 26, size, size);
+    SaveRegImage->setGeometry(216, 26, size, size);
     SaveRegImage->setEnabled(false);
     SaveRegLabel =
-        whiteLabel("SaveRegLabel", QStringLiteral("Save Registry"), QRect(236, 64, 90, 18), g);
+        whiteLabel("SaveRegLabel", QStringLiteral("Save Registry"), QRect(196, 64, 84, 18), g);
     SaveRegLabel->setEnabled(false);
 
     OptionsGroupBox = new QGroupBox(QStringLiteral("Registry Options"), g);
     OptionsGroupBox->setObjectName(QStringLiteral("OptionsGroupBox"));
-    OptionsGroupBox->setGeometry(330, 12, 222, 92);
+    OptionsGroupBox->setGeometry(284, 10, 234, 94);
     setForeground(OptionsGroupBox, Qt::white);
     auto radio = [this](const char* name, const QString& caption, int y) {
         auto* r = new QRadioButton(caption, OptionsGroupBox);
         r->setObjectName(QString::fromLatin1(name));
-        r->setGeometry(8, y, 210, 20);
+        r->setGeometry(6, y, 226, 20);
         setForeground(r, Qt::white);
         return r;
     };
@@ -192,23 +193,24 @@ void TRegistryForm::buildBottom() {
 
     AdvancedPanel =
         new TPanel(QStringLiteral("AdvancedPanel"), QStringLiteral("Advanced Rules  "), g);
-    AdvancedPanel->setGeometry(560, 14, 90, 44);
+    AdvancedPanel->setGeometry(524, 12, 128, 40);
+    AdvancedPanel->setContentsMargins(26, 0, 0, 0);
     AdvancedPanel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setBackground(AdvancedPanel, QColor(0xc0, 0xc0, 0xc0));
     setForeground(AdvancedPanel, kGrey);
     ImageAdvanced = new TImage(QStringLiteral("ImageAdvanced"), pictures::step(Step::GearShaded),
                                AdvancedPanel);
-    ImageAdvanced->setGeometry(2, 10, 24, 24);
+    ImageAdvanced->setGeometry(2, 8, 24, 24);
 
     Image2 = new TImage(QStringLiteral("Image2"), pictures::step(Step::Help), g);
-    Image2->setGeometry(562, 72, 24, 24);
+    Image2->setGeometry(546, 70, 24, 24);
     ShowMeRegBox = new QCheckBox(QStringLiteral("Show Me"), g);
     ShowMeRegBox->setObjectName(QStringLiteral("ShowMeRegBox"));
-    ShowMeRegBox->setGeometry(590, 60, 64, 20);
+    ShowMeRegBox->setGeometry(576, 58, 76, 20);
     ShowMeRegBox->setChecked(true);
     setForeground(ShowMeRegBox, Qt::white);
     CloseImage = new TImage(QStringLiteral("CloseImage"), pictures::step(Step::Close), g);
-    CloseImage->setGeometry(612, 80, 24, 24);
+    CloseImage->setGeometry(620, 80, 24, 24);
 
     auto hidden = [this](const char* name, const QString& caption, int x) {
         auto* b = new QPushButton(caption, this);

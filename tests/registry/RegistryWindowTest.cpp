@@ -387,3 +387,41 @@ TEST_F(RegistryWindow, SaveWithMoreOrFewerLinesThanKeys) {
 
 }  // namespace
 }  // namespace plevo::test
+
+namespace plevo::test {
+namespace {
+
+TEST_F(RegistryWindow, ABackupThatCannotBeWrittenShowsTheErrorAndKeepsTheEarlierOne) {
+    IdentitySpec spec{.mail = Lines{"a@x.example"}, .news = Lines{"n@x.example"}};
+    openBoth(spec);
+    const std::string earlier = backupFile("Mail");
+    // Drive C goes away: the Mail backup fails, the News backup is not made.
+    std::filesystem::rename(root_ / "drive_c", root_ / "drive_c.away");
+    dialogs_.expectMessage("You can use the Advanced Rules button")
+        .expectMessage(infoMessage(listPath(spec, "Mail")))
+        .expectMessage(infoMessage(listPath(spec, "News")))
+        .expectError("Mail Plevo.txt");
+    reg_->Button1->click();
+    EXPECT_EQ(reg_->ListBox1->lines(), Lines{"a@x.example"});
+    std::filesystem::rename(root_ / "drive_c.away", root_ / "drive_c");
+    EXPECT_EQ(backupFile("Mail"), earlier);
+}
+
+TEST_F(RegistryWindow, AcceptWithTheMailOptionReplacesOnlyMail) {
+    IdentitySpec spec{.mail = Lines{"m@x.example"}, .news = Lines{"n@x.example"}};
+    openBoth(spec);
+    reg_->RadioBtnMail->click();
+    sortExpectingHandOff();
+    main_->Memo1->setPlainText("b\nA\n");
+    saveChangesImporting();
+    dialogs_.expectMessage(
+        "The text file has replaced the original Blocked Senders List\n\r[Mail] "
+        "registry entries.\n\r\n\rOnly save to the registry if you are sure?");
+    main_->Button2->click();
+    EXPECT_EQ(reg_->ListBox1->lines(), (Lines{"A", "b"}));
+    EXPECT_EQ(reg_->ListBox2->lines(), Lines{"n@x.example"});
+    EXPECT_EQ(reg_->focusWidget(), reg_->Button3);
+}
+
+}  // namespace
+}  // namespace plevo::test
