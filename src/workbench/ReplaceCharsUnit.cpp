@@ -406,6 +406,7 @@ void TReplace::connectHandlers() {
     connect(Memo2, &QPlainTextEdit::textChanged, this, plain(&TReplace::Memo2Change));
     connect(Memo2, &TMemo::clicked, this, plain(&TReplace::Memo2Change));
     connect(AnimateBtnTimer, &QTimer::timeout, this, plain(&TReplace::AnimateBtnTimerTimer));
+    connect(ShowMeCheckBox, &QCheckBox::toggled, this, plain(&TReplace::ShowMeCheckBoxClick));
 }
 
 void TReplace::showEvent(QShowEvent* event) {

@@ -157,6 +157,7 @@ public:
     void Memo1Change();
     void Memo2Change();
     void AnimateBtnTimerTimer();
+    void ShowMeCheckBoxClick();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -186,6 +186,13 @@ void TReplace::AnimateBtnTimerTimer() {
     SetAnimatedImageSize(s.AnimSize);
 }
 
+void TReplace::ShowMeCheckBoxClick() {
+    // The registry window's box always shows the same state.
+    QCheckBox* mirror = tool_.RegistryForm().ShowMeRegBox;
+    if (mirror->isChecked() != ShowMeCheckBox->isChecked())
+        mirror->setChecked(ShowMeCheckBox->isChecked());
+}
+
 void TReplace::BitBtn2Click() {
     tool_.HowTo().showWindow();
 }

@@ -100,6 +100,8 @@ TEST_F(RegistryWindow, ControlsAndHelpPage) {
 
     reg_->ShowMeRegBox->click();
     EXPECT_FALSE(main_->ShowMeCheckBox->isChecked());
+    main_->ShowMeCheckBox->click();
+    EXPECT_TRUE(reg_->ShowMeRegBox->isChecked());
     reg_->CloseImage->click();
     EXPECT_TRUE(reg_->isHidden());
 }
