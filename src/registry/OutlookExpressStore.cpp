@@ -35,7 +35,8 @@ bool numberedFromZero(const std::vector<std::string>& names) {
 // names must not be reused (that would overwrite an entry just written), and the new keys
 // should enumerate after the existing ones so that the list reads back in its order: the next
 // numbers whose names are free and sort after the last existing name, or merely free ones when
-// no number sorts there.
+// no number sorts there (a list whose keys have such names may then read back in another order,
+// but no entry is lost).
 std::vector<std::string> newEntryNames(const std::vector<std::string>& names, std::size_t n) {
     std::vector<std::string> fresh;
     if (numberedFromZero(names)) {

@@ -53,9 +53,19 @@ void TRegistryForm::Button1Click() {
     try {
         end = openSteps();
     } catch (...) {
-        // The finish still runs (backups of what was read), then the error is shown.
         const std::exception_ptr error = std::current_exception();
-        finishOpen(OpenEnd::Early);
+        // An open run again by the rule set-up has finished itself before its error came here.
+        if (nestedOpenFailed_) {
+            nestedOpenFailed_ = false;
+            std::rethrow_exception(error);
+        }
+        // The finish still runs (backups of what was read); then the error is shown. An error of
+        // the finish itself is shown too, without hiding the first one.
+        try {
+            finishOpen(OpenEnd::Early);
+        } catch (const std::exception& e) {
+            tool_.dialogs().error(e.what());
+        }
         std::rethrow_exception(error);
     }
     finishOpen(end);
@@ -69,21 +79,10 @@ TRegistryForm::OpenEnd TRegistryForm::openSteps() {
     main.ResetStepImages();
     main.AnimateBtnTimer->stop();
 
-    ListBox1->setSorted(false);
-    ListBox2->setSorted(false);
     IdentityLabel->clear();
     RegKeyLabel->clear();
-    RegistryGroupBox->setTitle(QString());
-    MailOpened = false;
-    NewsOpened = false;
-    markOpened(MailGroupBox, false);
-    markOpened(NewsGroupBox, false);
     BothLists = RadioBtnBoth->isChecked();
-    ListBox1->clearLines();
-    ListBox2->clearLines();
-    OpenedListPaths = {};
-    Button3->setEnabled(false);
-    SaveRegImage->setEnabled(false);
+    clearLists();
     AdvancedPanel->setEnabled(false);
     setForeground(AdvancedPanel, kGrey);
 
@@ -149,6 +148,9 @@ TRegistryForm::OpenEnd TRegistryForm::openSteps() {
                 Buttons::YesNo) == Answer::No)
             return OpenEnd::Early;
         if (!setUpRule()) return OpenEnd::Early;
+        // The open run again by the set-up has read and backed up the lists already; the passes
+        // below read them afresh instead of adding them a second time.
+        clearLists();
         RulesKeyPath = rulesMailPath(IdentityKeyPath);
         d.message("You can use the [Advanced Rules] button");
     }
@@ -160,6 +162,22 @@ TRegistryForm::OpenEnd TRegistryForm::openSteps() {
         return OpenEnd::Early;
     }
     return OpenEnd::AllPasses;
+}
+
+void TRegistryForm::clearLists() {
+    ListBox1->setSorted(false);
+    ListBox2->setSorted(false);
+    RegistryGroupBox->setTitle(QString());
+    MailOpened = false;
+    NewsOpened = false;
+    markOpened(MailGroupBox, false);
+    markOpened(NewsGroupBox, false);
+    ListBox1->clearLines();
+    ListBox2->clearLines();
+    OpenedListPaths = {};
+    Button3->setEnabled(false);
+    SaveRegImage->setEnabled(false);
+    SaveRegLabel->setEnabled(false);
 }
 
 bool TRegistryForm::readPass(int pass, bool mail) {
@@ -287,7 +305,15 @@ bool TRegistryForm::setUpRule() {
         throw;
     }
     removeFile(file);
-    if (started) Button1Click();  // the whole open again, with its own questions
+    if (started) {
+        // The whole open again, with its own questions.
+        try {
+            Button1Click();
+        } catch (...) {
+            nestedOpenFailed_ = true;
+            throw;
+        }
+    }
     return started;
 }
 
@@ -346,7 +372,8 @@ void TRegistryForm::Button2Click() {
 
     main.raise();
     main.activateWindow();
-    main.Button3->click();
+    // The press of "Open Outlook File": its handler, directly, so that an error ends the Sort.
+    main.Button3Click();
     s.ListFromRegistry = true;
     d.message(s.AssistantRunning
                   ? "Your Blocked Senders List will now be sorted,\n\ryou may be asked to confirm "

@@ -96,6 +96,8 @@ private:
     enum class OpenEnd { Early, AllPasses };
     OpenEnd openSteps();
     void finishOpen(OpenEnd end);
+    // Empties both lists and forgets what the last open read; Save is disabled.
+    void clearLists();
     bool readPass(int pass, bool mail);
     void backup(const char* kind, const TListBox* list);
     // Writes C:\Rules.reg for the chosen identity and hands it to the shell; true when started.
@@ -107,6 +109,7 @@ private:
     void buildBottom();
 
     PlevoTool& tool_;
+    bool nestedOpenFailed_ = false;
 };
 
 }  // namespace plevo

@@ -13,6 +13,7 @@ class EndToEnd : public RegistryFixture {};
 
 TEST_F(EndToEnd, CleanTheSampleRegistryFromOpenToSave) {
     const auto file = root_ / "HKEY_CURRENT_USER.reg";
+    std::filesystem::remove(file);
     registry_.load(file);  // first start: the sample registry, written at once
     ASSERT_TRUE(fileExists(file));
     writeFile("Outlook Safe Domains.txt", "freemail.example.org\r\n");

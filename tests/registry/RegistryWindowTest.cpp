@@ -130,6 +130,21 @@ TEST_F(RegistryWindow, OneIdentityOpensBothListsAndBacksThemUp) {
     EXPECT_EQ(backupFile("Mail"), "b@x.example\r\n\r\na@x.example\r\n");
     EXPECT_EQ(backupFile("News"), "n@y.example\r\n");
     EXPECT_EQ(registryWrites_, 0);  // an open changes nothing in the registry
+
+    // Opening again empties both lists first, reads them afresh and rewrites the backups.
+    ASSERT_TRUE(registry_.openKey(listPath(spec, "Mail") + "\\Criteria\\000", false));
+    registry_.writeString("Value", "changed@x.example");
+    registry_.closeKey();
+    reg_->RadioBtnMail->click();
+    dialogs_.expectMessage("You can use the Advanced Rules button")
+        .expectMessage(infoMessage(listPath(spec, "Mail")))
+        .expectMessage(backupMessage("Mail"));
+    reg_->Button1->click();
+    EXPECT_EQ(reg_->ListBox1->lines(), (Lines{"changed@x.example", "", "a@x.example"}));
+    EXPECT_EQ(reg_->ListBox2->lineCount(), 0);
+    EXPECT_FALSE(reg_->NewsOpened);
+    EXPECT_EQ(reg_->OpenedListPaths[1], "");
+    EXPECT_EQ(backupFile("Mail"), "changed@x.example\r\n\r\na@x.example\r\n");
 }
 
 TEST_F(RegistryWindow, ThreeIdentitiesAskWhichOne) {
@@ -152,6 +167,16 @@ TEST_F(RegistryWindow, ThreeIdentitiesAskWhichOne) {
     reg_->Button1->click();
     dialogs_.expectInput("Identity's", prompt, "0", std::nullopt);
     reg_->Button1->click();
+    for (const char* outside : {"-1", "99999999999999999999"}) {
+        dialogs_.expectInput("Identity's", prompt, "0", std::string(outside));
+        reg_->Button1->click();
+    }
+    for (const char* notANumber : {"", "1.0", " 1", "+"}) {
+        dialogs_.expectInput("Identity's", prompt, "0", std::string(notANumber))
+            .expectMessage("You can only select a number from 0 to 2");
+        reg_->Button1->click();
+    }
+    EXPECT_FALSE(reg_->MailOpened);
 
     tool_->state().AssistantRunning = true;  // no information message then
     dialogs_.expectInput("Identity's", prompt, "0", "1")
@@ -357,11 +382,13 @@ TEST_F(RegistryWindow, SaveRightAfterAnOpenRewritesTheValuesOnly) {
     ASSERT_TRUE(registry_.openKey(mail, false));
     registry_.writeString("Order", "kept");
     registry_.closeKey();
+    registry_.flush();
+    registryWrites_ = 0;
     dialogs_.expectMessage("Registry updated, you can close now.");
     reg_->Button3->click();
     EXPECT_EQ(entriesAt(mail), (Lines{"a", "b", "c"}));
     EXPECT_EQ(valueAt(mail, "Order"), "kept");
-    EXPECT_EQ(registryWrites_, 0);  // no file behind this registry, but nothing asked to write
+    EXPECT_EQ(registryWrites_, 1);  // every Value rewritten, the file written once
 }
 
 TEST_F(RegistryWindow, SaveWithMoreOrFewerLinesThanKeys) {

@@ -134,3 +134,50 @@ TEST_F(RuleSetup, AnIdentityNameThatCouldInjectKeysIsRefused) {
 
 }  // namespace
 }  // namespace plevo::test
+
+namespace plevo::test {
+namespace {
+
+TEST_F(RuleSetup, TheOpenAfterASetUpReadsTheListsOnceWhicheverIdentityWasChosen) {
+    IdentitySpec bare{.key = "{A}", .user = "Ann", .rules = false, .blockSenders = false};
+    IdentitySpec full{
+        .key = "{B}", .user = "Bob", .mail = Lines{"m@x.example"}, .news = Lines{"n@x.example"}};
+    addIdentity(bare);
+    addIdentity(full);
+    showRegistryWindow();
+    const std::string prompt =
+        "2 persons are using Outlook Express\n\rPlease choose an identity?\n\r\n\rThe default user "
+        "is "
+        "Main Identity,\n\r0. Ann\n\r1. Bob\n\r";
+    dialogs_.expectInput("Identity's", prompt, "0", "0")
+        .expectConfirm(kSetUpQuestion, Buttons::YesNo, Answer::Yes)
+        .expectConfirm(
+            "Are you sure you want to add the information in C:\\Rules.reg to the registry?",
+            Buttons::YesNo, Answer::Yes)
+        .expectMessage(
+            "A Rule has been set up for you.\n\rPlease reopen your Identity if requested")
+        // The open again; this time the user picks Bob, who has both lists.
+        .expectInput("Identity's", prompt, "0", "1")
+        .expectMessage("You can use the Advanced Rules button")
+        .expectMessage(infoMessage(listPath(full, "Mail")))
+        .expectMessage(infoMessage(listPath(full, "News")))
+        .expectMessage(backupMessage("Mail"))
+        .expectMessage(backupMessage("News"))
+        // The interrupted open goes on with Bob and reads his lists afresh.
+        .expectMessage("You can use the [Advanced Rules] button")
+        .expectMessage(infoMessage(listPath(full, "Mail")))
+        .expectMessage(infoMessage(listPath(full, "News")))
+        .expectMessage(backupMessage("Mail"))
+        .expectMessage(backupMessage("News"));
+    reg_->Button1->click();
+    EXPECT_EQ(reg_->ListBox1->lines(), Lines{"m@x.example"});
+    EXPECT_EQ(reg_->ListBox2->lines(), Lines{"n@x.example"});
+    EXPECT_EQ(backupFile("Mail"), "m@x.example\r\n");
+    EXPECT_EQ(reg_->IdentityKeyPath, "Identities\\{B}");
+    // The set-up went into Ann's identity, which now has rules.
+    EXPECT_TRUE(registry_.keyExists(
+        "Identities\\{A}\\Software\\Microsoft\\Outlook Express\\5.0\\Rules\\Mail\\000"));
+}
+
+}  // namespace
+}  // namespace plevo::test

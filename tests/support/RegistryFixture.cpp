@@ -7,6 +7,10 @@ namespace plevo::test {
 
 RegistryFixture::RegistryFixture() {
     reg_ = &tool_->RegistryForm();
+    // A registry file with nothing in it, so that every write of the file is counted.
+    const auto file = root_ / "HKEY_CURRENT_USER.reg";
+    writeFileAtomic(file, "Windows Registry Editor Version 5.00\r\n");
+    registry_.load(file);
 }
 
 std::string RegistryFixture::listPath(const IdentitySpec& spec, const char* kind) {
@@ -74,6 +78,8 @@ std::string RegistryFixture::backupFile(const char* kind) const {
 }
 
 void RegistryFixture::showRegistryWindow() {
+    registry_.flush();  // what the test set up is on disk; from here on writes are counted
+    registryWrites_ = 0;
     showMainWindow();
     main_->Button10->click();
 }
