@@ -16,9 +16,18 @@ void TLabel::click() {
     if (isEnabled()) emit clicked();
 }
 
+void TLabel::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    QLabel::mousePressEvent(event);
+}
+
 void TLabel::mouseReleaseEvent(QMouseEvent* event) {
-    QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) click();
+    if (event->button() != Qt::LeftButton) return QLabel::mouseReleaseEvent(event);
+    event->accept();
+    if (rect().contains(event->position().toPoint())) click();
 }
 
 TImage::TImage(const QString& name, const QPixmap& picture, QWidget* parent)

@@ -19,6 +19,8 @@ signals:
     void clicked();
 
 protected:
+    // The label takes its clicks, so a panel under it does not run a second time.
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 

@@ -80,10 +80,10 @@ std::optional<std::string> runFileDialog(const FileDialogOptions& options,
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     if (!options.filter.empty()) dialog.setNameFilter(qtNameFilter(options.filter));
     if (!options.defaultExt.empty()) dialog.setDefaultSuffix(toQString(options.defaultExt));
-    if (!options.initialDir.empty()) dialog.setDirectory(toQString(options.initialDir));
-    if (!options.fileName.empty()) dialog.selectFile(toQString(options.fileName));
+    if (!options.initialDir.empty()) dialog.setDirectory(pathToQString(options.initialDir));
+    if (!options.fileName.empty()) dialog.selectFile(pathToQString(options.fileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return fromQString(dialog.selectedFiles().constFirst());
+    return pathFromQString(dialog.selectedFiles().constFirst());
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "platform/Text.h"
 
 #include <QByteArray>
+#include <QFile>
+#include <QStringDecoder>
 
 namespace plevo {
 
@@ -23,10 +25,45 @@ std::string fromQString(const QString& text) {
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
+QString pathToQString(std::string_view path) {
+#ifdef _WIN32
+    return toQString(path);
+#else
+    return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
+#endif
+}
+
+std::string pathFromQString(const QString& path) {
+#ifdef _WIN32
+    return fromQString(path);
+#else
+    const QByteArray bytes = QFile::encodeName(path);
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+#endif
+}
+
+namespace {
+
+QString messageText(std::string_view bytes) {
+#ifndef _WIN32
+    bool ascii = true;
+    for (const char c : bytes) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    if (!ascii) {
+        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        const QString decoded =
+            utf8.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+        if (!utf8.hasError()) return decoded;
+    }
+#endif
+    return toQString(bytes);
+}
+
+}  // namespace
+
 QString displayText(std::string_view bytes) {
     QString out;
     out.reserve(static_cast<qsizetype>(bytes.size()));
-    const QString text = toQString(bytes);
+    const QString text = messageText(bytes);
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         if (c == u'\n' || c == u'\r') {

@@ -1,6 +1,8 @@
 // The main window's walks over the working list: reduce addresses to domains, edit domain names,
 // delete duplicates. The results come from the list operations; the walks add the questions,
 // the progress display and the hand-over to the next step.
+#include <algorithm>
+
 #include "app/PlevoTool.h"
 #include "platform/Dialogs.h"
 #include "platform/Text.h"
@@ -69,11 +71,16 @@ void TReplace::Button1Click() {
             if (!domain) continue;
             const std::string domainText(*domain);
             const std::string left = entry.substr(0, entry.size() - domainText.size());
-            const Answer answer = d.confirm(
-                lines({"Remove " + left, "From     " + entry, "", "Please confirm that you want?",
-                       "All emails from " + domainText + " to be blocked.", "",
-                       "(Select Yes if you are SURE you want to block the Domain!)"}),
-                Buttons::YesNoCancel);
+            // The box may be unchecked while the walk goes on: from then on the answer is Yes.
+            const Answer answer =
+                !CheckBox2->isChecked()
+                    ? Answer::Yes
+                    : d.confirm(
+                          lines({"Remove " + left, "From     " + entry, "",
+                                 "Please confirm that you want?",
+                                 "All emails from " + domainText + " to be blocked.", "",
+                                 "(Select Yes if you are SURE you want to block the Domain!)"}),
+                          Buttons::YesNoCancel);
             if (answer == Answer::Cancel) break;
             if (answer == Answer::Yes) {
                 if (i < Memo1->lineCount()) Memo1->replaceLine(i, domainText);
@@ -129,15 +136,10 @@ void TReplace::Button8Click() {
 
     // The walk tests a snapshot of the list; replacements go into the box line by line.
     const std::vector<std::string> entries = Memo1->lines();
+    // The safe lines are taken at the start, and again after the walk appends one.
     SubstringMatcher safe(Memo2->lines());
-    unsigned safeRevision = safeListRevision_;
     const int n = static_cast<int>(entries.size());
-    int position = ProgressBar1->value();  // the range is used as it stands
     for (int i = 0; i < n; ++i) {
-        if (safeRevision != safeListRevision_) {
-            safe.assign(Memo2->lines());
-            safeRevision = safeListRevision_;
-        }
         if (const auto proposal = editOffer(entries[i], safe)) {
             s.EditEntry = entries[i];
             s.EditDomainPart = std::string(*proposal);
@@ -154,12 +156,13 @@ void TReplace::Button8Click() {
                 if (s.EditAddToSafe && !s.EditDomainPart.empty()) {
                     Memo2->appendLine(s.EditDomainPart);
                     safe.assign(Memo2->lines());
-                    safeRevision = safeListRevision_;
                 }
             }
         }
-        ProgressBar1->setValue(++position);
-        Panel1->setText(QString::number(progressPercent(position, n)) + QStringLiteral(" %"));
+        // The bar keeps the range it had, so it stops at its maximum; the percentage follows it.
+        ProgressBar1->setValue(std::min(ProgressBar1->value() + 1, ProgressBar1->maximum()));
+        Panel1->setText(QString::number(progressPercent(ProgressBar1->value(), n)) +
+                        QStringLiteral(" %"));
         tool_.pump().pump();
     }
     endWalk();

@@ -418,6 +418,11 @@ void TReplace::showEvent(QShowEvent* event) {
 }
 
 void TReplace::closeEvent(QCloseEvent* event) {
+    // A walk over a list ends first: closing under it would leave it asking for a gone window.
+    if (tool_.pump().walking()) {
+        event->ignore();
+        return;
+    }
     tool_.handle([this] { FormClose(); });
     event->accept();
 }

@@ -71,6 +71,8 @@ void TReplace::PointNextStep(QPushButton* button, TImage* image) {
 }
 
 void TReplace::SortBoxLines(TMemo* box) {
+    // Other steps wait while the lines are out of the box.
+    EventPump::Walk walk(tool_.pump());
     PrepareProgress();
     std::vector<std::string> lines = box->lines();
     const int n = static_cast<int>(lines.size());
@@ -110,7 +112,7 @@ void TReplace::FormShow() {
     s.StartFolder = pathText(std::filesystem::current_path());
     PrepareProgress();
     const std::string safeFile = s.StartFolder + kPathSeparator + SharedState::SafeDomainsFileName;
-    Edit1->setText(fileExists(pathFromText(safeFile)) ? toQString(safeFile) : QString());
+    Edit1->setText(fileExists(pathFromText(safeFile)) ? pathToQString(safeFile) : QString());
     tool_.dialogs().message(join({
         "New Users can use button [8. Assist me].This automates",
         "most of the process, there maybe some user choices to make.",
@@ -130,10 +132,11 @@ void TReplace::CloseImageClick() {
 }
 
 void TReplace::FormClose() {
+    // A save that fails shows its error; the program still closes.
     if (tool_.state().SafeListSaved && SaveOutlookImage->isEnabled() &&
         tool_.dialogs().confirm("Do you want to save the Safe Domains List?", Buttons::YesNo) ==
             Answer::Yes)
-        Button4Click();
+        tool_.handle([this] { Button4Click(); });
     tool_.RegistryForm().OpenedListPaths[0].clear();
     tool_.RegistryForm().OpenedListPaths[1].clear();
     tool_.closeAll();

@@ -1,5 +1,6 @@
 // Search in either list of the main window: each line holding the term is offered in turn,
 // highlighted and marked by a blinking arrow, until the user takes one, cancels, or the list ends.
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -13,10 +14,20 @@ namespace plevo {
 namespace {
 
 void selectFirstOccurrence(QPlainTextEdit* box, const std::string& text) {
+    // Searched in the blocks' own text: the document's find() would read a non-breaking space
+    // as a blank and miss lines that hold one. The text has no line break, so a match never
+    // spans two lines.
     box->setFocus();
-    const QTextCursor found =
-        box->document()->find(toQString(text), 0, QTextDocument::FindCaseSensitively);
-    if (!found.isNull()) box->setTextCursor(found);
+    const QString wanted = toQString(text);
+    for (QTextBlock b = box->document()->begin(); b.isValid(); b = b.next()) {
+        const qsizetype at = b.text().indexOf(wanted);
+        if (at < 0) continue;
+        QTextCursor c(box->document());
+        c.setPosition(b.position() + static_cast<int>(at));
+        c.setPosition(b.position() + static_cast<int>(at + wanted.size()), QTextCursor::KeepAnchor);
+        box->setTextCursor(c);
+        return;
+    }
 }
 
 void removeSelection(QPlainTextEdit* box) {

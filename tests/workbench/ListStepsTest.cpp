@@ -257,3 +257,17 @@ TEST_F(ListSteps, EditDialogControls) {
 
 }  // namespace
 }  // namespace plevo::test
+
+namespace plevo::test {
+namespace {
+
+TEST_F(ListSteps, UncheckingDuringTheWalkAnswersYesForTheRest) {
+    open("a@x.example\nb@y.example\nc@z.example\n");
+    dialogs_.expectConfirm(removeQuestion("a@", "a@x.example", "x.example"), Buttons::YesNoCancel,
+                           Answer::No, [&] { main_->CheckBox2->setChecked(false); });
+    main_->Button1->click();
+    EXPECT_EQ(list(), (Lines{"a@x.example", "y.example", "z.example"}));
+}
+
+}  // namespace
+}  // namespace plevo::test

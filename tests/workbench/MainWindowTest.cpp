@@ -1,6 +1,7 @@
 // Start-up, the main window's controls, keys, counters and closing.
 #include <QApplication>
 #include <QTest>
+#include <QTimer>
 
 #include "guidance/HowToUnit.h"
 #include "platform/Files.h"
@@ -247,6 +248,65 @@ TEST_F(MainWindow, StepsAreRefusedWhileAWalkRuns) {
     EXPECT_EQ(ran, 1);
     tool_->handleStep([&] { ++ran; });
     EXPECT_EQ(ran, 2);
+}
+
+}  // namespace
+}  // namespace plevo::test
+
+namespace plevo::test {
+namespace {
+
+TEST_F(MainWindow, AMouseClickOnAStepsPictureOrCaptionRunsItOnce) {
+    showMainWindow();
+    const FileDialogOptions open{.defaultExt = "txt",
+                                 .filter = "Text files (*.txt)|*.TXT",
+                                 .fileName = "Blocked Senders List",
+                                 .initialDir = pathText(start_)};
+    for (QWidget* w :
+         {static_cast<QWidget*>(main_->Label9), static_cast<QWidget*>(main_->OpenImage3)}) {
+        dialogs_.expectOpenFile(open, std::nullopt);
+        QTest::mouseClick(w, Qt::LeftButton);
+        dialogs_.verify();
+    }
+    // The welcome message, then exactly one dialog per click.
+    EXPECT_EQ(dialogs_.transcript().size(), 3u);
+    QTest::mouseClick(main_->RegistryImage1, Qt::LeftButton);
+    EXPECT_TRUE(tool_->RegistryForm().isVisible());
+}
+
+TEST_F(MainWindow, AStepQueuedWhileTheListIsSortedIsRefused) {
+    showMainWindow();
+    main_->Memo1->setPlainText("b\na\n");
+    main_->Button9->setEnabled(true);
+    main_->Button6->setEnabled(true);
+    tool_->state().AssistantRunning = true;
+    // Clear Text File waits in the queue; the sort lets events run, but not that one.
+    QTimer::singleShot(0, main_, [this] { main_->Button9->click(); });
+    main_->Button6->click();
+    EXPECT_EQ(main_->Memo1->lines(), (std::vector<std::string>{"a", "b"}));
+}
+
+TEST_F(MainWindow, ClosingWhileAWalkAsksIsRefusedAndAFailedSaveStillCloses) {
+    writeFile("Outlook Safe Domains.txt", "a.example\r\n");
+    showMainWindow();
+    dialogs_.expectMessage("Remember to Save any changes before you exit the program!")
+        .expectMessage(startPath("Outlook Safe Domains.txt") + " opened successfully")
+        .expectMessage("Outlook Safe Domains.txt saved.");
+    main_->Button3->click();
+    main_->Button4->click();
+    {
+        EventPump::Walk walk(tool_->pump());
+        main_->close();  // refused: nothing asked
+        EXPECT_TRUE(main_->isVisible());
+    }
+    tool_->RegistryForm().OpenedListPaths = {"x", "y"};
+    tool_->state().StartFolder = pathText(root_ / "gone");  // the save will fail
+    dialogs_
+        .expectConfirm("Do you want to save the Safe Domains List?", Buttons::YesNo, Answer::Yes)
+        .expectError("gone");
+    main_->close();
+    EXPECT_FALSE(main_->isVisible());
+    EXPECT_EQ(tool_->RegistryForm().OpenedListPaths[0], "");
 }
 
 }  // namespace

@@ -92,3 +92,23 @@ TEST_F(Search, EmptyBoxCancelledOrEmptyTermDoNothing) {
 
 }  // namespace
 }  // namespace plevo::test
+
+namespace plevo::test {
+namespace {
+
+TEST_F(Search, ALineWithANonBreakingSpaceIsHighlighted) {
+    main_->Memo1->setPlainText(
+        QString::fromLatin1("x\na\xa0"
+                            "b.example\n"));
+    dialogs_.expectInput("Search?", kPrompt, "", "B")
+        .expectConfirm(
+            "Is this the entry you wanted?\n\ra\xa0"
+            "b.example",
+            Buttons::YesNoCancel, Answer::Yes);
+    main_->Label7->click();
+    EXPECT_EQ(main_->Memo1->textCursor().selectionStart(), 2);
+    EXPECT_EQ(main_->Memo1->textCursor().selectionEnd(), 2 + 11);
+}
+
+}  // namespace
+}  // namespace plevo::test
