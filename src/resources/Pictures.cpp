@@ -226,6 +226,85 @@ QPixmap banner(int width, int height) {
     return pm;
 }
 
+namespace {
+
+void dialogFrame(QPainter& p, const QRect& r, const QString& title) {
+    p.setPen(QColor(0x80, 0x80, 0x80));
+    p.setBrush(QColor(0xd4, 0xd0, 0xc8));
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+    QLinearGradient bar(r.topLeft(), r.topRight());
+    bar.setColorAt(0, QColor(0x0a, 0x24, 0x6a));
+    bar.setColorAt(1, QColor(0xa6, 0xca, 0xf0));
+    p.fillRect(QRect(r.left() + 2, r.top() + 2, r.width() - 4, 16), bar);
+    p.setPen(Qt::white);
+    QFont f = p.font();
+    f.setPixelSize(11);
+    f.setBold(true);
+    p.setFont(f);
+    p.drawText(QRect(r.left() + 6, r.top() + 2, r.width() - 12, 16), Qt::AlignVCenter, title);
+    f.setBold(false);
+    p.setFont(f);
+}
+
+void button(QPainter& p, const QRect& r, const QString& text) {
+    p.setPen(QColor(0x40, 0x40, 0x40));
+    p.setBrush(QColor(0xd4, 0xd0, 0xc8));
+    p.drawRect(r);
+    p.setPen(Qt::black);
+    p.drawText(r, Qt::AlignCenter, text);
+}
+
+}  // namespace
+
+QPixmap runBox(int width, int height) {
+    QPixmap pm(width, height);
+    pm.fill(Qt::white);
+    QPainter p(&pm);
+    dialogFrame(p, pm.rect(), QStringLiteral("Run"));
+    p.setPen(Qt::black);
+    p.drawText(QRect(8, 22, width - 16, 28), Qt::TextWordWrap,
+               QStringLiteral("Type the name of a program, and it will be opened for you."));
+    p.drawText(QRect(8, 54, 40, 16), Qt::AlignVCenter, QStringLiteral("Open:"));
+    p.setBrush(Qt::white);
+    p.drawRect(QRect(48, 54, width - 58, 16));
+    p.drawText(QRect(52, 54, width - 62, 16), Qt::AlignVCenter, QStringLiteral("regedit"));
+    button(p, QRect(width - 120, height - 22, 50, 16), QStringLiteral("OK"));
+    button(p, QRect(width - 64, height - 22, 56, 16), QStringLiteral("Cancel"));
+    return pm;
+}
+
+QPixmap exportDialog(int width, int height) {
+    QPixmap pm(width, height);
+    pm.fill(Qt::white);
+    QPainter p(&pm);
+    dialogFrame(p, pm.rect(), QStringLiteral("Export Registry File"));
+    p.setPen(Qt::black);
+    p.drawText(QRect(12, 26, 80, 18), Qt::AlignVCenter, QStringLiteral("Save in:"));
+    p.setBrush(Qt::white);
+    p.drawRect(QRect(92, 26, width - 200, 18));
+    p.drawText(QRect(96, 26, 200, 18), Qt::AlignVCenter, QStringLiteral("My Documents"));
+    p.drawRect(QRect(12, 50, width - 24, 120));
+    p.drawText(QRect(12, 180, 80, 18), Qt::AlignVCenter, QStringLiteral("File name:"));
+    p.drawRect(QRect(92, 180, width - 200, 18));
+    p.drawText(QRect(96, 180, 200, 18), Qt::AlignVCenter, QStringLiteral("Registry backup"));
+    button(p, QRect(width - 96, 180, 80, 18), QStringLiteral("Save"));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRect(12, 210, width - 24, height - 220));
+    p.drawText(QRect(20, 204, 100, 14), Qt::AlignVCenter, QStringLiteral(" Export range "));
+    p.setBrush(Qt::white);
+    p.drawEllipse(QRect(24, 228, 10, 10));
+    p.setBrush(Qt::black);
+    p.drawEllipse(QRect(27, 231, 4, 4));
+    p.drawText(QRect(40, 224, 60, 18), Qt::AlignVCenter, QStringLiteral("All"));
+    p.setBrush(Qt::white);
+    p.drawEllipse(QRect(24, 250, 10, 10));
+    p.drawText(QRect(40, 246, 120, 18), Qt::AlignVCenter, QStringLiteral("Selected branch"));
+    p.setPen(QPen(QColor(0xd0, 0x10, 0x10), 3));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QRect(16, 220, 70, 26));
+    return pm;
+}
+
 QPixmap markNotDone() {
     QPixmap pm(16, 16);
     pm.fill(Qt::transparent);

@@ -25,6 +25,10 @@ enum class Step {
 QPixmap step(Step kind, int frame = 0);
 // The registry window's banner: letters flying into a blocked mailbox.
 QPixmap banner(int width, int height);
+// The how-to window's pictures: the system's Run box with "regedit" typed in, and the registry
+// editor's export dialog with the range "All" chosen.
+QPixmap runBox(int width, int height);
+QPixmap exportDialog(int width, int height);
 QPixmap markNotDone();  // a red cross
 QPixmap markDone();     // a green tick
 

@@ -85,6 +85,10 @@ TReplace::TReplace(PlevoTool& tool) : QWidget(nullptr), tool_(tool) {
     buildSteps();
     buildBottom();
     connectHandlers();
+    // The guidance animations run from the start until the user begins.
+    Timer2->start();
+    Timer3->start();
+    Timer4->start();
     qApp->installEventFilter(this);
     centreOnScreen(this);
 }
@@ -197,6 +201,9 @@ void TReplace::buildLists() {
     MemoMainHelp->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     MemoMainHelp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     MemoMainHelp->setGeometry(0, 0, kClientWidth, 329);
+    QStringList help;
+    for (const char* line : kMainHelpLines) help << QString::fromLatin1(line);
+    MemoMainHelp->setPlainText(help.join(u'\n'));
     HelpPanel->hide();
 }
 
@@ -407,6 +414,9 @@ void TReplace::connectHandlers() {
     connect(Memo2, &TMemo::clicked, this, plain(&TReplace::Memo2Change));
     connect(AnimateBtnTimer, &QTimer::timeout, this, plain(&TReplace::AnimateBtnTimerTimer));
     connect(ShowMeCheckBox, &QCheckBox::toggled, this, plain(&TReplace::ShowMeCheckBoxClick));
+    connect(Timer2, &QTimer::timeout, this, plain(&TReplace::Timer2Timer));
+    connect(Timer3, &QTimer::timeout, this, plain(&TReplace::Timer3Timer));
+    connect(Timer4, &QTimer::timeout, this, plain(&TReplace::Timer4Timer));
 }
 
 void TReplace::showEvent(QShowEvent* event) {

@@ -119,6 +119,10 @@ public:
 
     // The show-me pulse is in its growing half.
     bool AnimGrowing = false;
+    // Timer2's interval is growing (the step-7 blinking slows down).
+    bool RegistryBlinkSlowing = false;
+    // The help panel's text, line by line.
+    static const char* const kMainHelpLines[55];
     // What the next tick of the search marker writes: the plain line (false) or the marked one.
     bool MarkerPhase = false;
     static constexpr const char* kSearchMarker = " <----here";
@@ -158,6 +162,9 @@ public:
     void Memo2Change();
     void AnimateBtnTimerTimer();
     void ShowMeCheckBoxClick();
+    void Timer2Timer();  // the step-7 pictures
+    void Timer3Timer();  // the step-8 pictures
+    void Timer4Timer();  // the step-1 pictures
 
 protected:
     void showEvent(QShowEvent* event) override;

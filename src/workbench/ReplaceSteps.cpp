@@ -169,33 +169,6 @@ void TReplace::HelpImageClick() {
     }
 }
 
-void TReplace::AnimateBtnTimerTimer() {
-    // Each tick shrinks the picture by one pixel down to 2, then grows it back to full size,
-    // where the pulse stops.
-    SharedState& s = tool_.state();
-    if (!ShowMeCheckBox->isChecked()) return;
-    if (AnimGrowing) {
-        if (s.AnimSize < SharedState::AnimFullSize) {
-            ++s.AnimSize;
-        } else {
-            AnimateBtnTimer->stop();
-            AnimGrowing = false;
-        }
-    } else if (s.AnimSize <= 2) {
-        AnimGrowing = true;
-    } else {
-        --s.AnimSize;
-    }
-    SetAnimatedImageSize(s.AnimSize);
-}
-
-void TReplace::ShowMeCheckBoxClick() {
-    // The registry window's box always shows the same state.
-    QCheckBox* mirror = tool_.RegistryForm().ShowMeRegBox;
-    if (mirror->isChecked() != ShowMeCheckBox->isChecked())
-        mirror->setChecked(ShowMeCheckBox->isChecked());
-}
-
 void TReplace::BitBtn2Click() {
     tool_.HowTo().showWindow();
 }

@@ -258,6 +258,8 @@ namespace {
 
 TEST_F(MainWindow, AMouseClickOnAStepsPictureOrCaptionRunsItOnce) {
     showMainWindow();
+    main_->Timer4->stop();  // the top picture stays shown
+    main_->OpenImage3->show();
     const FileDialogOptions open{.defaultExt = "txt",
                                  .filter = "Text files (*.txt)|*.TXT",
                                  .fileName = "Blocked Senders List",
