@@ -201,6 +201,8 @@ void TReplace::buildLists() {
     MemoMainHelp->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     MemoMainHelp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     MemoMainHelp->setGeometry(0, 0, kClientWidth, 329);
+    setBackground(MemoMainHelp, Qt::white);  // the black panel's colour is not the text's
+    setForeground(MemoMainHelp, Qt::black);
     QStringList help;
     for (const char* line : kMainHelpLines) help << QString::fromLatin1(line);
     MemoMainHelp->setPlainText(help.join(u'\n'));
