@@ -400,6 +400,9 @@ void TReplace::connectHandlers() {
           static_cast<TLabel*>(RegistryImage4), Label4})
         connect(source, &TLabel::clicked, this, step(&TReplace::Button10Click));
     connect(Button10, &QPushButton::clicked, this, step(&TReplace::Button10Click));
+    for (TLabel* source : {static_cast<TLabel*>(Panel4), static_cast<TLabel*>(AssistImage1),
+                           static_cast<TLabel*>(AssistImage2), Label16})
+        connect(source, &TLabel::clicked, this, step(&TReplace::Panel4Click));
     connect(OpenOutlookImage, &TLabel::clicked, this, step(&TReplace::Button3Click));
     connect(Button3, &QPushButton::clicked, this, step(&TReplace::Button3Click));
     connect(SaveOutlookImage, &TLabel::clicked, this, step(&TReplace::Button4Click));

@@ -143,6 +143,7 @@ public:
     void Button2Click();   // 6. Save Changes
     void Button9Click();   // Clear Text File
     void Button10Click();  // 7. Registry
+    void Panel4Click();    // 8. Assist me
     void Button3Click();   // Open Outlook File
     void Button4Click();   // Save Outlook File
     void Button6Click();   // 5. Sort Alphabetically
