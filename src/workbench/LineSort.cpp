@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <limits>
 #include <numeric>
 
@@ -13,35 +14,61 @@ unsigned char fold(unsigned char c) {
     return (c >= 'a' && c <= 'z') ? c - ('a' - 'A') : c;
 }
 
-// Minimum over positions by (rank, position): the tree answers "which later line is the smallest,
-// and of equal smallest the first", which is the candidate the selection sort settles on. Each
-// leaf holds rank << 32 | position, so a plain minimum of the numbers gives exactly that.
-class MinTree {
+// The positions that hold lines of one rank, smallest first: the positions the rank had at the
+// start (ascending, a slice of the ranked order) and those a swap moved a line of the rank to.
+// Most ranks hold one line, so one moved position is kept in place and only further ones go
+// to a heap; the walk then touches one small record per rank.
+class RankPositions {
 public:
-    static constexpr std::uint64_t kDone = std::numeric_limits<std::uint64_t>::max();
-
-    explicit MinTree(const std::vector<std::uint32_t>& rank) {
-        while (size_ < rank.size()) size_ *= 2;
-        node_.assign(2 * size_, kDone);
-        for (std::size_t i = 0; i < rank.size(); ++i)
-            node_[size_ + i] = (std::uint64_t{rank[i]} << 32) | i;
-        for (std::size_t i = size_ - 1; i >= 1; --i)
-            node_[i] = std::min(node_[2 * i], node_[2 * i + 1]);
+    RankPositions(const std::vector<std::uint32_t>& order, const std::vector<std::uint32_t>& start)
+        : order_(order), ranks_(start.size() - 1), heaps_(start.size() - 1) {
+        for (std::size_t r = 0; r + 1 < start.size(); ++r)
+            ranks_[r] = {start[r], start[r + 1], kNone};
     }
-    void set(std::size_t pos, std::uint64_t value) {
-        std::size_t i = size_ + pos;
-        node_[i] = value;
-        for (i /= 2; i >= 1; i /= 2) {
-            const std::uint64_t m = std::min(node_[2 * i], node_[2 * i + 1]);
-            if (node_[i] == m) break;  // nothing above changes
-            node_[i] = m;
+
+    std::uint32_t first(std::uint32_t rank) const {
+        const Rank& r = ranks_[rank];
+        std::uint32_t best = r.moved;
+        if (r.next < r.end) best = std::min(best, order_[r.next]);
+        const auto& heap = heaps_[rank];
+        if (!heap.empty()) best = std::min(best, heap.front());
+        return best;
+    }
+    void popFirst(std::uint32_t rank) {
+        Rank& r = ranks_[rank];
+        auto& heap = heaps_[rank];
+        const std::uint32_t fromStart = r.next < r.end ? order_[r.next] : kNone;
+        const std::uint32_t fromHeap = heap.empty() ? kNone : heap.front();
+        if (fromStart <= r.moved && fromStart <= fromHeap) {
+            ++r.next;
+        } else if (r.moved <= fromHeap) {
+            r.moved = kNone;
+        } else {
+            std::pop_heap(heap.begin(), heap.end(), std::greater<>());
+            heap.pop_back();
         }
     }
-    std::uint64_t best() const { return node_[1]; }
+    void add(std::uint32_t rank, std::uint32_t position) {
+        Rank& r = ranks_[rank];
+        if (r.moved == kNone) {
+            r.moved = position;
+            return;
+        }
+        auto& heap = heaps_[rank];
+        heap.push_back(position);
+        std::push_heap(heap.begin(), heap.end(), std::greater<>());
+    }
 
 private:
-    std::size_t size_ = 1;
-    std::vector<std::uint64_t> node_;
+    static constexpr std::uint32_t kNone = std::numeric_limits<std::uint32_t>::max();
+    struct Rank {
+        std::uint32_t next;  // the next start position still held, in order_
+        std::uint32_t end;
+        std::uint32_t moved;  // one position a swap moved a line of this rank to, or kNone
+    };
+    const std::vector<std::uint32_t>& order_;
+    std::vector<Rank> ranks_;
+    std::vector<std::vector<std::uint32_t>> heaps_;  // min-heaps of further moved positions
 };
 
 }  // namespace
@@ -72,46 +99,75 @@ void sortBoxLines(std::vector<std::string>& lines) {
     const std::size_t n = lines.size();
     if (n < 2) return;
 
-    // Rank the lines once. The first eight folded bytes, packed big-endian, decide most
-    // comparisons without touching the strings again; only equal prefixes compare the rest.
-    std::vector<std::uint64_t> prefix(n);
-    for (std::size_t i = 0; i < n; ++i) {
-        std::uint64_t p = 0;
-        const std::string& line = lines[i];
-        for (std::size_t k = 0; k < 8; ++k)
-            p = (p << 8) | (k < line.size() ? fold(static_cast<unsigned char>(line[k])) : 0u);
-        prefix[i] = p;
-    }
-    auto compare = [&](std::uint32_t a, std::uint32_t b) {
-        if (prefix[a] != prefix[b]) return prefix[a] < prefix[b] ? -1 : 1;
-        return compareFolded(lines[a], lines[b]);
+    // Rank the lines once. The first sixteen folded bytes, packed big-endian into two numbers,
+    // decide most comparisons without touching the strings again; only equal prefixes compare
+    // the rest. The keys are sorted as they are, not through an index, to stay in the cache.
+    struct Key {
+        std::uint64_t high;
+        std::uint64_t low;
+        std::uint32_t line;
+        std::uint32_t size;  // the line's length, up to 17 (longer lines count as 17)
     };
-    std::vector<std::uint32_t> order(n);
-    std::iota(order.begin(), order.end(), 0u);
-    std::sort(order.begin(), order.end(),
-              [&](std::uint32_t a, std::uint32_t b) { return compare(a, b) < 0; });
-    std::vector<std::uint32_t> rankOf(n);  // rank of the line originally at each index
+    std::vector<Key> keys(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::string& text = lines[i];
+        std::uint64_t words[2] = {0, 0};
+        for (std::size_t k = 0; k < 16; ++k)
+            words[k / 8] = (words[k / 8] << 8) |
+                           (k < text.size() ? fold(static_cast<unsigned char>(text[k])) : 0u);
+        keys[i] = {words[0], words[1], static_cast<std::uint32_t>(i),
+                   static_cast<std::uint32_t>(std::min<std::size_t>(text.size(), 17))};
+    }
+    auto compare = [&](const Key& a, const Key& b) {
+        if (a.high != b.high) return a.high < b.high ? -1 : 1;
+        if (a.low != b.low) return a.low < b.low ? -1 : 1;
+        // Equal prefixes of lines no longer than the prefix: the shorter line is the smaller.
+        if (a.size <= 16 || b.size <= 16) return a.size == b.size ? 0 : (a.size < b.size ? -1 : 1);
+        return compareFolded(lines[a.line], lines[b.line]);
+    };
+    // Equal lines in the order of their positions, so each rank's start positions ascend.
+    std::sort(keys.begin(), keys.end(), [&](const Key& a, const Key& b) {
+        const int c = compare(a, b);
+        return c != 0 ? c < 0 : a.line < b.line;
+    });
+    std::vector<std::uint32_t> order(n);      // the lines in ranked order
+    std::vector<std::uint32_t> rankOf(n);     // rank of the line originally at each index
+    std::vector<std::uint32_t> rankStart{0};  // where each rank begins in order
     std::uint32_t r = 0;
     for (std::size_t k = 0; k < n; ++k) {
-        if (k > 0 && compare(order[k - 1], order[k]) != 0) ++r;
-        rankOf[order[k]] = r;
-    }
-    prefix.clear();
-    prefix.shrink_to_fit();
-
-    // at[pos]: which original line is there now.
-    std::vector<std::uint32_t> at(n);
-    std::iota(at.begin(), at.end(), 0u);
-    MinTree tree(rankOf);
-    for (std::size_t i = 0; i + 1 < n; ++i) {
-        const std::uint32_t mine = rankOf[at[i]];
-        tree.set(i, MinTree::kDone);  // position i leaves the search
-        const std::uint64_t best = tree.best();
-        const auto p = static_cast<std::size_t>(best & 0xffffffffu);
-        if ((best >> 32) < mine) {
-            std::swap(at[i], at[p]);
-            tree.set(p, (std::uint64_t{mine} << 32) | p);
+        if (k > 0 && compare(keys[k - 1], keys[k]) != 0) {
+            ++r;
+            rankStart.push_back(static_cast<std::uint32_t>(k));
         }
+        order[k] = keys[k].line;
+        rankOf[keys[k].line] = r;
+    }
+    keys.clear();
+    keys.shrink_to_fit();
+    rankStart.push_back(static_cast<std::uint32_t>(n));
+
+    // Replay the selection sort. Position i ends up with the i-th smallest rank; the lines still
+    // to place are all those at positions >= i, so the smallest rank among them is exactly that
+    // one. When the line at i has it already, nothing moves; otherwise the first position that
+    // holds that rank is swapped with i, and the displaced line's rank now has that position.
+    std::vector<std::uint32_t> at(n);  // which original line is at each position now
+    std::iota(at.begin(), at.end(), 0u);
+    std::vector<std::uint32_t> rankAt = rankOf;
+    RankPositions positions(order, rankStart);
+    for (std::uint32_t i = 0; i < n; ++i) {
+        const std::uint32_t wanted = rankOf[order[i]];
+        const std::uint32_t mine = rankAt[i];
+        if (mine == wanted) {
+            positions.popFirst(mine);  // i is the first position of its rank
+            continue;
+        }
+        const std::uint32_t p = positions.first(wanted);
+        positions.popFirst(wanted);
+        std::swap(at[i], at[p]);
+        rankAt[i] = wanted;
+        rankAt[p] = mine;
+        positions.popFirst(mine);
+        positions.add(mine, p);
     }
 
     std::vector<std::string> sorted(n);

@@ -56,9 +56,10 @@ TEST(LineSort, MatchesTheSelectionSortOnRandomLists) {
         const std::size_t n = rng() % 40;
         std::vector<std::string> lines(n);
         for (auto& line : lines) {
-            // Every third round the lines share a long start, so that their first eight bytes
+            // Every third round the lines share a long start, so that their first sixteen bytes
             // tie and the rest decides.
-            if (round % 3 == 0) line = (rng() % 2) ? "Long.Prefix-" : "long.prefix-";
+            if (round % 3 == 0)
+                line = (rng() % 2) ? "Long.Prefix-Of-Lines-" : "long.prefix-of-lines-";
             const std::size_t len = rng() % 4;
             for (std::size_t k = 0; k < len; ++k) line += alphabet[rng() % std::size(alphabet)];
         }
