@@ -3,6 +3,7 @@
 // that tests can script the user's answers. Texts are 8-bit bytes exactly as the tool words them;
 // lines are joined by LF CR ("\n\r"), and only the Qt implementation turns that into line breaks.
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 
@@ -53,5 +54,17 @@ public:
 
 // The line separator of the tool's message texts.
 inline constexpr const char* kLineBreak = "\n\r";
+
+// A message of several lines, joined by kLineBreak.
+inline std::string messageLines(std::initializer_list<std::string> lines) {
+    std::string out;
+    bool first = true;
+    for (const std::string& line : lines) {
+        if (!first) out += kLineBreak;
+        out += line;
+        first = false;
+    }
+    return out;
+}
 
 }  // namespace plevo

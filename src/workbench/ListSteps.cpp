@@ -12,21 +12,6 @@
 #include "workbench/ReplaceCharsUnit.h"
 
 namespace plevo {
-namespace {
-
-std::string lines(std::initializer_list<std::string> parts) {
-    std::string out;
-    bool first = true;
-    for (const auto& p : parts) {
-        if (!first) out += kLineBreak;
-        out += p;
-        first = false;
-    }
-    return out;
-}
-
-}  // namespace
-
 void TReplace::endWalk() {
     ProgressBar1->setValue(0);
     Panel1->setText(QStringLiteral("0 %"));
@@ -75,24 +60,24 @@ void TReplace::Button1Click() {
             const Answer answer =
                 !CheckBox2->isChecked()
                     ? Answer::Yes
-                    : d.confirm(
-                          lines({"Remove " + left, "From     " + entry, "",
-                                 "Please confirm that you want?",
-                                 "All emails from " + domainText + " to be blocked.", "",
-                                 "(Select Yes if you are SURE you want to block the Domain!)"}),
-                          Buttons::YesNoCancel);
+                    : d.confirm(messageLines(
+                                    {"Remove " + left, "From     " + entry, "",
+                                     "Please confirm that you want?",
+                                     "All emails from " + domainText + " to be blocked.", "",
+                                     "(Select Yes if you are SURE you want to block the Domain!)"}),
+                                Buttons::YesNoCancel);
             if (answer == Answer::Cancel) break;
             if (answer == Answer::Yes) {
                 if (i < Memo1->lineCount()) Memo1->replaceLine(i, domainText);
                 continue;
             }
             if (s.SafeListLoaded &&
-                d.confirm(
-                    lines({"Do you want to add " + domainText, "to your Outlook Domain list? ",
-                           "If you choose Yes, you will not be asked again to",
-                           "remove the email name from the domain " + domainText,
-                           "Individual emails from " + entry + " will still be blocked. "}),
-                    Buttons::YesNo) == Answer::Yes &&
+                d.confirm(messageLines(
+                              {"Do you want to add " + domainText, "to your Outlook Domain list? ",
+                               "If you choose Yes, you will not be asked again to",
+                               "remove the email name from the domain " + domainText,
+                               "Individual emails from " + entry + " will still be blocked. "}),
+                          Buttons::YesNo) == Answer::Yes &&
                 !safe.contains(domainText)) {
                 Memo2->appendLine(domainText);
             }
@@ -109,7 +94,7 @@ void TReplace::CheckBox2Click() {
     const std::string d = kExampleFreeMailDomain;
     Panel11->setText(QStringLiteral("*"));
     Panel11->show();
-    tool_.dialogs().message(lines({
+    tool_.dialogs().message(messageLines({
         "Warning!",
         "If you uncheck this box, you will not be asked for confirmation!",
         "Any new Domain names that are not already listed in your",

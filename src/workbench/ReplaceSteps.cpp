@@ -17,17 +17,6 @@ namespace {
 
 const char* const kTextFilter = "Text files (*.txt)|*.TXT";
 
-std::string join(std::initializer_list<std::string> lines) {
-    std::string out;
-    bool first = true;
-    for (const auto& l : lines) {
-        if (!first) out += kLineBreak;
-        out += l;
-        first = false;
-    }
-    return out;
-}
-
 }  // namespace
 
 // ---- helpers -------------------------------------------------------------------------------
@@ -113,7 +102,7 @@ void TReplace::FormShow() {
     PrepareProgress();
     const std::string safeFile = s.StartFolder + kPathSeparator + SharedState::SafeDomainsFileName;
     Edit1->setText(fileExists(pathFromText(safeFile)) ? pathToQString(safeFile) : QString());
-    tool_.dialogs().message(join({
+    tool_.dialogs().message(messageLines({
         "New Users can use button [8. Assist me].This automates",
         "most of the process, there maybe some user choices to make.",
         "",
@@ -220,9 +209,9 @@ void TReplace::Button2Click() {
         const auto path = pathFromText(s.ListFileName);
         if (!s.ListFileName.empty() && fileExists(path)) {
             writeFileAtomic(path, formatTextList(Memo1->textList()));
-            d.message(
-                join({"File '" + s.ListFileName + "' saved.",
-                      "If you want to save this file to the registry,open the registry first"}));
+            d.message(messageLines(
+                {"File '" + s.ListFileName + "' saved.",
+                 "If you want to save this file to the registry,open the registry first"}));
         } else {
             d.message("File " + s.ListFileName + " not found or saved!");
         }
@@ -236,9 +225,10 @@ void TReplace::Button2Click() {
     }
 
     if (s.ListFromRegistry) {
-        if (d.confirm(join({"Would you like to import this file and replace",
-                            std::string("your existing ") + SharedState::DefaultListName + "?"}),
-                      Buttons::YesNo) == Answer::Yes) {
+        if (d.confirm(
+                messageLines({"Would you like to import this file and replace",
+                              std::string("your existing ") + SharedState::DefaultListName + "?"}),
+                Buttons::YesNo) == Answer::Yes) {
             handListToRegistry();
         } else {
             s.AssistantRunning = false;  // stops a running assistant
@@ -258,7 +248,8 @@ void TReplace::handListToRegistry() {
     auto accepted = [&](QRadioButton* option, const std::string& first, const std::string& second) {
         reg.acceptList(option, lines);
         if (!s.AssistantRunning)
-            d.message(join({first, second, "", "Only save to the registry if you are sure?"}));
+            d.message(
+                messageLines({first, second, "", "Only save to the registry if you are sure?"}));
         s.AnimImage = reg.SaveRegImage;
         s.AnimSize = reg.SaveRegImage->width();
         AnimateBtnTimer->start();
@@ -280,8 +271,9 @@ void TReplace::handListToRegistry() {
             accepted(reg.RadioBtnBoth, "The text file has replaced both the original " + list,
                      "[Mail] and [News] registry entries.");
         else
-            d.message(join({fromQString(reg.RadioBtnMail->text()) + " or ",
-                            fromQString(reg.RadioBtnNews->text()) + " may not be available."}));
+            d.message(
+                messageLines({fromQString(reg.RadioBtnMail->text()) + " or ",
+                              fromQString(reg.RadioBtnNews->text()) + " may not be available."}));
     }
     DomainsGroupBox->setTitle(
         QStringLiteral("There are ") + QString::number(reg.ListBox1->lineCount()) +
