@@ -7,7 +7,6 @@ namespace plevo::test {
 namespace {
 
 using Lines = std::vector<std::string>;
-const char* const kFilter = "Text files (*.txt)|*.TXT";
 const char* const kFailure =
     "Sorry I cannot open the Outlook Express Block Senders List\n\rTry adding a Rule or blocking "
     "at "
@@ -20,25 +19,19 @@ protected:
         registryWrites_ = 0;
         showMainWindow();
     }
-    // The prompts of a run up to the import question, for a single identity with both lists.
-    void expectUpToTheImport(Answer import) {
-        dialogs_.expectMessage("You can use the Advanced Rules button")
+    // The prompts of a run's open and hand-off, for a single identity with both lists.
+    ScriptedDialogs& expectOpenAndHandOff() {
+        return dialogs_.expectMessage("You can use the Advanced Rules button")
             .expectMessage(backupMessage("Mail"))
             .expectMessage(backupMessage("News"))
-            .expectOpenFile(
-                {.defaultExt = "txt", .filter = kFilter, .fileName = "Outlook Safe Domains.txt"},
-                std::nullopt)
-            .expectMessage("File not opened")
+            .expectSafeListDialogCancelled()
             .expectMessage(
                 "Your Blocked Senders List will now be sorted,\n\ryou may be asked to "
-                "confirm some actions.")
-            .expectConfirm(
-                "Would you like to save a seperate backup copy of this file to your disk?",
-                Buttons::YesNo, Answer::No)
-            .expectConfirm(
-                "Would you like to import this file and replace\n\ryour existing Blocked "
-                "Senders List?",
-                Buttons::YesNo, import);
+                "confirm some actions.");
+    }
+    // ... and on to the import question, when nothing else asks.
+    void expectUpToTheImport(Answer import) {
+        expectOpenAndHandOff().expectBackupQuestion(Answer::No).expectImportQuestion(import);
     }
 };
 
@@ -90,16 +83,7 @@ TEST_F(Assistant, ACancelledRemovalEndsOnlyThatStep) {
     IdentitySpec spec{.mail = Lines{"a@x.example", "b@mail.spam.example"}, .news = Lines{}};
     addIdentity(spec);
     showOnly();
-    dialogs_.expectMessage("You can use the Advanced Rules button")
-        .expectMessage(backupMessage("Mail"))
-        .expectMessage(backupMessage("News"))
-        .expectOpenFile(
-            {.defaultExt = "txt", .filter = kFilter, .fileName = "Outlook Safe Domains.txt"},
-            std::nullopt)
-        .expectMessage("File not opened")
-        .expectMessage(
-            "Your Blocked Senders List will now be sorted,\n\ryou may be asked to "
-            "confirm some actions.")
+    expectOpenAndHandOff()
         .expectConfirm(
             "Remove a@\n\rFrom     a@x.example\n\r\n\rPlease confirm that you want?\n\rAll "
             "emails from x.example to be blocked.\n\r\n\r(Select Yes if you are SURE you "
@@ -108,12 +92,8 @@ TEST_F(Assistant, ACancelledRemovalEndsOnlyThatStep) {
         // The run goes on: the edit step offers the long domain.
         .expectModal("Edit Domain Name",
                      [](QDialog& d) { static_cast<TOKBottomDlg&>(d).CancelBtn->click(); })
-        .expectConfirm("Would you like to save a seperate backup copy of this file to your disk?",
-                       Buttons::YesNo, Answer::No)
-        .expectConfirm(
-            "Would you like to import this file and replace\n\ryour existing Blocked "
-            "Senders List?",
-            Buttons::YesNo, Answer::No);
+        .expectBackupQuestion(Answer::No)
+        .expectImportQuestion(Answer::No);
     main_->Panel4->click();
     EXPECT_FALSE(tool_->state().AssistantRunning);
 }

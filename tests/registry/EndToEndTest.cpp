@@ -33,7 +33,7 @@ TEST_F(EndToEnd, CleanTheSampleRegistryFromOpenToSave) {
     EXPECT_EQ(mailBackup.substr(0, 57),
               "offers@bargain-mail.example\r\ndeals@bargain-mail.example\r\n");
 
-    dialogs_.expectMessage("Remember to Save any changes before you exit the program!")
+    dialogs_.expectMessage(kReminder)
         .expectMessage(startPath("Outlook Safe Domains.txt") + " opened successfully")
         .expectMessage(
             "You can now sort this Blocked Senders list or open your own text file\n\rof "
@@ -49,13 +49,8 @@ TEST_F(EndToEnd, CleanTheSampleRegistryFromOpenToSave) {
     const Lines worked = main_->Memo1->lines();
     EXPECT_EQ(worked.size(), 22u);
 
-    dialogs_
-        .expectConfirm("Would you like to save a seperate backup copy of this file to your disk?",
-                       Buttons::YesNo, Answer::No)
-        .expectConfirm(
-            "Would you like to import this file and replace\n\ryour existing Blocked "
-            "Senders List?",
-            Buttons::YesNo, Answer::Yes)
+    dialogs_.expectBackupQuestion(Answer::No)
+        .expectImportQuestion(Answer::Yes)
         .expectMessage(
             "The text file has replaced both the original Blocked Senders List\n\r[Mail] "
             "and [News] registry entries.\n\r\n\rOnly save to the registry if you are sure?");

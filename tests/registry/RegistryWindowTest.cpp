@@ -9,7 +9,6 @@ namespace plevo::test {
 namespace {
 
 using Lines = std::vector<std::string>;
-const char* const kFilter = "Text files (*.txt)|*.TXT";
 const std::string kSpaces66(66, ' ');
 
 class RegistryWindow : public RegistryFixture {
@@ -28,28 +27,16 @@ protected:
     }
     // Sort with the safe-list dialog cancelled (no safe-domains file in the start folder).
     void sortExpectingHandOff() {
-        dialogs_
-            .expectOpenFile(
-                {.defaultExt = "txt", .filter = kFilter, .fileName = "Outlook Safe Domains.txt"},
-                std::nullopt)
-            .expectMessage("File not opened")
-            .expectMessage(
-                "You can now sort this Blocked Senders list or open your own text "
-                "file\n\rof blocked senders to replace existing Mail or News registry "
-                "entries");
+        dialogs_.expectSafeListDialogCancelled().expectMessage(
+            "You can now sort this Blocked Senders list or open your own text "
+            "file\n\rof blocked senders to replace existing Mail or News registry "
+            "entries");
         reg_->Button2->click();
         dialogs_.verify();
     }
     // Save Changes with no backup copy and Yes to the import question.
     void saveChangesImporting() {
-        dialogs_
-            .expectConfirm(
-                "Would you like to save a seperate backup copy of this file to your disk?",
-                Buttons::YesNo, Answer::No)
-            .expectConfirm(
-                "Would you like to import this file and replace\n\ryour existing Blocked "
-                "Senders List?",
-                Buttons::YesNo, Answer::Yes);
+        dialogs_.expectBackupQuestion(Answer::No).expectImportQuestion(Answer::Yes);
     }
 };
 
@@ -364,13 +351,7 @@ TEST_F(RegistryWindow, AcceptRefusesAListThatWasNotOpened) {
 
     // No to the import question stops a running assistant.
     tool_->state().AssistantRunning = true;
-    dialogs_
-        .expectConfirm("Would you like to save a seperate backup copy of this file to your disk?",
-                       Buttons::YesNo, Answer::No)
-        .expectConfirm(
-            "Would you like to import this file and replace\n\ryour existing Blocked "
-            "Senders List?",
-            Buttons::YesNo, Answer::No);
+    dialogs_.expectBackupQuestion(Answer::No).expectImportQuestion(Answer::No);
     main_->Button2->click();
     EXPECT_FALSE(tool_->state().AssistantRunning);
 }

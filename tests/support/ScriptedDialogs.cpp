@@ -98,6 +98,25 @@ ScriptedDialogs& ScriptedDialogs::expectModal(std::string title,
     return *this;
 }
 
+ScriptedDialogs& ScriptedDialogs::expectSafeListDialogCancelled() {
+    return expectOpenFile({.defaultExt = "txt",
+                           .filter = "Text files (*.txt)|*.TXT",
+                           .fileName = "Outlook Safe Domains.txt"},
+                          std::nullopt)
+        .expectMessage("File not opened");
+}
+
+ScriptedDialogs& ScriptedDialogs::expectBackupQuestion(Answer answer) {
+    return expectConfirm("Would you like to save a seperate backup copy of this file to your disk?",
+                         Buttons::YesNo, answer);
+}
+
+ScriptedDialogs& ScriptedDialogs::expectImportQuestion(Answer answer) {
+    return expectConfirm(
+        "Would you like to import this file and replace\n\ryour existing Blocked Senders List?",
+        Buttons::YesNo, answer);
+}
+
 void ScriptedDialogs::verify() {
     for (const Step& s : queue_)
         ADD_FAILURE() << "expected " << kindName(s.kind)

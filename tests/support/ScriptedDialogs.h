@@ -36,6 +36,13 @@ public:
     // One of the tool's own dialogs, by window title; `act` works the shown dialog and closes it.
     ScriptedDialogs& expectModal(std::string title, std::function<void(QDialog&)> act);
 
+    // Prompts the tool shows in many places, by what they are.
+    // The safe list's open dialog, cancelled, and its "File not opened".
+    ScriptedDialogs& expectSafeListDialogCancelled();
+    // Save Changes' offer of a separate backup copy, and its question about the registry.
+    ScriptedDialogs& expectBackupQuestion(Answer answer);
+    ScriptedDialogs& expectImportQuestion(Answer answer);
+
     // Fails the test for every expectation not yet used, then forgets them.
     void verify();
     // Forgets the expectations not yet used, for scripts that offer more answers than needed.

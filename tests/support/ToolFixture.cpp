@@ -51,6 +51,13 @@ void ToolFixture::showMainWindow() {
     QCoreApplication::processEvents();
 }
 
+FileDialogOptions ToolFixture::openListOptions() const {
+    return {.defaultExt = "txt",
+            .filter = "Text files (*.txt)|*.TXT",
+            .fileName = "Blocked Senders List",
+            .initialDir = pathText(start_)};
+}
+
 std::string ToolFixture::startPath(const std::string& name) const {
     return pathText(start_ / name);
 }

@@ -27,8 +27,12 @@ protected:
     std::string writeFile(const std::string& name, std::string_view bytes);
     std::string readBack(const std::string& path) const;
     std::string startPath(const std::string& name) const;
+    // The open dialog of "Open Text File", as the tool shows it (first folder: the start folder).
+    FileDialogOptions openListOptions() const;
 
     static const std::string kWelcome;
+    static constexpr const char* kReminder =
+        "Remember to Save any changes before you exit the program!";
 
     std::filesystem::path root_;
     std::filesystem::path start_;

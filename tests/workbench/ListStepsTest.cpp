@@ -8,9 +8,6 @@
 namespace plevo::test {
 namespace {
 
-const char* const kFilter = "Text files (*.txt)|*.TXT";
-const char* const kReminder = "Remember to Save any changes before you exit the program!";
-
 std::string removeQuestion(const std::string& left, const std::string& entry,
                            const std::string& domain) {
     return "Remove " + left + "\n\rFrom     " + entry +
@@ -31,22 +28,13 @@ protected:
     void open(const std::string& list, std::optional<std::string> safe = std::nullopt) {
         showMainWindow();
         const std::string path = writeFile("list.txt", list);
-        dialogs_.expectOpenFile({.defaultExt = "txt",
-                                 .filter = kFilter,
-                                 .fileName = "Blocked Senders List",
-                                 .initialDir = pathText(start_)},
-                                path);
+        dialogs_.expectOpenFile(openListOptions(), path);
         if (safe) {
             writeFile("Outlook Safe Domains.txt", *safe);
             dialogs_.expectMessage(kReminder).expectMessage(startPath("Outlook Safe Domains.txt") +
                                                             " opened successfully");
         } else {
-            dialogs_
-                .expectOpenFile({.defaultExt = "txt",
-                                 .filter = kFilter,
-                                 .fileName = "Outlook Safe Domains.txt"},
-                                std::nullopt)
-                .expectMessage("File not opened");
+            dialogs_.expectSafeListDialogCancelled();
         }
         main_->Button7->click();
         dialogs_.verify();

@@ -213,8 +213,8 @@ TEST_F(MainWindow, ShowMePulseShrinksToTwoAndGrowsBackIn64Ticks) {
 TEST_F(MainWindow, ClosingAsksAboutTheSafeListOnlyAfterASave) {
     writeFile("Outlook Safe Domains.txt", "b.example\r\na.example\r\n");
     showMainWindow();
-    dialogs_.expectMessage("Remember to Save any changes before you exit the program!")
-        .expectMessage(startPath("Outlook Safe Domains.txt") + " opened successfully");
+    dialogs_.expectMessage(kReminder).expectMessage(startPath("Outlook Safe Domains.txt") +
+                                                    " opened successfully");
     main_->Button3->click();
     main_->close();  // loaded, never saved: no question
     dialogs_.verify();
@@ -260,10 +260,7 @@ TEST_F(MainWindow, AMouseClickOnAStepsPictureOrCaptionRunsItOnce) {
     showMainWindow();
     main_->Timer4->stop();  // the top picture stays shown
     main_->OpenImage3->show();
-    const FileDialogOptions open{.defaultExt = "txt",
-                                 .filter = "Text files (*.txt)|*.TXT",
-                                 .fileName = "Blocked Senders List",
-                                 .initialDir = pathText(start_)};
+    const FileDialogOptions open = openListOptions();
     for (QWidget* w :
          {static_cast<QWidget*>(main_->Label9), static_cast<QWidget*>(main_->OpenImage3)}) {
         dialogs_.expectOpenFile(open, std::nullopt);
@@ -291,7 +288,7 @@ TEST_F(MainWindow, AStepQueuedWhileTheListIsSortedIsRefused) {
 TEST_F(MainWindow, ClosingWhileAWalkAsksIsRefusedAndAFailedSaveStillCloses) {
     writeFile("Outlook Safe Domains.txt", "a.example\r\n");
     showMainWindow();
-    dialogs_.expectMessage("Remember to Save any changes before you exit the program!")
+    dialogs_.expectMessage(kReminder)
         .expectMessage(startPath("Outlook Safe Domains.txt") + " opened successfully")
         .expectMessage("Outlook Safe Domains.txt saved.");
     main_->Button3->click();

@@ -6,7 +6,6 @@ namespace plevo::test {
 namespace {
 
 const char* const kFilter = "Text files (*.txt)|*.TXT";
-const char* const kReminder = "Remember to Save any changes before you exit the program!";
 
 class SafeList : public ToolFixture {};
 
@@ -55,11 +54,7 @@ TEST_F(SafeList, ThroughTheDialogFromAnotherFolderAndSavedIntoTheStartFolder) {
 TEST_F(SafeList, CancelledDialogKeepsTheList) {
     showMainWindow();
     const std::string before = main_->Memo2->document()->toRawText().toStdString();
-    dialogs_
-        .expectOpenFile(
-            {.defaultExt = "txt", .filter = kFilter, .fileName = "Outlook Safe Domains.txt"},
-            std::nullopt)
-        .expectMessage("File not opened");
+    dialogs_.expectSafeListDialogCancelled();
     main_->Button3->click();
     EXPECT_EQ(main_->Memo2->document()->toRawText().toStdString(), before);
     EXPECT_FALSE(tool_->state().SafeListLoaded);
@@ -122,16 +117,7 @@ TEST_F(SafeList, EveryByteButCrAndLfSurvivesOpenAndSave) {
 TEST_F(SafeList, SortAlphabeticallyOrdersTheWorkingList) {
     showMainWindow();
     const std::string path = writeFile("list.txt", "B\nb\n\na\n");
-    dialogs_
-        .expectOpenFile({.defaultExt = "txt",
-                         .filter = kFilter,
-                         .fileName = "Blocked Senders List",
-                         .initialDir = pathText(start_)},
-                        path)
-        .expectOpenFile(
-            {.defaultExt = "txt", .filter = kFilter, .fileName = "Outlook Safe Domains.txt"},
-            std::nullopt)
-        .expectMessage("File not opened");
+    dialogs_.expectOpenFile(openListOptions(), path).expectSafeListDialogCancelled();
     main_->Button7->click();
     dialogs_.expectMessage("Save your changes when you have completed all changes");
     main_->SortImage->click();

@@ -10,8 +10,6 @@
 namespace plevo::test {
 namespace {
 
-const char* const kFilter = "Text files (*.txt)|*.TXT";
-
 std::string randomList(std::mt19937& rng, std::size_t n) {
     const char* names[] = {"a", "B", "info", "x.y"};
     const char* domains[] = {"spam.example",
@@ -61,13 +59,8 @@ TEST_F(SameAsPlevoLists, ReduceDedupeSortAndOffers) {
     writeFile("Outlook Safe Domains.txt", "safe.example\r\nc.example\r\n");
     const std::string list = writeFile("list.txt", randomList(rng, 400));
     showMainWindow();
-    dialogs_
-        .expectOpenFile({.defaultExt = "txt",
-                         .filter = kFilter,
-                         .fileName = "Blocked Senders List",
-                         .initialDir = pathText(start_)},
-                        list)
-        .expectMessage("Remember to Save any changes before you exit the program!")
+    dialogs_.expectOpenFile(openListOptions(), list)
+        .expectMessage(kReminder)
         .expectMessage(safe + " opened successfully");
     main_->Button7->click();
     dialogs_.verify();

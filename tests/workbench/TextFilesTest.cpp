@@ -9,28 +9,16 @@ const char* const kFilter = "Text files (*.txt)|*.TXT";
 
 class TextFiles : public ToolFixture {
 protected:
-    FileDialogOptions openListOptions() const {
-        return {.defaultExt = "txt",
-                .filter = kFilter,
-                .fileName = "Blocked Senders List",
-                .initialDir = pathText(start_)};
-    }
     // Open Text File with the given answer to the dialog; no safe-domains file is around, so the
     // safe list's own dialog is offered and cancelled.
     void openList(std::optional<std::string> chosen, bool expectSafeListDialog = true) {
         dialogs_.expectOpenFile(openListOptions(), chosen);
         if (expectSafeListDialog) {
-            dialogs_
-                .expectOpenFile({.defaultExt = "txt",
-                                 .filter = kFilter,
-                                 .fileName = "Outlook Safe Domains.txt"},
-                                std::nullopt)
-                .expectMessage("File not opened");
+            dialogs_.expectSafeListDialogCancelled();
         }
         main_->Button7->click();
         dialogs_.verify();
     }
-    std::string memo1Raw() const { return formatTextList(main_->Memo1->textList()); }
 };
 
 TEST_F(TextFiles, OpenThenSaveWritesTheListBackAsItWasAndOffersABackup) {
@@ -56,8 +44,7 @@ TEST_F(TextFiles, OpenThenSaveWritesTheListBackAsItWasAndOffersABackup) {
         .expectMessage("File '" + path +
                        "' saved.\n\rIf you want to save this file to the registry,"
                        "open the registry first")
-        .expectConfirm("Would you like to save a seperate backup copy of this file to your disk?",
-                       Buttons::YesNo, Answer::Yes)
+        .expectBackupQuestion(Answer::Yes)
         .expectSaveFile(
             {.defaultExt = "txt", .filter = kFilter, .fileName = "Blocked Senders List"}, backup);
     main_->Button2->click();
@@ -76,8 +63,7 @@ TEST_F(TextFiles, AFinalLineBreakIsKeptAndLfOnlyBecomesCrLf) {
         .expectMessage("File '" + path +
                        "' saved.\n\rIf you want to save this file to the registry,"
                        "open the registry first")
-        .expectConfirm("Would you like to save a seperate backup copy of this file to your disk?",
-                       Buttons::YesNo, Answer::Yes)
+        .expectBackupQuestion(Answer::Yes)
         .expectSaveFile(
             {.defaultExt = "txt", .filter = kFilter, .fileName = "Blocked Senders List"},
             std::nullopt);
@@ -97,8 +83,7 @@ TEST_F(TextFiles, CancelledOpenFallsBackToTheDefaultNameAndSaveNoLongerWritesThe
 
     main_->Memo1->setPlainText("changed");
     dialogs_.expectMessage("File Blocked Senders List not found or saved!")
-        .expectConfirm("Would you like to save a seperate backup copy of this file to your disk?",
-                       Buttons::YesNo, Answer::No);
+        .expectBackupQuestion(Answer::No);
     main_->Button2->click();
     EXPECT_EQ(readBack(path), "a.example");
 }
@@ -121,7 +106,7 @@ TEST_F(TextFiles, AChosenFileThatDoesNotExistChangesNothing) {
 TEST_F(TextFiles, ClearAsksBothQuestionsWhateverTheFirstAnswer) {
     showMainWindow();
     openList(writeFile("list.txt", "a\r\nb\r\n"));
-    dialogs_.expectMessage("Remember to Save any changes before you exit the program!");
+    dialogs_.expectMessage(kReminder);
     main_->Memo2->setPlainText("safe.example\n");
     dialogs_
         .expectConfirm("Do you want 1 cleared?", Buttons::YesNoCancel, Answer::Cancel,
@@ -161,8 +146,7 @@ TEST_F(TextFiles, EveryByteButCrAndLfSurvivesOpenAndSave) {
         .expectMessage("File '" + path +
                        "' saved.\n\rIf you want to save this file to the registry,"
                        "open the registry first")
-        .expectConfirm("Would you like to save a seperate backup copy of this file to your disk?",
-                       Buttons::YesNo, Answer::No);
+        .expectBackupQuestion(Answer::No);
     main_->Button2->click();
     EXPECT_EQ(readBack(path), text);
 }
@@ -181,11 +165,7 @@ TEST_F(TextFiles, ASaveTheDiskRefusesShowsThePathAndLeavesTheFileWhole) {
     showMainWindow();
     // A file that can be read but whose folder takes no new file, even for root.
     const std::string before = readBack("/proc/version");
-    dialogs_.expectOpenFile(openListOptions(), "/proc/version")
-        .expectOpenFile(
-            {.defaultExt = "txt", .filter = kFilter, .fileName = "Outlook Safe Domains.txt"},
-            std::nullopt)
-        .expectMessage("File not opened");
+    dialogs_.expectOpenFile(openListOptions(), "/proc/version").expectSafeListDialogCancelled();
     main_->Button7->click();
     dialogs_.expectError("Cannot write file \"/proc/version\"");
     main_->Button2->click();
@@ -199,8 +179,7 @@ TEST_F(TextFiles, ASaveTheDiskRefusesShowsThePathAndLeavesTheFileWhole) {
         .expectMessage(
             "File '" + tool_->state().ListFileName +
             "' saved.\n\rIf you want to save this file to the registry,open the registry first")
-        .expectConfirm("Would you like to save a seperate backup copy of this file to your disk?",
-                       Buttons::YesNo, Answer::Yes)
+        .expectBackupQuestion(Answer::Yes)
         .expectSaveFile(
             {.defaultExt = "txt", .filter = kFilter, .fileName = "Blocked Senders List"}, missing)
         .expectError(missing);
@@ -230,10 +209,7 @@ TEST_F(TextFiles, AFiftyMegabyteLineOpens) {
     showMainWindow();
     const std::string one(50'000'000, 'a');
     dialogs_.expectOpenFile(openListOptions(), writeFile("one.txt", one))
-        .expectOpenFile(
-            {.defaultExt = "txt", .filter = kFilter, .fileName = "Outlook Safe Domains.txt"},
-            std::nullopt)
-        .expectMessage("File not opened");
+        .expectSafeListDialogCancelled();
     main_->Button7->click();
     EXPECT_EQ(main_->Memo1->lineCount(), 1);
     EXPECT_EQ(main_->Memo1->line(0).size(), one.size());
