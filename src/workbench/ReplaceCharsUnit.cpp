@@ -65,21 +65,17 @@ TReplace::TReplace(PlevoTool& tool) : QWidget(nullptr), tool_(tool) {
                    Qt::WindowCloseButtonHint);
     fixClientSize(this, kClientWidth, kClientHeight);
 
-    AnimateBtnTimer = new QTimer(this);
-    AnimateBtnTimer->setObjectName(QStringLiteral("AnimateBtnTimer"));
-    AnimateBtnTimer->setInterval(20);
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(500);
-    Timer2 = new QTimer(this);
-    Timer2->setObjectName(QStringLiteral("Timer2"));
-    Timer2->setInterval(1000);
-    Timer3 = new QTimer(this);
-    Timer3->setObjectName(QStringLiteral("Timer3"));
-    Timer3->setInterval(500);
-    Timer4 = new QTimer(this);
-    Timer4->setObjectName(QStringLiteral("Timer4"));
-    Timer4->setInterval(400);
+    auto timer = [this](const char* name, int intervalMs) {
+        auto* t = new QTimer(this);
+        t->setObjectName(QString::fromLatin1(name));
+        t->setInterval(intervalMs);
+        return t;
+    };
+    AnimateBtnTimer = timer("AnimateBtnTimer", 20);
+    Timer1 = timer("Timer1", 500);
+    Timer2 = timer("Timer2", 1000);
+    Timer3 = timer("Timer3", 500);
+    Timer4 = timer("Timer4", 400);
 
     buildLists();
     buildSteps();
