@@ -60,6 +60,16 @@ public:
     // second step cannot change a list under the walk.
     void handleStep(const std::function<void()>& step);
 
+    // Slots for the windows' signals: a handler of `window` run as a user operation, or as a step.
+    template <class Window>
+    auto operation(Window* window, void (Window::*handler)()) {
+        return [this, window, handler] { handle([window, handler] { (window->*handler)(); }); };
+    }
+    template <class Window>
+    auto step(Window* window, void (Window::*handler)()) {
+        return [this, window, handler] { handleStep([window, handler] { (window->*handler)(); }); };
+    }
+
     // Shows the main window (its first showing runs the start-up of the workbench).
     void show();
     // The main window has closed: the other windows close with it and the program ends.

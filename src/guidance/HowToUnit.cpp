@@ -54,7 +54,7 @@ THowTo::THowTo(PlevoTool& tool) : QWidget(nullptr), tool_(tool) {
     Scroller->setWidget(page);
 
     GroupBox1->installEventFilter(this);
-    connect(Image1, &TLabel::clicked, this, [this] { tool_.handle([this] { GroupBox1Click(); }); });
+    connect(Image1, &TLabel::clicked, this, tool_.operation(this, &THowTo::GroupBox1Click));
 }
 
 void THowTo::showWindow() {

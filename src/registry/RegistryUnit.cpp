@@ -89,11 +89,9 @@ TRegistryForm::TRegistryForm(PlevoTool& tool) : QWidget(nullptr), tool_(tool) {
     buildBottom();
 
     auto plain = [this](void (TRegistryForm::*handler)()) {
-        return [this, handler] { tool_.handle([this, handler] { (this->*handler)(); }); };
+        return tool_.operation(this, handler);
     };
-    auto step = [this](void (TRegistryForm::*handler)()) {
-        return [this, handler] { tool_.handleStep([this, handler] { (this->*handler)(); }); };
-    };
+    auto step = [this](void (TRegistryForm::*handler)()) { return tool_.step(this, handler); };
     connect(OpenRegImage, &TLabel::clicked, this, step(&TRegistryForm::Button1Click));
     connect(Button1, &QPushButton::clicked, this, step(&TRegistryForm::Button1Click));
     connect(SortRegImage, &TLabel::clicked, this, step(&TRegistryForm::Button2Click));

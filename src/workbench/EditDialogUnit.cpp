@@ -73,12 +73,12 @@ TOKBottomDlg::TOKBottomDlg(PlevoTool& tool) : QDialog(nullptr), tool_(tool) {
     setTabOrder(EditDomainExt, DlgCheckBox);
 
     connect(DlgCheckBox, &QCheckBox::clicked, this,
-            [this] { tool_.handle([this] { DlgCheckBoxClick(); }); });
-    connect(OKBtn, &QPushButton::clicked, this, [this] { tool_.handle([this] { OKBtnClick(); }); });
+            tool_.operation(this, &TOKBottomDlg::DlgCheckBoxClick));
+    connect(OKBtn, &QPushButton::clicked, this, tool_.operation(this, &TOKBottomDlg::OKBtnClick));
     connect(IgnoreButton, &QPushButton::clicked, this,
-            [this] { tool_.handle([this] { IgnoreButtonClick(); }); });
+            tool_.operation(this, &TOKBottomDlg::IgnoreButtonClick));
     connect(CancelBtn, &QPushButton::clicked, this,
-            [this] { tool_.handle([this] { CancelBtnClick(); }); });
+            tool_.operation(this, &TOKBottomDlg::CancelBtnClick));
 }
 
 void TOKBottomDlg::showEvent(QShowEvent* event) {

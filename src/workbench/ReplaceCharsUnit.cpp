@@ -359,12 +359,8 @@ void TReplace::buildBottom() {
 }
 
 void TReplace::connectHandlers() {
-    auto step = [this](auto handler) {
-        return [this, handler] { tool_.handleStep([=, this] { (this->*handler)(); }); };
-    };
-    auto plain = [this](auto handler) {
-        return [this, handler] { tool_.handle([=, this] { (this->*handler)(); }); };
-    };
+    auto step = [this](void (TReplace::*handler)()) { return tool_.step(this, handler); };
+    auto plain = [this](void (TReplace::*handler)()) { return tool_.operation(this, handler); };
 
     for (QObject* source : {static_cast<QObject*>(Panel3), static_cast<QObject*>(OpenImage),
                             static_cast<QObject*>(OpenImage1), static_cast<QObject*>(OpenImage2),
