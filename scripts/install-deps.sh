@@ -6,7 +6,7 @@
 set -euo pipefail
 
 want=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev googletest
-      libbenchmark-dev clang clang-format libclang-rt-14-dev fonts-dejavu-core)
+      libbenchmark-dev clang clang-format libclang-rt-14-dev fonts-dejavu-core xvfb xauth x11-utils)
 for arg in "$@"; do
   case "$arg" in
     --windows) want+=(g++-mingw-w64-x86-64-posix wine64) ;;

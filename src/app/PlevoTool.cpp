@@ -1,6 +1,8 @@
 #include "app/PlevoTool.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QFont>
+#include <QPushButton>
 
 #include "guidance/HowToUnit.h"
 #include "platform/HandlerGuard.h"
@@ -18,12 +20,25 @@ PlevoTool::PlevoTool(const ToolSetup& setup)
       shell_(setup.shell),
       persistRegistry_(setup.persistRegistry),
       driveC_(setup.driveC) {
+    // The windows are laid out for an 8-point dialog font; the toolkit's larger default would
+    // cut their captions.
+    QFont font = QApplication::font();
+    font.setPointSize(8);
+    QApplication::setFont(font);
     replace_ = std::make_unique<TReplace>(*this);
     howTo_ = std::make_unique<THowTo>(*this);
     registryForm_ = std::make_unique<TRegistryForm>(*this);
     okBottomDlg_ = std::make_unique<TOKBottomDlg>(*this);
     advancedForm_ = std::make_unique<TAdvancedForm>(*this);
     criteriaDlg_ = std::make_unique<TCriteriaDlg>(*this);
+    // Enter and Return press the focused button, as Space does, in every window.
+    for (QWidget* w : windows())
+        for (QPushButton* b : w->findChildren<QPushButton*>()) b->setAutoDefault(true);
+}
+
+std::array<QWidget*, 6> PlevoTool::windows() const {
+    return {replace_.get(),     howTo_.get(),        registryForm_.get(),
+            okBottomDlg_.get(), advancedForm_.get(), criteriaDlg_.get()};
 }
 
 PlevoTool::~PlevoTool() {
@@ -54,12 +69,9 @@ void PlevoTool::show() {
 }
 
 void PlevoTool::closeAll() {
-    for (QWidget* w :
-         {static_cast<QWidget*>(howTo_.get()), static_cast<QWidget*>(registryForm_.get()),
-          static_cast<QWidget*>(okBottomDlg_.get()), static_cast<QWidget*>(advancedForm_.get()),
-          static_cast<QWidget*>(criteriaDlg_.get())})
-        w->hide();
-    QCoreApplication::quit();
+    for (QWidget* w : windows())
+        if (w != replace_.get()) w->hide();
+    QApplication::quit();
 }
 
 }  // namespace plevo

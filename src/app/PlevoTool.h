@@ -2,6 +2,7 @@
 // The running tool: the shared state, the seams and the six windows, created once in their fixed
 // order. Every window holds a reference to the tool and reaches the others through it.
 
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -9,6 +10,8 @@
 #include "app/SharedState.h"
 #include "platform/DriveC.h"
 #include "platform/EventPump.h"
+
+class QWidget;
 
 namespace plevo {
 
@@ -53,6 +56,8 @@ public:
     TOKBottomDlg& OKBottomDlg() { return *okBottomDlg_; }
     TAdvancedForm& AdvancedForm() { return *advancedForm_; }
     TCriteriaDlg& CriteriaDlg() { return *criteriaDlg_; }
+    // The six windows in their order of creation.
+    std::array<QWidget*, 6> windows() const;
 
     // Runs a user operation: an exception shows the general error box and the program goes on.
     void handle(const std::function<void()>& operation);

@@ -21,8 +21,9 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The application title only: a display name would make the window system add " - Plevo"
+    // to every window's caption.
     QApplication::setApplicationName(QStringLiteral("Plevo"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Plevo"));
     plevo::QtDialogs dialogs;
 
 #ifdef _WIN32

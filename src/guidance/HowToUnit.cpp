@@ -22,8 +22,10 @@ THowTo::THowTo(PlevoTool& tool) : QWidget(nullptr), tool_(tool) {
     Scroller->setGeometry(0, 0, 633, 489);
     Scroller->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Without a frame the page keeps its 617 pixels, the width of GroupBox2, beside the bar.
+    Scroller->setFrameShape(QFrame::NoFrame);
     auto* page = new QWidget;
-    page->setFixedSize(615, 144 + 489);  // room to scroll the second step to the top
+    page->setFixedSize(617, 144 + 489);  // room to scroll the second step to the top
     setBackground(page, QColor(0xf0, 0xf0, 0xf0));
 
     GroupBox1 = new QGroupBox(
@@ -31,9 +33,10 @@ THowTo::THowTo(PlevoTool& tool) : QWidget(nullptr), tool_(tool) {
         page);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(4, 4, 353, 113);
+    fitCaption(GroupBox1, GroupBox1->title().trimmed(), 353 - 8);
     setBackground(GroupBox1, Qt::white);
     Image1 = new TImage(QStringLiteral("Image1"), pictures::runBox(175, 98), GroupBox1);
-    Image1->setGeometry(8, 10, 175, 98);
+    Image1->setGeometry(8, 14, 175, 98);  // below the caption
 
     Label2 = new QLabel(QStringLiteral("You can use the Esc key to exit."), page);
     Label2->setObjectName(QStringLiteral("Label2"));
@@ -47,10 +50,11 @@ THowTo::THowTo(PlevoTool& tool) : QWidget(nullptr), tool_(tool) {
             "Save the Registry. (Use Import to return the registry)"),
         page);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
-    GroupBox2->setGeometry(0, 144, 615, 305);
+    GroupBox2->setGeometry(0, 144, 617, 305);
+    fitCaption(GroupBox2, GroupBox2->title(), 617 - 8);
     setBackground(GroupBox2, Qt::white);
     Image2 = new TImage(QStringLiteral("Image2"), pictures::exportDialog(613, 288), GroupBox2);
-    Image2->setGeometry(1, 16, 613, 288);
+    Image2->setGeometry(2, 16, 613, 288);
     Scroller->setWidget(page);
 
     GroupBox1->installEventFilter(this);

@@ -27,7 +27,7 @@ const char* const TReplace::kMainHelpLines[55] = {
     "     spam by blocking the last section of the domain name. ",
     "     This button allows you to edit the domain.",
     "",
-    "     Ex: @mail.offers.shop.co.example could become shop.co.example, or co.example",
+    "     Ex: @offers.shop.co.example could become shop.co.example, or co.example",
     "     to block every address under that two-part country suffix.",
     "     Take care: blocking a whole common suffix or the domain of a large mail",
     "     provider is rarely what you want. You might want to add such domains to the \"Not "

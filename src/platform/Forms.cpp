@@ -1,5 +1,6 @@
 #include "platform/Forms.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QScreen>
@@ -40,6 +41,26 @@ void setForeground(QWidget* widget, const QColor& colour) {
         p.setColor(group, QPalette::ButtonText, colour);
     }
     widget->setPalette(p);
+}
+
+void setCaptionOnDark(QWidget* button) {
+    // The caption takes the colour; the mark stays black in a white box, as it is drawn on a
+    // light window, so that it can be seen on a black one.
+    setForeground(button, Qt::white);
+    QPalette p = button->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(group, QPalette::Base, Qt::white);
+        p.setColor(group, QPalette::Text, Qt::black);
+        p.setColor(group, QPalette::Window, QColor(0xa0, 0xa0, 0xa0));  // the box's outline
+    }
+    button->setPalette(p);
+}
+
+void fitCaption(QWidget* widget, const QString& caption, int width) {
+    QFont f = widget->font();
+    while (QFontMetrics(f).horizontalAdvance(caption) > width && f.pointSizeF() > 6.0)
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    widget->setFont(f);
 }
 
 }  // namespace plevo

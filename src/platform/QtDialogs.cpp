@@ -27,10 +27,18 @@ QString qtNameFilter(const std::string& filter) {
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QStringList patterns;
         for (const QString& p : parts[i + 1].split(u';', Qt::SkipEmptyParts)) {
-            patterns << p.toLower();
-            if (p.toUpper() != p.toLower()) patterns << p.toUpper();
+            // Names match in any letter case, as on Windows: "*.TXT" becomes "*.[tT][xX][tT]".
+            QString any;
+            for (const QChar c : p) {
+                if (c.toLower() != c.toUpper())
+                    any += u'[' + c.toLower() + c.toUpper() + u']';
+                else
+                    any += c;
+            }
+            patterns << any;
         }
-        // Qt reads the patterns from the last parentheses of each filter.
+        // Qt reads the patterns from the last parentheses of each filter; the dialog hides them
+        // (HideNameFilterDetails), so the user sees the description as it is written.
         filters << parts[i] + QStringLiteral(" (") + patterns.join(u' ') + u')';
     }
     return filters.join(QStringLiteral(";;"));
@@ -77,7 +85,9 @@ std::optional<std::string> runFileDialog(const FileDialogOptions& options,
     dialog.setAcceptMode(mode);
     // A typed name that does not exist is accepted; the caller decides what that means.
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    // Every save of the tool replaces the chosen file: the dialog asks no second question.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     if (!options.filter.empty()) dialog.setNameFilter(qtNameFilter(options.filter));
     if (!options.defaultExt.empty()) dialog.setDefaultSuffix(toQString(options.defaultExt));
     if (!options.initialDir.empty()) dialog.setDirectory(pathToQString(options.initialDir));

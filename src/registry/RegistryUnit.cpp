@@ -117,7 +117,10 @@ void TRegistryForm::buildTop() {
     big.setPointSize(big.pointSize() + 4);
     big.setBold(true);
     IdentityLabel->setFont(big);
-    RegKeyLabel = whiteLabel("RegKeyLabel", QString(), QRect(16, 70, 640, 18), Panel1);
+    // A key path longer than the panel continues on a second line.
+    RegKeyLabel = whiteLabel("RegKeyLabel", QString(), QRect(16, 60, 640, 40), Panel1);
+    RegKeyLabel->setWordWrap(true);
+    RegKeyLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     auto group = [this](const char* name, const QString& caption, int x, TListBox*& list,
                         const char* listName) {
@@ -159,7 +162,7 @@ void TRegistryForm::buildBottom() {
 
     OpenRegImage = new TImage(QStringLiteral("OpenRegImage"), pictures::step(Step::OpenBook), g);
     OpenRegImage->setGeometry(24, 26, size, size);
-    Label1 = whiteLabel("Label1", QStringLiteral("Open Outlook"), QRect(6, 64, 84, 18), g);
+    Label1 = whiteLabel("Label1", QStringLiteral("Open Outlook"), QRect(4, 64, 82, 18), g);
     SortRegImage = new TImage(QStringLiteral("SortRegImage"), pictures::step(Step::Sort), g);
     SortRegImage->setGeometry(120, 26, size, size);
     SortRegLabel = whiteLabel("SortRegLabel", QString(), QRect(88, 62, 100, 44), g);
@@ -181,7 +184,7 @@ void TRegistryForm::buildBottom() {
         auto* r = new QRadioButton(caption, OptionsGroupBox);
         r->setObjectName(QString::fromLatin1(name));
         r->setGeometry(6, y, 226, 20);
-        setForeground(r, Qt::white);
+        setCaptionOnDark(r);
         return r;
     };
     RadioBtnMail = radio("RadioBtnMail", QStringLiteral("Sort blocked Mail Entries"), 20);
@@ -206,7 +209,7 @@ void TRegistryForm::buildBottom() {
     ShowMeRegBox->setObjectName(QStringLiteral("ShowMeRegBox"));
     ShowMeRegBox->setGeometry(576, 58, 76, 20);
     ShowMeRegBox->setChecked(true);
-    setForeground(ShowMeRegBox, Qt::white);
+    setCaptionOnDark(ShowMeRegBox);
     CloseImage = new TImage(QStringLiteral("CloseImage"), pictures::step(Step::Close), g);
     CloseImage->setGeometry(620, 80, 24, 24);
 

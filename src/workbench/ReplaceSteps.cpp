@@ -1,5 +1,6 @@
 // The main window's helpers and the handlers of its steps: open, save and clear the working list,
 // open and save the safe list, sort, and the step-7 hand-over to the registry window.
+#include <algorithm>
 #include <filesystem>
 
 #include "app/PlevoTool.h"
@@ -12,6 +13,8 @@
 #include "workbench/Progress.h"
 #include "workbench/ReplaceCharsUnit.h"
 
+#include <algorithm>
+
 namespace plevo {
 namespace {
 
@@ -23,7 +26,8 @@ const char* const kTextFilter = "Text files (*.txt)|*.TXT";
 
 void TReplace::PrepareProgress() {
     ProgressBar1->setMinimum(0);
-    ProgressBar1->setMaximum(Memo1->lineCount());
+    // A bar with no range shows a lasting busy block; an empty list shows an empty bar instead.
+    ProgressBar1->setMaximum(std::max(1, Memo1->lineCount()));
     ProgressBar1->setStyleSheet(
         QStringLiteral("QProgressBar { background-color: aqua; border: 1px solid grey; }"
                        "QProgressBar::chunk { background-color: red; }"));

@@ -108,6 +108,11 @@ TEST_F(Guidance, HelpPanelText) {
     ASSERT_EQ(lines.size(), 55);
     EXPECT_EQ(lines[0], "Info: The domain name is the address after the @ sign.");
     EXPECT_EQ(lines[12], "               The default is checked.");
+    // The worked example: a domain of four parts, shortened to its last three or two.
+    const QString example = lines[19].section(u'@', 1).section(u' ', 0, 0);
+    EXPECT_EQ(example.count(u'.'), 3) << example.toStdString();
+    EXPECT_TRUE(lines[19].contains(u' ' + example.section(u'.', 1) + u','))
+        << lines[19].toStdString();
     EXPECT_EQ(lines[23],
               "     List (safe domain list) you can do this by selecting No when prompted to");
     EXPECT_EQ(lines[47],
@@ -130,6 +135,9 @@ TEST_F(Guidance, HowToWindowScrollsAndClosesWithEsc) {
         "Registry. (Use Import to return the registry)");
     main_->HowtoImage->click();
     EXPECT_TRUE(how.isVisible());
+    // The second step's group is 617 wide and the page shows all of it beside the scroll bar.
+    EXPECT_EQ(how.GroupBox2->size(), QSize(617, 305));
+    EXPECT_GE(how.Scroller->viewport()->width(), how.GroupBox2->geometry().right() + 1);
     EXPECT_EQ(how.Scroller->verticalScrollBar()->value(), 0);
     QTest::mouseClick(how.GroupBox1, Qt::LeftButton, {}, QPoint(300, 100));
     EXPECT_EQ(how.Scroller->verticalScrollBar()->value(), 144);

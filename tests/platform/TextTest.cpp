@@ -15,6 +15,8 @@ TEST(Text, MessageLineBreaksBecomeDisplayBreaks) {
     EXPECT_EQ(plevo::displayText("a\n\rb"), "a\nb");
     EXPECT_EQ(plevo::displayText("a\n\r\n\rb"), "a\n\nb");
     EXPECT_EQ(plevo::displayText("a\r\nb\nc\rd"), "a\nb\nc\nd");
+    // Two equal breaks in a row are two lines, not one.
+    EXPECT_EQ(plevo::displayText("a\n\nb\r\rc"), "a\n\nb\n\nc");
     EXPECT_EQ(plevo::displayText("\xe9t\xe9"),
               QString::fromUtf8("\xc3\xa9t\xc3\xa9"));  // not UTF-8
 }
@@ -37,7 +39,8 @@ TEST(Text, PathsKeepTheFileSystemsBytesAndMessagesShowThem) {
 }
 
 TEST(Text, FileFiltersMatchEitherCase) {
-    EXPECT_EQ(plevo::qtNameFilter("Text files (*.txt)|*.TXT"), "Text files (*.txt) (*.txt *.TXT)");
+    EXPECT_EQ(plevo::qtNameFilter("Text files (*.txt)|*.TXT"),
+              "Text files (*.txt) (*.[tT][xX][tT])");
     EXPECT_EQ(plevo::qtNameFilter("Text files (*.txt)|*.TXT|All files (*.*)|*.*"),
-              "Text files (*.txt) (*.txt *.TXT);;All files (*.*) (*.*)");
+              "Text files (*.txt) (*.[tT][xX][tT]);;All files (*.*) (*.*)");
 }

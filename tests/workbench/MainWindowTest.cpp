@@ -1,5 +1,6 @@
 // Start-up, the main window's controls, keys, counters and closing.
 #include <QApplication>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -147,6 +148,29 @@ TEST_F(MainWindow, F1TogglesTheHelpPanelFromAnywhere) {
           static_cast<QWidget*>(main_->DoNotBlockPanel)})
         EXPECT_FALSE(w->isHidden());
     EXPECT_EQ(main_->Memo1->document()->toRawText().toStdString(), before);  // F1 typed nothing
+}
+
+TEST_F(MainWindow, EnterAndReturnPressTheFocusedButtonInEveryWindow) {
+    showMainWindow();
+    for (QWidget* window : tool_->windows())
+        for (QPushButton* b : window->findChildren<QPushButton*>())
+            EXPECT_TRUE(b->autoDefault()) << b->objectName().toStdString();
+    TRegistryForm& reg = tool_->RegistryForm();
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        reg.hide();
+        main_->Button10->setFocus();
+        QTest::keyClick(main_->Button10, key);  // "7.  Registry"
+        EXPECT_TRUE(reg.isVisible()) << key;
+    }
+}
+
+TEST_F(MainWindow, AnEmptyListShowsAnEmptyBarNotABusyOne) {
+    showMainWindow();
+    main_->Memo1->setPlainText("");
+    main_->PrepareProgress();
+    EXPECT_GT(main_->ProgressBar1->maximum(), main_->ProgressBar1->minimum());
+    EXPECT_LE(main_->ProgressBar1->value(), main_->ProgressBar1->minimum());  // empty
+    EXPECT_EQ(main_->Panel1->text(), "0 %");
 }
 
 TEST_F(MainWindow, CtrlASelectsOnlyTheFocusedBox) {
