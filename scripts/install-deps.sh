@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian 12 machine lacks to build and test Plevo.
 # Idempotent: quiet and quick when everything is already there.
-#   --windows   also the MinGW-w64 cross compiler and Wine for the Windows leg
+#   --windows   also the 32-bit MinGW-w64 cross compilers (win32 threads for the shipped programs,
+#               posix threads for the tests), its objdump and 32-bit Wine (i386 architecture)
 #   --gui       also Xvfb and ImageMagick for looking at the windows
 set -euo pipefail
 
+windows=0
 want=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev googletest
       libbenchmark-dev clang clang-format libclang-rt-14-dev fonts-dejavu-core xvfb xauth x11-utils)
 for arg in "$@"; do
   case "$arg" in
-    --windows) want+=(g++-mingw-w64-x86-64-posix wine64) ;;
+    --windows)
+      windows=1
+      want+=(g++-mingw-w64-i686-win32 g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine32:i386) ;;
     --gui) want+=(xvfb xauth imagemagick fonts-dejavu-core) ;;
     *) echo "install-deps: unknown option $arg" >&2; exit 2 ;;
   esac
@@ -24,5 +28,9 @@ done
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 echo "install-deps: installing ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+# wine32 comes from the i386 architecture, which a fresh machine has not enabled.
+if [ "$windows" -eq 1 ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+  $sudo dpkg --add-architecture i386
+fi
+$sudo apt-get -o DPkg::Lock::Timeout=600 update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Plevo and runs every test on a fresh Debian 12 machine: the Linux build (logic, windows
 # offscreen, tools), the logic under the address and undefined sanitizers, and the Windows leg
-# (the logic and the real registry code cross-built with MinGW-w64, run under Wine).
+# (the shipped programs cross-built for 32-bit Windows and their imports checked; the logic and the
+# real registry code cross-built with MinGW-w64 and run under 32-bit Wine).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --windows

@@ -1,24 +1,7 @@
-# Cross build for 64-bit Windows with Debian's MinGW-w64 (posix threads); the test programs run
-# under Wine through CMAKE_CROSSCOMPILING_EMULATOR.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
-set(_mingw x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${_mingw}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${_mingw}-g++-posix)
-set(CMAKE_RC_COMPILER ${_mingw}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${_mingw})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# GCC 12 warns falsely about overlapping copies in inlined std::string concatenation at -O3
-# (GCC bug 105329); with warnings as errors that would stop the build.
-set(CMAKE_CXX_FLAGS_INIT "-Wno-restrict")
-
-# One self-contained .exe: no MinGW runtime DLLs to find under Wine.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# The Windows test programs: i686, the posix thread model, because GoogleTest needs std::mutex.
+# They run under 32-bit Wine through CMAKE_CROSSCOMPILING_EMULATOR.
+set(_mingw_threads posix)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-i686.cmake)
 
 # Each run gets a fresh Wine prefix, so no test sees what an earlier one left in the registry.
 set(_wine_run ${CMAKE_BINARY_DIR}/wine-run.sh)
@@ -26,11 +9,11 @@ if(NOT EXISTS ${_wine_run})
   file(WRITE ${_wine_run} [=[#!/bin/sh
 # Runs a Windows program under Wine in a fresh prefix that is removed afterwards.
 set -u
-loader=/usr/lib/wine/wine64
-server=/usr/lib/wine/wineserver64
+loader=/usr/lib/wine/wine
+server=/usr/lib/wine/wineserver32
 [ -x "$server" ] || server=/usr/lib/wine/wineserver
 prefix=$(mktemp -d "${TMPDIR:-/tmp}/plevo-wine.XXXXXX")
-export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINESERVER="$server"
+export WINEPREFIX="$prefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINESERVER="$server"
 unset DISPLAY WAYLAND_DISPLAY
 "$loader" "$@"
 status=$?

@@ -1,0 +1,31 @@
+# plevo_shipped_program(TARGET DESCRIPTION): TARGET is one of the programs we ship. On Windows it
+# gets a version resource (product "Plevo", the project's version, DESCRIPTION as the file
+# description) and the program's icon; the import check of the Windows build reads every program
+# named here.
+set(_plevo_program_info ${CMAKE_CURRENT_LIST_DIR}/ProgramInfo.rc.in)
+set(_plevo_icon ${CMAKE_SOURCE_DIR}/src/resources/Plevo.ico)
+
+function(plevo_shipped_program target description)
+  set_property(GLOBAL APPEND PROPERTY PLEVO_SHIPPED_PROGRAMS ${target})
+  if(NOT WIN32)
+    return()
+  endif()
+  get_target_property(file_name ${target} OUTPUT_NAME)
+  if(NOT file_name)
+    set(file_name ${target})
+  endif()
+  set(PLEVO_FILE_NAME "${file_name}${CMAKE_EXECUTABLE_SUFFIX}")
+  set(PLEVO_INTERNAL_NAME "${target}")
+  set(PLEVO_DESCRIPTION "${description}")
+  set(PLEVO_ICON "${_plevo_icon}")
+  foreach(part MAJOR MINOR PATCH TWEAK)
+    set(PLEVO_VERSION_${part} "${PROJECT_VERSION_${part}}")
+    if(PLEVO_VERSION_${part} STREQUAL "")
+      set(PLEVO_VERSION_${part} 0)
+    endif()
+  endforeach()
+  set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}-info.rc)
+  configure_file(${_plevo_program_info} ${rc} @ONLY)
+  target_sources(${target} PRIVATE ${rc})
+  set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS ${_plevo_icon})
+endfunction()
