@@ -5,8 +5,11 @@
 #   --gui       also Xvfb and ImageMagick for looking at the windows
 set -euo pipefail
 
+# dovecot-sieve, spamassassin and libxml2-utils: the tests of plevo-lists export run sievec,
+# sieve-test, spamassassin and xmllint on what it writes.
 want=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev googletest
-      libbenchmark-dev clang clang-format libclang-rt-14-dev fonts-dejavu-core)
+      libbenchmark-dev clang clang-format libclang-rt-14-dev fonts-dejavu-core
+      dovecot-sieve spamassassin libxml2-utils)
 for arg in "$@"; do
   case "$arg" in
     --windows) want+=(g++-mingw-w64-x86-64-posix wine64) ;;
