@@ -13,24 +13,21 @@
 namespace plevo {
 namespace {
 
-std::string lowered(std::string_view text) {
-    std::string out(text);
+void lowerInto(std::string& out, std::string_view text) {
+    out.assign(text);
     std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) {
         return static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
     });
-    return out;
 }
 
-// An entry as a search word: quoted when it holds a character the search reads as an operator,
-// starts with "-" (a negation) or is an operator itself.
-std::string searchWord(std::string_view entry) {
-    const bool plain = !entry.starts_with('-') && entry != "OR" && entry != "AND" &&
-                       entry != "AROUND" && std::all_of(entry.begin(), entry.end(), [](char c) {
-                           return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-                                  (c >= '0' && c <= '9') || c == '.' || c == '@' || c == '_' ||
-                                  c == '-' || c == '+';
-                       });
-    return plain ? std::string(entry) : "\"" + std::string(entry) + "\"";
+// Whether an entry stands as a search word as it is. It is quoted when it holds a character the
+// search reads as an operator, starts with "-" (a negation) or is an operator itself.
+bool isPlainWord(std::string_view entry) {
+    return !entry.starts_with('-') && entry != "OR" && entry != "AND" && entry != "AROUND" &&
+           std::all_of(entry.begin(), entry.end(), [](char c) {
+               return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                      c == '.' || c == '@' || c == '_' || c == '-' || c == '+';
+           });
 }
 
 void appendXml(std::string& out, std::string_view text) {
@@ -71,7 +68,8 @@ public:
         : safe_(std::move(safeDomains)), inFilter_(safe_.size(), false) {
         // Every domain that a safe domain equals or lies under points to it.
         for (std::size_t k = 0; k < safe_.size(); ++k) {
-            const std::string name = lowered(safe_[k]);
+            std::string name;
+            lowerInto(name, safe_[k]);
             for (std::size_t start = 0; start != std::string::npos;) {
                 coveredBy_[name.substr(start)].push_back(k);
                 const std::size_t dot = name.find('.', start);
@@ -89,19 +87,18 @@ public:
     }
 
     void add(std::string_view entry, SenderKind kind, std::string& out) override {
-        const std::string word = searchWord(entry);
+        const bool plain = isPlainWord(entry);
+        const std::size_t wordLength = entry.size() + (plain ? 0 : 2);
         // The safe domains this entry would throw away: those under a domain, the one of an
         // address.
-        std::vector<std::size_t> safe;
-        const std::string key = lowered(kind == SenderKind::Domain ? entry : addressDomain(entry));
-        if (const auto it = coveredBy_.find(key); it != coveredBy_.end()) {
-            for (const std::size_t k : it->second)
-                if (kind == SenderKind::Domain || safe_[k].size() == key.size()) safe.push_back(k);
-        }
-        if (!from_.empty() && lengthWith(word, safe) > kGmailCriteriaLimit) flush(out);
+        findCovered(entry, kind);
+        const std::vector<std::size_t>& safe = covered_;
+        if (!from_.empty() && lengthWith(wordLength, safe) > kGmailCriteriaLimit) flush(out);
 
         if (!from_.empty()) from_ += " OR ";
-        from_ += word;
+        if (!plain) from_ += '"';
+        from_ += entry;
+        if (!plain) from_ += '"';
         for (const std::size_t k : safe) {
             if (inFilter_[k]) continue;
             inFilter_[k] = true;
@@ -124,9 +121,19 @@ public:
 private:
     static constexpr std::size_t kReportedFilterLimit = 1000;
 
+    void findCovered(std::string_view entry, SenderKind kind) {
+        covered_.clear();
+        if (coveredBy_.empty()) return;
+        lowerInto(key_, kind == SenderKind::Domain ? entry : addressDomain(entry));
+        const auto it = coveredBy_.find(key_);
+        if (it == coveredBy_.end()) return;
+        for (const std::size_t k : it->second)
+            if (kind == SenderKind::Domain || safe_[k].size() == key_.size()) covered_.push_back(k);
+    }
+
     // The criteria's length with one more word and its safe domains: the "from" words joined by
     // " OR ", and "from:(" + the safe domains joined by " OR " + ")".
-    std::size_t lengthWith(const std::string& word, const std::vector<std::size_t>& safe) const {
+    std::size_t lengthWith(std::size_t wordLength, const std::vector<std::size_t>& safe) const {
         std::size_t safeCount = safeInFilter_.size();
         std::size_t safeChars = safeChars_;
         for (const std::size_t k : safe) {
@@ -135,7 +142,7 @@ private:
             safeChars += safe_[k].size();
         }
         const std::size_t exception = safeCount == 0 ? 0 : 7 + 4 * (safeCount - 1) + safeChars;
-        return from_.size() + (from_.empty() ? 0 : 4) + word.size() + exception;
+        return from_.size() + (from_.empty() ? 0 : 4) + wordLength + exception;
     }
 
     void flush(std::string& out) {
@@ -169,6 +176,8 @@ private:
     std::vector<std::size_t> safeInFilter_;
     std::size_t safeChars_ = 0;
     std::size_t filters_ = 0;
+    std::string key_;                   // reused for each entry's lookup
+    std::vector<std::size_t> covered_;  // the safe domains the entry covers
 };
 
 }  // namespace
