@@ -7,8 +7,12 @@
 set -euo pipefail
 
 windows=0
+# xvfb, xauth and x11-utils: a test reads the window names on a virtual X display.
+# dovecot-sieve, spamassassin and libxml2-utils: the tests of plevo-lists export run sievec,
+# sieve-test, spamassassin and xmllint on what it writes.
 want=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev googletest
-      libbenchmark-dev clang clang-format libclang-rt-14-dev fonts-dejavu-core xvfb xauth x11-utils)
+      libbenchmark-dev clang clang-format libclang-rt-14-dev fonts-dejavu-core xvfb xauth x11-utils
+      dovecot-sieve spamassassin libxml2-utils)
 for arg in "$@"; do
   case "$arg" in
     --windows)

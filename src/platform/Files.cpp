@@ -6,6 +6,7 @@
 #include <cstring>
 #include <random>
 #include <system_error>
+#include <utility>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -64,31 +65,49 @@ std::string reason(int err) {
 
 }  // namespace
 
-std::string readFile(const fs::path& path) {
+ChunkReader::ChunkReader(const fs::path& path)
+    : owned_(true), failure_("Cannot read file \"" + pathText(path) + "\"") {
     std::error_code ec;
     if (fs::is_directory(path, ec)) fail("Cannot read file", path, "it is a folder");
-    std::FILE* f = nullptr;
 #ifdef _WIN32
-    f = _wfopen(path.c_str(), L"rb");
+    stream_ = _wfopen(path.c_str(), L"rb");
 #else
-    f = std::fopen(path.c_str(), "rb");
+    stream_ = std::fopen(path.c_str(), "rb");
 #endif
-    if (!f) fail("Cannot open file", path, reason(errno));
+    if (!stream_) fail("Cannot open file", path, reason(errno));
+}
+
+ChunkReader::ChunkReader(std::FILE* stream, std::string name)
+    : stream_(stream), failure_("Cannot read " + std::move(name)) {}
+
+ChunkReader::~ChunkReader() {
+    if (owned_ && stream_) std::fclose(stream_);
+}
+
+std::string_view ChunkReader::next() {
+    buffer_.resize(1 << 16);
+    const std::size_t got = std::fread(buffer_.data(), 1, buffer_.size(), stream_);
+    if (got == 0 && std::ferror(stream_)) {
+        const int err = errno;
+        // Standard input has no path; its message names the stream alone.
+        throw FileError(owned_ ? failure_ + ": " + reason(err) : failure_);
+    }
+    return std::string_view(buffer_.data(), got);
+}
+
+std::string readFile(const fs::path& path) {
+    ChunkReader reader(path);
     // Read to the end rather than trusting the size: some files do not know theirs.
     std::string bytes;
+    std::error_code ec;
     const auto size = fs::file_size(path, ec);
     if (!ec && size > 0) bytes.reserve(static_cast<std::size_t>(size));
-    char buffer[1 << 16];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, got);
-    const bool failed = std::ferror(f) != 0;
-    const int err = errno;
-    std::fclose(f);
-    if (failed) fail("Cannot read file", path, reason(err));
+    for (std::string_view chunk = reader.next(); !chunk.empty(); chunk = reader.next())
+        bytes += chunk;
     return bytes;
 }
 
-void writeFileAtomic(const fs::path& path, std::string_view bytes) {
+AtomicFileWriter::AtomicFileWriter(const fs::path& path) : path_(path) {
     const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
     std::error_code ec;
     if (!fs::is_directory(folder, ec)) fail("Cannot write file", path, "the folder does not exist");
@@ -97,53 +116,100 @@ void writeFileAtomic(const fs::path& path, std::string_view bytes) {
     std::random_device rd;
     fs::path tempName = path.filename();
     tempName += ".plevo-" + std::to_string(rd()) + ".tmp";
-    const fs::path temp = folder / tempName;
+    temp_ = folder / tempName;
 #ifdef _WIN32
-    HANDLE h = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+    HANDLE h = CreateFileW(temp_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) fail("Cannot write file", path, "the folder refused a new file");
-    bool ok = true;
+    handle_ = h;
+#else
+    fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd_ < 0) fail("Cannot write file", path, reason(errno));
+#endif
+}
+
+AtomicFileWriter::~AtomicFileWriter() {
+    discard();
+}
+
+void AtomicFileWriter::discard() {
+#ifdef _WIN32
+    if (!handle_) return;
+    CloseHandle(static_cast<HANDLE>(handle_));
+    handle_ = nullptr;
+    DeleteFileW(temp_.c_str());
+#else
+    if (fd_ < 0) return;
+    ::close(fd_);
+    fd_ = -1;
+    ::unlink(temp_.c_str());
+#endif
+}
+
+void AtomicFileWriter::failWith(const std::string& why) {
+    discard();
+    fail("Cannot write file", path_, why);
+}
+
+void AtomicFileWriter::write(std::string_view bytes) {
+#ifdef _WIN32
     std::size_t done = 0;
-    while (ok && done < bytes.size()) {
+    while (done < bytes.size()) {
         DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
         DWORD written = 0;
-        ok = WriteFile(h, bytes.data() + done, chunk, &written, nullptr) && written == chunk;
+        if (!WriteFile(static_cast<HANDLE>(handle_), bytes.data() + done, chunk, &written,
+                       nullptr) ||
+            written != chunk)
+            failWith("the disk refused the data");
         done += written;
     }
-    ok = ok && FlushFileBuffers(h);
-    CloseHandle(h);
-    if (!ok || !MoveFileExW(temp.c_str(), path.c_str(),
-                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        DeleteFileW(temp.c_str());
-        fail("Cannot write file", path,
-             ok ? "it could not be replaced" : "the disk refused the data");
-    }
 #else
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0) fail("Cannot write file", path, reason(errno));
-    int err = 0;
     std::size_t done = 0;
-    while (err == 0 && done < bytes.size()) {
-        const ssize_t w = ::write(fd, bytes.data() + done, bytes.size() - done);
+    while (done < bytes.size()) {
+        const ssize_t w = ::write(fd_, bytes.data() + done, bytes.size() - done);
         if (w < 0) {
-            if (errno != EINTR) err = errno;
+            if (errno != EINTR) failWith(reason(errno));
         } else {
             done += static_cast<std::size_t>(w);
         }
     }
-    if (err == 0 && ::fsync(fd) != 0) err = errno;
-    if (::close(fd) != 0 && err == 0) err = errno;
+#endif
+}
+
+void AtomicFileWriter::commit() {
+#ifdef _WIN32
+    HANDLE h = static_cast<HANDLE>(handle_);
+    const bool flushed = FlushFileBuffers(h);
+    CloseHandle(h);
+    handle_ = nullptr;
+    if (!flushed || !MoveFileExW(temp_.c_str(), path_.c_str(),
+                                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        DeleteFileW(temp_.c_str());
+        fail("Cannot write file", path_,
+             flushed ? "it could not be replaced" : "the disk refused the data");
+    }
+#else
+    int err = 0;
+    if (::fsync(fd_) != 0) err = errno;
+    if (::close(fd_) != 0 && err == 0) err = errno;
+    fd_ = -1;
     if (err == 0) {
         // Keep the permissions of the file being replaced.
         struct stat st {};
-        if (::stat(path.c_str(), &st) == 0) ::chmod(temp.c_str(), st.st_mode & 07777);
-        if (::rename(temp.c_str(), path.c_str()) != 0) err = errno;
+        if (::stat(path_.c_str(), &st) == 0) ::chmod(temp_.c_str(), st.st_mode & 07777);
+        if (::rename(temp_.c_str(), path_.c_str()) != 0) err = errno;
     }
     if (err != 0) {
-        ::unlink(temp.c_str());
-        fail("Cannot write file", path, reason(err));
+        ::unlink(temp_.c_str());
+        fail("Cannot write file", path_, reason(err));
     }
 #endif
+}
+
+void writeFileAtomic(const fs::path& path, std::string_view bytes) {
+    AtomicFileWriter writer(path);
+    writer.write(bytes);
+    writer.commit();
 }
 
 bool removeFile(const fs::path& path) {

@@ -82,6 +82,38 @@ TEST_F(Files, AFailedWriteNamesThePathAndLeavesTheOldFileWhole) {
 #endif
 }
 
+// The pieces of a streamed write appear together, and only on commit; a write given up leaves
+// the old file and no temporary one.
+TEST_F(Files, StreamedWritesAndReadsInBlocks) {
+    const fs::path p = dir_ / "big.txt";
+    plevo::writeFileAtomic(p, "old");
+    std::string bytes;
+    {
+        plevo::AtomicFileWriter writer(p);
+        for (int k = 0; k < 20000; ++k) {
+            const std::string piece = std::to_string(k) + "\r\n";
+            writer.write(piece);
+            bytes += piece;
+        }
+        EXPECT_EQ(plevo::readFile(p), "old");
+        writer.commit();
+    }
+    plevo::ChunkReader reader(p);
+    std::string read;
+    int blocks = 0;
+    for (std::string_view block = reader.next(); !block.empty(); block = reader.next(), ++blocks)
+        read += block;
+    EXPECT_EQ(read, bytes);
+    EXPECT_GT(blocks, 1);
+
+    {
+        plevo::AtomicFileWriter abandoned(p);
+        abandoned.write("never seen");
+    }
+    EXPECT_EQ(plevo::readFile(p), bytes);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator{}), 1);
+}
+
 TEST_F(Files, ReadErrorsNameThePath) {
     const std::string e1 = errorOf([&] { plevo::readFile(dir_ / "missing.txt"); });
     EXPECT_NE(e1.find("missing.txt"), std::string::npos) << e1;

@@ -1,79 +1,18 @@
 // Runs the real plevo-lists program: its bytes, exit statuses and messages.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <random>
-#include <sstream>
 
+#include "ProgramRun.h"
 #include "workbench/LineSort.h"
 #include "workbench/ListOperations.h"
 #include "workbench/TextList.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void spill(const fs::path& path, std::string_view bytes) {
-    std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
-}
-
-std::string quoted(const fs::path& path) {
-    std::string out = path.string();
-    out.insert(out.begin(), '\'');  // not "'" + ...: GCC 12 warns wrongly about that at -O3
-    out += '\'';
-    return out;
-}
-
-class PlevoLists : public testing::Test {
-protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("plevo-lists-test-" + std::to_string(std::random_device{}()));
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    // A file in the test's folder holding bytes, given as shell-quoted path.
-    std::string file(const std::string& name, std::string_view bytes) {
-        spill(dir_ / name, bytes);
-        return quoted(dir_ / name);
-    }
-    fs::path path(const std::string& name) const { return dir_ / name; }
-
-    // args are shell words, already quoted where needed; stdinBytes feed standard input.
-    Result run(const std::string& args, std::string_view stdinBytes = {}) {
-        spill(dir_ / "stdin", stdinBytes);
-        const std::string command = std::string("'") + PLEVO_LISTS_PROGRAM + "' " + args + " <" +
-                                    quoted(dir_ / "stdin") + " >" + quoted(dir_ / "stdout") +
-                                    " 2>" + quoted(dir_ / "stderr");
-        const int raw = std::system(command.c_str());
-        Result r;
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.out = slurp(dir_ / "stdout");
-        r.err = slurp(dir_ / "stderr");
-        return r;
-    }
-
-private:
-    fs::path dir_;
-};
+using namespace plevo_test;
+using PlevoLists = ProgramTest;
 
 const std::string kInput =
     "joe@a.b.example\nb.example\nx@b.example\nB\nsafe.one\nq@safe.one\n\na.b.c";

@@ -6,8 +6,10 @@ namespace plevo {
 
 const char* const kUsage =
     "Usage: plevo-lists COMMAND [--safe FILE] [INPUT] [-o OUTPUT]\n"
+    "       plevo-lists export --to FORMAT [--safe FILE] [INPUT] [-o OUTPUT]\n"
     "\n"
-    "Cleans a text list file of blocked senders, one entry per line, as the workbench does.\n"
+    "Cleans a text list file of blocked senders, one entry per line, as the workbench does,\n"
+    "or turns it into mail filters.\n"
     "\n"
     "Commands:\n"
     "  reduce   replace every e-mail address by its domain (the text after the first \"@\"),\n"
@@ -18,17 +20,31 @@ const char* const kUsage =
     "  offers   list the entries the domain editor would offer to shorten, one per line:\n"
     "           INDEX<TAB>ENTRY<TAB>PROPOSAL, INDEX counted from 0 (entries that contain a\n"
     "           safe line are not offered)\n"
+    "  export   write filters that throw away mail from each listed address and from each\n"
+    "           listed domain and its sub-domains, but never mail from a safe domain\n"
+    "\n"
+    "Formats (export --to):\n"
+    "  sieve         a Sieve script (RFC 5228) with one rule over the whole list\n"
+    "  spamassassin  blacklist_from and whitelist_from lines for a SpamAssassin configuration\n"
+    "  gmail         an XML file of filters for web mail's filter import, each filter's\n"
+    "                criteria at most 1500 characters\n"
     "\n"
     "Options:\n"
-    "  --safe FILE    the safe domains list, a text list file (reduce, dedupe, offers)\n"
+    "  --to FORMAT    the filter language of export\n"
+    "  --safe FILE    the safe domains list, a text list file (reduce, dedupe, offers, export)\n"
     "  -o, --output FILE\n"
     "                 write the result to FILE, replacing it whole (default: standard output)\n"
     "  -h, --help     show this help\n"
     "\n"
     "INPUT is a text list file; without it, or as \"-\", standard input is read.\n"
-    "Lines may end with CR LF, CR or LF; the output always uses CR LF. reduce keeps the\n"
-    "input's final line break as it was; the other commands end every line with CR LF.\n"
-    "Exit status: 0 on success, 2 on any error (one line on standard error).\n";
+    "Lines may end with CR LF, CR or LF; the lists written use CR LF. reduce keeps the\n"
+    "input's final line break as it was; dedupe, sort and offers end every line with CR LF.\n"
+    "export ends lines with CR LF for sieve and with LF for spamassassin and gmail.\n"
+    "export reads addresses and domains only: an entry that is neither (free text, a blank,\n"
+    "a byte outside ASCII) or that the format cannot carry is left out and named on standard\n"
+    "error with its line number; empty lines are passed over.\n"
+    "Exit status: 0 on success, 1 when export left entries out (the rest is written),\n"
+    "2 on any error (one line on standard error).\n";
 
 namespace {
 
@@ -37,6 +53,14 @@ std::optional<ListCommand> commandNamed(std::string_view name) {
     if (name == "dedupe") return ListCommand::Dedupe;
     if (name == "sort") return ListCommand::Sort;
     if (name == "offers") return ListCommand::Offers;
+    if (name == "export") return ListCommand::Export;
+    return std::nullopt;
+}
+
+std::optional<ExportFormat> formatNamed(std::string_view name) {
+    if (name == "sieve") return ExportFormat::Sieve;
+    if (name == "spamassassin") return ExportFormat::SpamAssassin;
+    if (name == "gmail") return ExportFormat::Gmail;
     return std::nullopt;
 }
 
@@ -64,14 +88,16 @@ Arguments parseArguments(std::span<const std::string_view> args) {
     }
 
     bool optionsEnded = false;
+    std::optional<std::string> formatName;
     for (std::size_t k = 1; k < args.size(); ++k) {
         const std::string_view arg = args[k];
         // An option's value follows it, or follows "=" in the long form.
-        const auto value = [&](std::string_view name) -> std::string {
+        const auto value = [&](std::string_view name,
+                               std::string_view what = "a file name") -> std::string {
             if (arg.size() > name.size() && arg[name.size()] == '=')
                 return std::string(arg.substr(name.size() + 1));
             if (k + 1 >= args.size())
-                throw UsageError("option " + std::string(name) + " needs a file name");
+                throw UsageError("option " + std::string(name) + " needs " + std::string(what));
             return std::string(args[++k]);
         };
         const auto is = [&](std::string_view name) {
@@ -83,6 +109,9 @@ Arguments parseArguments(std::span<const std::string_view> args) {
         } else if (!optionsEnded && is("--safe")) {
             if (result.safePath) throw UsageError("option --safe given twice");
             result.safePath = value("--safe");
+        } else if (!optionsEnded && is("--to")) {
+            if (formatName) throw UsageError("option --to given twice");
+            formatName = value("--to", "a format");
         } else if (!optionsEnded && (is("-o") || is("--output"))) {
             if (result.outputPath) throw UsageError("option -o given twice");
             result.outputPath = value(arg.starts_with("--") ? "--output" : "-o");
@@ -94,6 +123,15 @@ Arguments parseArguments(std::span<const std::string_view> args) {
                                  " and " + quoted(arg));
             result.inputPath = std::string(arg);
         }
+    }
+    constexpr const char* kFormats = " (sieve, spamassassin or gmail)";
+    if (result.command == ListCommand::Export) {
+        if (!formatName) throw UsageError(std::string("export needs --to FORMAT") + kFormats);
+        const auto format = formatNamed(*formatName);
+        if (!format) throw UsageError("unknown format " + quoted(*formatName) + kFormats);
+        result.format = *format;
+    } else if (formatName) {
+        throw UsageError("only export takes --to");
     }
     if (result.command == ListCommand::Sort && result.safePath)
         throw UsageError("sort takes no safe list (--safe)");

@@ -1,6 +1,7 @@
 #pragma once
 // The command line of plevo-lists:
 //   plevo-lists reduce|dedupe|sort|offers [--safe FILE] [INPUT] [-o OUTPUT]
+//   plevo-lists export --to FORMAT [--safe FILE] [INPUT] [-o OUTPUT]
 
 #include <optional>
 #include <span>
@@ -10,11 +11,15 @@
 
 namespace plevo {
 
-enum class ListCommand { Reduce, Dedupe, Sort, Offers };
+enum class ListCommand { Reduce, Dedupe, Sort, Offers, Export };
+
+// The mail filter languages export writes.
+enum class ExportFormat { Sieve, SpamAssassin, Gmail };
 
 struct Arguments {
     bool help = false;
     ListCommand command = ListCommand::Reduce;
+    ExportFormat format = ExportFormat::Sieve;  // export only
     std::optional<std::string> safePath;
     std::optional<std::string> inputPath;   // none: standard input
     std::optional<std::string> outputPath;  // none: standard output

@@ -41,6 +41,8 @@ std::string runListCommand(ListCommand command, std::string_view input,
             return formatRebuiltList(list.entries);
         case ListCommand::Offers:
             return formatOffers(list.entries, safeLines);
+        case ListCommand::Export:
+            break;  // export streams; main runs it
     }
     return {};
 }

@@ -11,15 +11,18 @@
 
 namespace plevo {
 
-std::string readStandardInput() {
+ChunkReader standardInputChunks() {
 #ifdef _WIN32
     _setmode(_fileno(stdin), _O_BINARY);
 #endif
+    return ChunkReader(stdin, "standard input");
+}
+
+std::string readStandardInput() {
+    ChunkReader reader = standardInputChunks();
     std::string bytes;
-    char buffer[1 << 16];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) bytes.append(buffer, got);
-    if (std::ferror(stdin)) throw FileError("Cannot read standard input");
+    for (std::string_view chunk = reader.next(); !chunk.empty(); chunk = reader.next())
+        bytes += chunk;
     return bytes;
 }
 

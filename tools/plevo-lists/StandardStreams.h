@@ -5,10 +5,14 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Files.h"
+
 namespace plevo {
 
-// Both throw FileError on failure.
+// All throw FileError on failure.
 std::string readStandardInput();
+// Standard input a block at a time.
+ChunkReader standardInputChunks();
 void writeStandardOutput(std::string_view bytes);
 
 }  // namespace plevo

@@ -2,18 +2,21 @@
 
 #include <cstdio>
 #include <exception>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "Arguments.h"
 #include "Commands.h"
+#include "Export.h"
 #include "StandardStreams.h"
 #include "platform/Files.h"
 #include "workbench/TextList.h"
 
 namespace {
 
+constexpr int kLeftOut = 1;
 constexpr int kFailed = 2;
 
 int fail(const std::string& message) {
@@ -21,11 +24,43 @@ int fail(const std::string& message) {
     return kFailed;
 }
 
+// The list streams through: read a block, write what it gives. The output file replaces its
+// target only once everything is written.
+int runExport(const plevo::Arguments& args, std::span<const std::string> safeLines,
+              plevo::ChunkReader& input) {
+    const auto notice = [](const std::string& line) {
+        std::fprintf(stderr, "plevo-lists: %s\n", line.c_str());
+    };
+    plevo::ExportCounts counts;
+    if (args.outputPath) {
+        plevo::AtomicFileWriter output(plevo::pathFromText(*args.outputPath));
+        counts = plevo::exportList(
+            args.format, input, safeLines, [&](std::string_view bytes) { output.write(bytes); },
+            notice);
+        output.commit();
+    } else {
+        counts =
+            plevo::exportList(args.format, input, safeLines, plevo::writeStandardOutput, notice);
+    }
+    if (counts.leftOut == 0) return 0;
+    notice(std::to_string(counts.written) + " written, " + std::to_string(counts.leftOut) +
+           " left out");
+    return kLeftOut;
+}
+
 int run(const plevo::Arguments& args) {
     std::vector<std::string> safeLines;
     if (args.safePath)
         safeLines =
             plevo::parseTextList(plevo::readFile(plevo::pathFromText(*args.safePath))).entries;
+    if (args.command == plevo::ListCommand::Export) {
+        if (args.inputPath) {
+            plevo::ChunkReader input(plevo::pathFromText(*args.inputPath));
+            return runExport(args, safeLines, input);
+        }
+        plevo::ChunkReader input = plevo::standardInputChunks();
+        return runExport(args, safeLines, input);
+    }
     const std::string input = args.inputPath ? plevo::readFile(plevo::pathFromText(*args.inputPath))
                                              : plevo::readStandardInput();
     const std::string output = plevo::runListCommand(args.command, input, safeLines);

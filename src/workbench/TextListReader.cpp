@@ -1,0 +1,32 @@
+#include "workbench/TextListReader.h"
+
+#include <utility>
+
+#include "workbench/TextList.h"
+
+namespace plevo {
+
+TextListReader::TextListReader(EntryHandler onEntry) : onEntry_(std::move(onEntry)) {}
+
+void TextListReader::emit(std::string_view complete) {
+    for (const auto& entry : parseTextList(complete).entries) onEntry_(++lines_, entry);
+}
+
+void TextListReader::feed(std::string_view block) {
+    pending_ += block;
+    // Cut after the last line end that is known to be whole: a CR at the very end may yet be the
+    // first half of a CR LF.
+    std::size_t cut = pending_.size();
+    if (cut > 0 && pending_[cut - 1] == '\r') --cut;
+    while (cut > 0 && pending_[cut - 1] != '\n' && pending_[cut - 1] != '\r') --cut;
+    if (cut == 0) return;
+    emit(std::string_view(pending_).substr(0, cut));
+    pending_.erase(0, cut);
+}
+
+void TextListReader::finish() {
+    emit(pending_);
+    pending_.clear();
+}
+
+}  // namespace plevo

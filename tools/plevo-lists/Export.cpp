@@ -1,0 +1,108 @@
+#include "Export.h"
+
+#include <cstdio>
+#include <memory>
+#include <unordered_set>
+
+#include "FilterWriter.h"
+#include "workbench/SenderEntry.h"
+#include "workbench/TextListReader.h"
+
+namespace plevo {
+namespace {
+
+// The output is handed on in pieces of about this size.
+constexpr std::size_t kPieceSize = 1 << 16;
+
+// An entry as a message shows it: in quotes, with a byte outside printable ASCII (or a
+// backslash) written as an escape, so that no byte of the list reaches the terminal raw.
+std::string shown(std::string_view entry) {
+    std::string out = "'";
+    for (const char c : entry) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\\') {
+            out += "\\\\";
+        } else if (byte < 0x20 || byte >= 0x7f) {
+            char escaped[5];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out + "'";
+}
+
+std::unique_ptr<FilterWriter> makeWriter(ExportFormat format, std::vector<std::string> safe) {
+    switch (format) {
+        case ExportFormat::Sieve:
+            return makeSieveWriter(std::move(safe));
+        case ExportFormat::SpamAssassin:
+            return makeSpamAssassinWriter(std::move(safe));
+        case ExportFormat::Gmail:
+            return makeGmailWriter(std::move(safe));
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+ExportCounts exportList(ExportFormat format, ChunkReader& input,
+                        std::span<const std::string> safeLines,
+                        const std::function<void(std::string_view)>& write,
+                        const std::function<void(const std::string&)>& notice) {
+    ExportCounts counts;
+    std::vector<std::string> safe;
+    std::unordered_set<std::string_view> seen;
+    for (std::size_t k = 0; k < safeLines.size(); ++k) {
+        const std::string& line = safeLines[k];
+        if (line.empty() || !seen.insert(line).second) continue;
+        if (isAscii(line) && isDomainName(line)) {
+            safe.push_back(line);
+        } else {
+            notice("safe list line " + std::to_string(k + 1) + ": left out " + shown(line) +
+                   ": not a domain");
+            ++counts.leftOut;
+        }
+    }
+
+    const auto writer = makeWriter(format, std::move(safe));
+    std::string out;
+    std::size_t bytes = 0;
+    writer->start(out);
+    TextListReader reader([&](std::size_t lineNumber, std::string_view entry) {
+        // An empty line holds no entry: there is nothing to leave out.
+        if (entry.empty()) return;
+        const SenderKind kind = senderKind(entry);
+        const char* refusal = nullptr;
+        if (!isAscii(entry))
+            refusal = "has bytes outside ASCII, whose character set the list does not say";
+        else if (kind == SenderKind::Other)
+            refusal = "not an address or a domain";
+        else
+            refusal = writer->refusal(entry);
+        if (refusal) {
+            notice("line " + std::to_string(lineNumber) + ": left out " + shown(entry) + ": " +
+                   refusal);
+            ++counts.leftOut;
+            return;
+        }
+        writer->add(entry, kind, out);
+        ++counts.written;
+        if (out.size() >= kPieceSize) {
+            write(out);
+            bytes += out.size();
+            out.clear();
+        }
+    });
+    for (std::string_view block = input.next(); !block.empty(); block = input.next())
+        reader.feed(block);
+    reader.finish();
+    writer->finish(out);
+    write(out);
+    if (const std::string advice = writer->advice(bytes + out.size()); !advice.empty())
+        notice(advice);
+    return counts;
+}
+
+}  // namespace plevo

@@ -1,0 +1,189 @@
+// The XML file of filters that web mail's filter import reads: an Atom feed with one entry per
+// filter, whose properties are the criteria ("from") and the action ("shouldTrash"). The list is
+// cut into filters of at most kGmailCriteriaLimit characters of criteria each: the web mail
+// refuses longer criteria when a filter is edited, so one filter per 1500 characters keeps every
+// imported filter editable. Safe domains that a filter's domains cover are excepted by its
+// "doesNotHaveTheWord" criterion, which counts towards the same limit.
+
+#include <algorithm>
+#include <unordered_map>
+
+#include "FilterWriter.h"
+
+namespace plevo {
+namespace {
+
+void lowerInto(std::string& out, std::string_view text) {
+    out.assign(text);
+    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) {
+        return static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
+    });
+}
+
+// Whether an entry stands as a search word as it is. It is quoted when it holds a character the
+// search reads as an operator, starts with "-" (a negation) or is an operator itself.
+bool isPlainWord(std::string_view entry) {
+    return !entry.starts_with('-') && entry != "OR" && entry != "AND" && entry != "AROUND" &&
+           std::all_of(entry.begin(), entry.end(), [](char c) {
+               return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                      c == '.' || c == '@' || c == '_' || c == '-' || c == '+';
+           });
+}
+
+void appendXml(std::string& out, std::string_view text) {
+    for (const char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '\'':
+                out += "&apos;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += c;
+        }
+    }
+}
+
+void appendProperty(std::string& out, std::string_view name, std::string_view value) {
+    out += "<apps:property name='";
+    out += name;
+    out += "' value='";
+    appendXml(out, value);
+    out += "'/>\n";
+}
+
+class GmailWriter : public FilterWriter {
+public:
+    explicit GmailWriter(std::vector<std::string> safeDomains)
+        : safe_(std::move(safeDomains)), inFilter_(safe_.size(), false) {
+        // Every domain that a safe domain equals or lies under points to it.
+        for (std::size_t k = 0; k < safe_.size(); ++k) {
+            std::string name;
+            lowerInto(name, safe_[k]);
+            for (std::size_t start = 0; start != std::string::npos;) {
+                coveredBy_[name.substr(start)].push_back(k);
+                const std::size_t dot = name.find('.', start);
+                start = dot == std::string::npos ? dot : dot + 1;
+            }
+        }
+    }
+
+    void start(std::string& out) override {
+        out +=
+            "<?xml version='1.0' encoding='UTF-8'?>\n"
+            "<feed xmlns='http://www.w3.org/2005/Atom' "
+            "xmlns:apps='http://schemas.google.com/apps/2006'>\n"
+            "<title>Mail Filters</title>\n";
+    }
+
+    void add(std::string_view entry, SenderKind kind, std::string& out) override {
+        const bool plain = isPlainWord(entry);
+        const std::size_t wordLength = entry.size() + (plain ? 0 : 2);
+        // The safe domains this entry would throw away: those under a domain, the one of an
+        // address.
+        findCovered(entry, kind);
+        const std::vector<std::size_t>& safe = covered_;
+        if (!from_.empty() && lengthWith(wordLength, safe) > kGmailCriteriaLimit) flush(out);
+
+        if (!from_.empty()) from_ += " OR ";
+        if (!plain) from_ += '"';
+        from_ += entry;
+        if (!plain) from_ += '"';
+        for (const std::size_t k : safe) {
+            if (inFilter_[k]) continue;
+            inFilter_[k] = true;
+            safeInFilter_.push_back(k);
+            safeChars_ += safe_[k].size();
+        }
+    }
+
+    void finish(std::string& out) override {
+        flush(out);
+        out += "</feed>\n";
+    }
+
+    std::string advice(std::size_t) const override {
+        if (filters_ <= kReportedFilterLimit) return {};
+        return std::to_string(filters_) +
+               " filters; web mail is reported to keep about 1000 filters per account";
+    }
+
+private:
+    static constexpr std::size_t kReportedFilterLimit = 1000;
+
+    void findCovered(std::string_view entry, SenderKind kind) {
+        covered_.clear();
+        if (coveredBy_.empty()) return;
+        lowerInto(key_, kind == SenderKind::Domain ? entry : addressDomain(entry));
+        const auto it = coveredBy_.find(key_);
+        if (it == coveredBy_.end()) return;
+        for (const std::size_t k : it->second)
+            if (kind == SenderKind::Domain || safe_[k].size() == key_.size()) covered_.push_back(k);
+    }
+
+    // The criteria's length with one more word and its safe domains: the "from" words joined by
+    // " OR ", and "from:(" + the safe domains joined by " OR " + ")".
+    std::size_t lengthWith(std::size_t wordLength, const std::vector<std::size_t>& safe) const {
+        std::size_t safeCount = safeInFilter_.size();
+        std::size_t safeChars = safeChars_;
+        for (const std::size_t k : safe) {
+            if (inFilter_[k]) continue;
+            ++safeCount;
+            safeChars += safe_[k].size();
+        }
+        const std::size_t exception = safeCount == 0 ? 0 : 7 + 4 * (safeCount - 1) + safeChars;
+        return from_.size() + (from_.empty() ? 0 : 4) + wordLength + exception;
+    }
+
+    void flush(std::string& out) {
+        if (from_.empty()) return;
+        ++filters_;
+        out +=
+            "<entry>\n<category term='filter'></category>\n<title>Mail Filter</title>\n"
+            "<content></content>\n";
+        appendProperty(out, "from", from_);
+        if (!safeInFilter_.empty()) {
+            std::string except = "from:(";
+            for (std::size_t i = 0; i < safeInFilter_.size(); ++i) {
+                if (i > 0) except += " OR ";
+                except += safe_[safeInFilter_[i]];
+                inFilter_[safeInFilter_[i]] = false;
+            }
+            except += ')';
+            appendProperty(out, "doesNotHaveTheWord", except);
+        }
+        appendProperty(out, "shouldTrash", "true");
+        out += "</entry>\n";
+        from_.clear();
+        safeInFilter_.clear();
+        safeChars_ = 0;
+    }
+
+    std::vector<std::string> safe_;
+    std::unordered_map<std::string, std::vector<std::size_t>> coveredBy_;
+    std::vector<bool> inFilter_;  // per safe domain: already excepted by the open filter
+    std::string from_;
+    std::vector<std::size_t> safeInFilter_;
+    std::size_t safeChars_ = 0;
+    std::size_t filters_ = 0;
+    std::string key_;                   // reused for each entry's lookup
+    std::vector<std::size_t> covered_;  // the safe domains the entry covers
+};
+
+}  // namespace
+
+std::unique_ptr<FilterWriter> makeGmailWriter(std::vector<std::string> safeDomains) {
+    return std::make_unique<GmailWriter>(std::move(safeDomains));
+}
+
+}  // namespace plevo
