@@ -206,14 +206,9 @@ bool TRegistryForm::readPass(int pass, bool mail) {
 
     CurrentKeyPath = criteriaPath(CurrentKeyPath);
     RegKeyLabel->setText(toQString(CurrentKeyPath));
-    if (CurrentKeyPath.find("Mail") != std::string::npos) {
-        MailOpened = true;
-        markOpened(MailGroupBox, true);
-    }
-    if (CurrentKeyPath.find("News") != std::string::npos) {
-        NewsOpened = true;
-        markOpened(NewsGroupBox, true);
-    }
+    // The pass's kind decides, not the path: an identity's key name may hold "News" or "Mail".
+    (mail ? MailOpened : NewsOpened) = true;
+    markOpened(mail ? MailGroupBox : NewsGroupBox, true);
     for (QWidget* w : {static_cast<QWidget*>(Button3), static_cast<QWidget*>(SaveRegImage),
                        static_cast<QWidget*>(SaveRegLabel), static_cast<QWidget*>(SortRegLabel)})
         w->setEnabled(true);
@@ -251,6 +246,7 @@ bool TRegistryForm::readPass(int pass, bool mail) {
     }
     list->addLines(entries);
     OpenedListPaths[static_cast<std::size_t>(pass)] = CurrentKeyPath;
+    openedListKinds_[static_cast<std::size_t>(pass)] = kind;
     refreshCounts();
     return true;
 }
@@ -412,7 +408,8 @@ void TRegistryForm::Button3Click() {
         const std::string& path = OpenedListPaths[static_cast<std::size_t>(p)];
         reg.closeKey();
         if (path.empty() || !reg.keyExists(path)) continue;
-        const TListBox* source = path.find("News") != std::string::npos ? ListBox2 : ListBox1;
+        const TListBox* source =
+            openedListKinds_[static_cast<std::size_t>(p)] == BlockList::News ? ListBox2 : ListBox1;
         writeListEntries(reg, path, source->lines());
     }
     reg.closeKey();

@@ -14,6 +14,7 @@
 
 #include "platform/Controls.h"
 #include "platform/SortedList.h"
+#include "registry/OutlookExpressStore.h"
 
 namespace plevo {
 
@@ -110,6 +111,9 @@ private:
 
     PlevoTool& tool_;
     bool nestedOpenFailed_ = false;
+    // Which list each pass of the last open read: Save writes each list back over its own keys,
+    // whichever option is checked by then.
+    std::array<BlockList, 2> openedListKinds_{BlockList::Mail, BlockList::News};
 };
 
 }  // namespace plevo
