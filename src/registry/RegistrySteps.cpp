@@ -225,22 +225,10 @@ bool TRegistryForm::readPass(int pass, bool mail) {
             f.ListBox2->setUpdatesEnabled(true);
         }
     } repaint{*this};
-    reg.closeKey();
-    reg.openKey(CurrentKeyPath, false);
-    const std::vector<std::string> names = reg.subkeyNames();
-    reg.closeKey();
     std::vector<std::string> entries;
-    entries.reserve(names.size());
     try {
-        for (const std::string& name : names) {
-            std::string value;
-            if (reg.openKeyReadOnly(CurrentKeyPath + "\\" + name))
-                value = reg.readString(kEntryValue);
-            reg.closeKey();
-            entries.push_back(std::move(value));
-        }
+        readListEntriesInto(reg, CurrentKeyPath, entries);
     } catch (...) {
-        reg.closeKey();
         list->addLines(entries);
         throw;
     }
