@@ -277,18 +277,26 @@ bool TRegistryForm::setUpRule() {
     }
     const std::filesystem::path file = tool_.driveC().resolve(kRuleSetupFile);
     writeFileAtomic(file, *text);
-    bool started = false;
+    ShellRun run = ShellRun::Refused;
     try {
-        started = tool_.shell().open(file, std::string(kRuleSetupFile));
+        {
+            // The open returns when the import has ended. Meanwhile window events run, and a
+            // step clicked then must not start a second open under this one.
+            EventPump::Walk walk(tool_.pump());
+            run = tool_.shell().open(file, std::string(kRuleSetupFile));
+        }
         QCoreApplication::processEvents();
-        if (started)
+        if (run != ShellRun::Refused)
             d.message(
                 "A Rule has been set up for you.\n\rPlease reopen your Identity if requested");
     } catch (...) {
-        removeFile(file);
+        if (run != ShellRun::Running) removeFile(file);
         throw;
     }
-    removeFile(file);
+    // An import that nothing could wait for may not have read the file yet: it stays, and the
+    // next set-up writes it afresh.
+    if (run != ShellRun::Running) removeFile(file);
+    const bool started = run != ShellRun::Refused;
     if (started) {
         // The whole open again, with its own questions.
         try {

@@ -102,6 +102,7 @@ private:
     bool readPass(int pass, bool mail);
     void backup(const char* kind, const TListBox* list);
     // Writes C:\Rules.reg for the chosen identity and hands it to the shell; true when started.
+    // The message and the deletion of the file wait until the import has ended.
     bool setUpRule();
     void markOpened(QGroupBox* group, bool opened);
     QRadioButton* checkedOption() const;
