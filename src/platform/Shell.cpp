@@ -1,5 +1,6 @@
 #include "platform/Shell.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QUrl>
 #include <cctype>
@@ -8,37 +9,61 @@
 #include "platform/Text.h"
 
 #ifdef _WIN32
-#include <shellapi.h>
+// windows.h first: shellapi.h rests on its types.
 #include <windows.h>
+
+#include <shellapi.h>
 #endif
 
 namespace plevo {
 
 #ifdef _WIN32
-bool WindowsShell::open(const std::filesystem::path& file, const std::string&) {
+ShellRun WindowsShell::open(const std::filesystem::path& file, const std::string&) {
     const std::string path = pathText(file);
-    const auto result = reinterpret_cast<INT_PTR>(
-        ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-    return result > 32;
+    SHELLEXECUTEINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_NOCLOSEPROCESS;
+    info.lpVerb = "open";
+    info.lpFile = path.c_str();
+    info.nShow = SW_SHOWNORMAL;
+    if (!ShellExecuteExA(&info)) return ShellRun::Refused;
+    // No process when the file went to a program that was running already (DDE).
+    if (info.hProcess == nullptr) return ShellRun::Running;
+    // The import's question is a window of its own: our windows keep repainting while it waits.
+    ShellRun run = ShellRun::Running;
+    for (;;) {
+        const DWORD woke =
+            MsgWaitForMultipleObjectsEx(1, &info.hProcess, 100, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        if (woke == WAIT_OBJECT_0) {
+            run = ShellRun::Finished;
+            break;
+        }
+        if (woke == WAIT_FAILED) break;  // nothing to wait on after all: the file stays
+        QCoreApplication::processEvents();
+    }
+    CloseHandle(info.hProcess);
+    return run;
 }
 #endif
 
 SubstituteShell::SubstituteShell(Dialogs& dialogs, Importer importRegFile)
     : dialogs_(dialogs), import_(std::move(importRegFile)) {}
 
-bool SubstituteShell::open(const std::filesystem::path& file, const std::string& shownName) {
+ShellRun SubstituteShell::open(const std::filesystem::path& file, const std::string& shownName) {
     std::string ext = file.extension().string();
     for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     if (ext == ".reg") {
-        if (!fileExists(file)) return false;
-        // As the system's import does: ask, then merge; the request counts as started either way.
+        if (!fileExists(file)) return ShellRun::Refused;
+        // As the system's import does: ask, then merge; the request counts as taken either way.
         if (dialogs_.confirm("Are you sure you want to add the information in " + shownName +
                                  " to the registry?",
                              Buttons::YesNo) == Answer::Yes)
             import_(file);
-        return true;
+        return ShellRun::Finished;
     }
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(toQString(pathText(file))));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(toQString(pathText(file))))
+               ? ShellRun::Running
+               : ShellRun::Refused;
 }
 
 }  // namespace plevo

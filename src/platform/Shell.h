@@ -2,7 +2,8 @@
 // The shell's "open" operation. On Windows the system opens the file with its own program (a
 // .reg file goes to the registry import, which asks the user first). Elsewhere a .reg file is
 // imported into the substitute registry after the same question, and other files go to the
-// desktop's opener.
+// desktop's opener. The caller learns whether the program has ended, so that it knows when the
+// file may be deleted.
 
 #include <filesystem>
 #include <functional>
@@ -12,27 +13,37 @@
 
 namespace plevo {
 
+// What became of a request to open a file.
+enum class ShellRun {
+    Refused,   // the shell did not take the request
+    Finished,  // taken, and waited for: the program that opened the file (the import with its
+               // question) has ended, so the file is no longer needed
+    Running,   // taken, but there was nothing to wait for: the program may still read the file
+};
+
 class Shell {
 public:
     virtual ~Shell() = default;
-    // Opens file; `shownName` is how the user knows it ("C:\Rules.reg"). True when the request
-    // was accepted (the import itself, with its question, runs on its own).
-    virtual bool open(const std::filesystem::path& file, const std::string& shownName) = 0;
+    // Opens file; `shownName` is how the user knows it ("C:\Rules.reg").
+    virtual ShellRun open(const std::filesystem::path& file, const std::string& shownName) = 0;
 };
 
 #ifdef _WIN32
+// Waits for the program the system starts, letting window events run meanwhile, when the system
+// gives a process to wait for (not, for instance, when it hands the file over by DDE).
 class WindowsShell : public Shell {
 public:
-    bool open(const std::filesystem::path& file, const std::string& shownName) override;
+    ShellRun open(const std::filesystem::path& file, const std::string& shownName) override;
 };
 #endif
 
-// Off Windows: imports .reg files with `importRegFile` after a Yes/No question.
+// Off Windows: imports .reg files with `importRegFile` after a Yes/No question, before it
+// returns (Finished); other files go to the desktop's opener (Running).
 class SubstituteShell : public Shell {
 public:
     using Importer = std::function<void(const std::filesystem::path&)>;
     SubstituteShell(Dialogs& dialogs, Importer importRegFile);
-    bool open(const std::filesystem::path& file, const std::string& shownName) override;
+    ShellRun open(const std::filesystem::path& file, const std::string& shownName) override;
 
 private:
     Dialogs& dialogs_;

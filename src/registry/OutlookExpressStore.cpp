@@ -1,6 +1,7 @@
 #include "registry/OutlookExpressStore.h"
 
 #include <algorithm>
+#include <optional>
 #include <unordered_set>
 
 #include "registry/KeyNames.h"
@@ -23,24 +24,56 @@ std::string child(std::string_view path, std::string_view name) {
     return out;
 }
 
-bool numberedFromZero(const std::vector<std::string>& names) {
-    std::unordered_set<std::string> present(names.begin(), names.end());
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (!present.contains(keyName(i))) return false;
+// The number a key name stands for when it is one: hexadecimal digits of either case, few
+// enough significant ones that the numbers after it cannot overflow.
+std::optional<std::size_t> hexNumber(std::string_view name) {
+    constexpr std::size_t kMaxSignificant = sizeof(std::size_t) * 2 - 1;
+    if (name.empty()) return std::nullopt;
+    std::size_t value = 0;
+    std::size_t significant = 0;
+    for (const char c : name) {
+        std::size_t digit = 0;
+        if (c >= '0' && c <= '9')
+            digit = static_cast<std::size_t>(c - '0');
+        else if (c >= 'A' && c <= 'F')
+            digit = static_cast<std::size_t>(c - 'A' + 10);
+        else if (c >= 'a' && c <= 'f')
+            digit = static_cast<std::size_t>(c - 'a' + 10);
+        else
+            return std::nullopt;
+        if (value != 0 || digit != 0) ++significant;
+        if (significant > kMaxSignificant) return std::nullopt;
+        value = value * 16 + digit;
     }
-    return true;
+    return value;
 }
 
-// Names for the keys of lines K .. K+n-1. Keys named 000 .. K-1 go on with K, K+1, ... Other
-// names must not be reused (that would overwrite an entry just written), and the new keys
-// should enumerate after the existing ones so that the list reads back in its order: the next
-// numbers whose names are free and sort after the last existing name, or merely free ones when
-// no number sorts there (a list whose keys have such names may then read back in another order,
-// but no entry is lost).
+// The numbers of all names, in their order; none when any name is not a number.
+std::optional<std::vector<std::size_t>> hexNumbers(const std::vector<std::string>& names) {
+    std::vector<std::size_t> numbers;
+    numbers.reserve(names.size());
+    for (const std::string& name : names) {
+        const auto number = hexNumber(name);
+        if (!number) return std::nullopt;
+        numbers.push_back(*number);
+    }
+    return numbers;
+}
+
+// Names for the keys of n new lines, given the existing names in list order. Numbered keys go
+// on after the highest number, so the new keys come last in list order. Other names must not
+// be reused (that would overwrite an entry just written), and the new keys should enumerate
+// after the existing ones so that the list reads back in its order: the next numbers whose
+// names are free and sort after the last existing name, or merely free ones when no number
+// sorts there (a list whose keys have such names may then read back in another order, but no
+// entry is lost).
 std::vector<std::string> newEntryNames(const std::vector<std::string>& names, std::size_t n) {
     std::vector<std::string> fresh;
-    if (numberedFromZero(names)) {
-        for (std::size_t i = 0; i < n; ++i) fresh.push_back(keyName(names.size() + i));
+    fresh.reserve(n);
+    if (const auto numbers = hexNumbers(names)) {
+        const std::size_t first =
+            numbers->empty() ? 0 : *std::max_element(numbers->begin(), numbers->end()) + 1;
+        for (std::size_t i = 0; i < n; ++i) fresh.push_back(keyName(first + i));
         return fresh;
     }
     std::unordered_set<std::string> taken;
@@ -131,17 +164,29 @@ bool hasSubkeyNamedExactly(RegistryAccess& registry, std::string_view path, std:
     return false;
 }
 
-std::vector<std::string> readListEntries(RegistryAccess& registry,
-                                         std::string_view criteriaKeyPath) {
+std::vector<std::string> entryKeysInListOrder(std::vector<std::string> enumerated) {
+    const auto numbers = hexNumbers(enumerated);
+    if (!numbers) return enumerated;
+    std::vector<std::size_t> places(enumerated.size());
+    for (std::size_t i = 0; i < places.size(); ++i) places[i] = i;
+    std::stable_sort(places.begin(), places.end(),
+                     [&](std::size_t a, std::size_t b) { return (*numbers)[a] < (*numbers)[b]; });
+    std::vector<std::string> ordered;
+    ordered.reserve(enumerated.size());
+    for (const std::size_t place : places) ordered.push_back(std::move(enumerated[place]));
+    return ordered;
+}
+
+void readListEntriesInto(RegistryAccess& registry, std::string_view criteriaKeyPath,
+                         std::vector<std::string>& entries) {
     registry.closeKey();
-    std::vector<std::string> entries;
-    if (!registry.openKey(criteriaKeyPath, false)) return entries;
-    const std::vector<std::string> names = registry.subkeyNames();
+    if (!registry.openKeyReadOnly(criteriaKeyPath)) return;
+    const std::vector<std::string> names = entryKeysInListOrder(registry.subkeyNames());
     registry.closeKey();
-    entries.reserve(names.size());
+    entries.reserve(entries.size() + names.size());
     for (const std::string& name : names) {
         std::string value;
-        if (registry.openKey(child(criteriaKeyPath, name), false)) {
+        if (registry.openKeyReadOnly(child(criteriaKeyPath, name))) {
             try {
                 value = registry.readString(kEntryValue);
             } catch (...) {
@@ -152,6 +197,12 @@ std::vector<std::string> readListEntries(RegistryAccess& registry,
         registry.closeKey();
         entries.push_back(std::move(value));
     }
+}
+
+std::vector<std::string> readListEntries(RegistryAccess& registry,
+                                         std::string_view criteriaKeyPath) {
+    std::vector<std::string> entries;
+    readListEntriesInto(registry, criteriaKeyPath, entries);
     return entries;
 }
 
@@ -164,12 +215,10 @@ ListWriteResult writeListEntries(RegistryAccess& registry, std::string_view crit
         return result;
     }
     registry.openKey(criteriaKeyPath, false);
-    const std::vector<std::string> names = registry.subkeyNames();
+    const std::vector<std::string> names = entryKeysInListOrder(registry.subkeyNames());
     const std::size_t keys = names.size();
     const std::size_t count = lines.size();
 
-    // With keys named 000 .. K-1 "Order" names the positions; otherwise the keys themselves.
-    const bool numbered = numberedFromZero(names);
     std::vector<std::string> order;  // the names of the keys holding lines 0 .. count-1
     for (std::size_t k = 0; k < keys; ++k) {
         const std::string path = child(criteriaKeyPath, names[k]);
@@ -178,7 +227,7 @@ ListWriteResult writeListEntries(RegistryAccess& registry, std::string_view crit
             registry.openKey(path, false);
             registry.writeString(kEntryValue, lines[k]);
             ++result.rewritten;
-            order.push_back(numbered ? keyName(k) : names[k]);
+            order.push_back(names[k]);
         } else {
             registry.closeKey();
             if (registry.deleteKey(path)) ++result.deleted;

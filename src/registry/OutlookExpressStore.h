@@ -50,10 +50,20 @@ std::optional<std::vector<Identity>> findIdentities(RegistryAccess& registry);
 // letter case).
 bool hasSubkeyNamedExactly(RegistryAccess& registry, std::string_view path, std::string_view name);
 
-// The "Value" of every entry key of a Criteria key, by position in enumeration order; an entry
-// key without "Value" gives an empty entry. Leaves no key open.
+// The entry keys of a list in the order of its lines. The registry enumerates names in text
+// order, which puts "1000" .. "100F" between "100" and "101": when every name is a hexadecimal
+// number, the keys go by that number (equal numbers as enumerated), which for names of three
+// digits is the enumeration order itself. Any other name leaves the enumeration order.
+std::vector<std::string> entryKeysInListOrder(std::vector<std::string> enumerated);
+
+// The "Value" of every entry key of a Criteria key, in the order of entryKeysInListOrder; an
+// entry key without "Value" gives an empty entry. Leaves no key open.
 std::vector<std::string> readListEntries(RegistryAccess& registry,
                                          std::string_view criteriaKeyPath);
+// The same, appending to `entries` one by one: an error (a "Value" of another type) leaves the
+// entries before it there.
+void readListEntriesInto(RegistryAccess& registry, std::string_view criteriaKeyPath,
+                         std::vector<std::string>& entries);
 
 struct ListWriteResult {
     bool skipped = false;  // the Criteria key no longer exists
@@ -63,14 +73,15 @@ struct ListWriteResult {
     bool orderWritten = false;
 };
 
-// Writes a worked list back over the entry keys of a Criteria key: the k-th key in enumeration
-// order gets line k as its "Value"; keys beyond the list are deleted with their subkeys; missing
-// ones are created with "Flags" 0, "Logic" 1, "Type" 23, "Value" and "ValueType" 30 in that
-// order. "Order" is written only when the number of keys changed.
-// With entry keys named 000 .. K-1 new keys are named K, K+1, ... and "Order" names positions
-// 0 .. E-1. Entry keys named otherwise are never overwritten by a new key: new keys take the
-// next free numbers whose names enumerate after the existing ones (so the list reads back in its
-// order), and "Order" names the keys that hold lines 0 .. E-1, in order.
+// Writes a worked list back over the entry keys of a Criteria key: the k-th key in the order of
+// entryKeysInListOrder gets line k as its "Value"; keys beyond the list are deleted with their
+// subkeys; missing ones are created with "Flags" 0, "Logic" 1, "Type" 23, "Value" and
+// "ValueType" 30 in that order. "Order" is written only when the number of keys changed, and
+// then names the keys that hold lines 0 .. E-1, in order.
+// With entry keys named by hexadecimal numbers (000 .. K-1 in particular) new keys take the
+// numbers after the highest one: K, K+1, ... for 000 .. K-1, so that the list reads back in its
+// order whatever its length. Keys with other names are never overwritten by a new key: new keys
+// take the next free numbers whose names enumerate after the existing ones.
 // A registry error ends the write where it stands; what was written stays.
 ListWriteResult writeListEntries(RegistryAccess& registry, std::string_view criteriaKeyPath,
                                  const std::vector<std::string>& lines);

@@ -206,14 +206,9 @@ bool TRegistryForm::readPass(int pass, bool mail) {
 
     CurrentKeyPath = criteriaPath(CurrentKeyPath);
     RegKeyLabel->setText(toQString(CurrentKeyPath));
-    if (CurrentKeyPath.find("Mail") != std::string::npos) {
-        MailOpened = true;
-        markOpened(MailGroupBox, true);
-    }
-    if (CurrentKeyPath.find("News") != std::string::npos) {
-        NewsOpened = true;
-        markOpened(NewsGroupBox, true);
-    }
+    // The pass's kind decides, not the path: an identity's key name may hold "News" or "Mail".
+    (mail ? MailOpened : NewsOpened) = true;
+    markOpened(mail ? MailGroupBox : NewsGroupBox, true);
     for (QWidget* w : {static_cast<QWidget*>(Button3), static_cast<QWidget*>(SaveRegImage),
                        static_cast<QWidget*>(SaveRegLabel), static_cast<QWidget*>(SortRegLabel)})
         w->setEnabled(true);
@@ -230,27 +225,16 @@ bool TRegistryForm::readPass(int pass, bool mail) {
             f.ListBox2->setUpdatesEnabled(true);
         }
     } repaint{*this};
-    reg.closeKey();
-    reg.openKey(CurrentKeyPath, false);
-    const std::vector<std::string> names = reg.subkeyNames();
-    reg.closeKey();
     std::vector<std::string> entries;
-    entries.reserve(names.size());
     try {
-        for (const std::string& name : names) {
-            std::string value;
-            if (reg.openKeyReadOnly(CurrentKeyPath + "\\" + name))
-                value = reg.readString(kEntryValue);
-            reg.closeKey();
-            entries.push_back(std::move(value));
-        }
+        readListEntriesInto(reg, CurrentKeyPath, entries);
     } catch (...) {
-        reg.closeKey();
         list->addLines(entries);
         throw;
     }
     list->addLines(entries);
     OpenedListPaths[static_cast<std::size_t>(pass)] = CurrentKeyPath;
+    openedListKinds_[static_cast<std::size_t>(pass)] = kind;
     refreshCounts();
     return true;
 }
@@ -293,18 +277,26 @@ bool TRegistryForm::setUpRule() {
     }
     const std::filesystem::path file = tool_.driveC().resolve(kRuleSetupFile);
     writeFileAtomic(file, *text);
-    bool started = false;
+    ShellRun run = ShellRun::Refused;
     try {
-        started = tool_.shell().open(file, std::string(kRuleSetupFile));
+        {
+            // The open returns when the import has ended. Meanwhile window events run, and a
+            // step clicked then must not start a second open under this one.
+            EventPump::Walk walk(tool_.pump());
+            run = tool_.shell().open(file, std::string(kRuleSetupFile));
+        }
         QCoreApplication::processEvents();
-        if (started)
+        if (run != ShellRun::Refused)
             d.message(
                 "A Rule has been set up for you.\n\rPlease reopen your Identity if requested");
     } catch (...) {
-        removeFile(file);
+        if (run != ShellRun::Running) removeFile(file);
         throw;
     }
-    removeFile(file);
+    // An import that nothing could wait for may not have read the file yet: it stays, and the
+    // next set-up writes it afresh.
+    if (run != ShellRun::Running) removeFile(file);
+    const bool started = run != ShellRun::Refused;
     if (started) {
         // The whole open again, with its own questions.
         try {
@@ -412,7 +404,8 @@ void TRegistryForm::Button3Click() {
         const std::string& path = OpenedListPaths[static_cast<std::size_t>(p)];
         reg.closeKey();
         if (path.empty() || !reg.keyExists(path)) continue;
-        const TListBox* source = path.find("News") != std::string::npos ? ListBox2 : ListBox1;
+        const TListBox* source =
+            openedListKinds_[static_cast<std::size_t>(p)] == BlockList::News ? ListBox2 : ListBox1;
         writeListEntries(reg, path, source->lines());
     }
     reg.closeKey();

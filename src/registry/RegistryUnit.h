@@ -14,6 +14,7 @@
 
 #include "platform/Controls.h"
 #include "platform/SortedList.h"
+#include "registry/OutlookExpressStore.h"
 
 namespace plevo {
 
@@ -101,6 +102,7 @@ private:
     bool readPass(int pass, bool mail);
     void backup(const char* kind, const TListBox* list);
     // Writes C:\Rules.reg for the chosen identity and hands it to the shell; true when started.
+    // The message and the deletion of the file wait until the import has ended.
     bool setUpRule();
     void markOpened(QGroupBox* group, bool opened);
     QRadioButton* checkedOption() const;
@@ -110,6 +112,9 @@ private:
 
     PlevoTool& tool_;
     bool nestedOpenFailed_ = false;
+    // Which list each pass of the last open read: Save writes each list back over its own keys,
+    // whichever option is checked by then.
+    std::array<BlockList, 2> openedListKinds_{BlockList::Mail, BlockList::News};
 };
 
 }  // namespace plevo

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "registry/KeyNames.h"
 #include "registry/OutlookExpressStore.h"
 #include "registry/SubstituteRegistry.h"
@@ -188,6 +190,62 @@ TEST(OutlookExpressSave, KeysOfAnotherNumberingAreNeverOverwritten) {
     writeListEntries(fewer, kCriteria, {"one"});
     EXPECT_EQ(order(fewer), "A");
     EXPECT_EQ(readListEntries(fewer, kCriteria), std::vector<std::string>{"one"});
+}
+
+TEST(OutlookExpressLists, NumberedKeysGoByTheirNumberOtherNamesAsEnumerated) {
+    using Names = std::vector<std::string>;
+    // The registry enumerates "1000" between "100" and "101".
+    EXPECT_EQ(entryKeysInListOrder({"0FF", "100", "1000", "1001", "101", "FFF"}),
+              (Names{"0FF", "100", "101", "FFF", "1000", "1001"}));
+    EXPECT_EQ(entryKeysInListOrder({"00a", "00B", "0a", "A"}), (Names{"00a", "0a", "A", "00B"}));
+    EXPECT_EQ(entryKeysInListOrder({"100", "1000", "101", "G"}),
+              (Names{"100", "1000", "101", "G"}));
+}
+
+// Splits "Order" at its blanks.
+std::vector<std::string> orderNames(SubstituteRegistry& reg) {
+    std::vector<std::string> names;
+    const std::string text = order(reg);
+    for (std::size_t at = 0; at <= text.size() && !text.empty();) {
+        const std::size_t blank = std::min(text.find(' ', at), text.size());
+        names.push_back(text.substr(at, blank - at));
+        at = blank + 1;
+    }
+    return names;
+}
+
+TEST(OutlookExpressSave, ListsOfFourDigitKeysReadBackAsSavedWithOrderNamingEveryKey) {
+    struct Case {
+        std::size_t existing;  // entry keys 000 .. existing-1 before the saves
+        std::vector<std::size_t> saves;
+    };
+    // Longer lists create keys; a shorter one after them deletes the keys beyond it.
+    for (const Case& c : {Case{0, {4200, 4100}}, Case{0x100, {4200, 4100}}, Case{0, {70000}},
+                          Case{0x100, {70000}}}) {
+        SCOPED_TRACE(std::to_string(c.existing) + " keys, " + std::to_string(c.saves[0]) +
+                     " lines");
+        std::vector<std::string> existing;
+        for (std::size_t k = 0; k < c.existing; ++k) existing.push_back(keyName(k));
+        auto reg = withEntries(existing);
+        for (const std::size_t n : c.saves) {
+            const std::vector<std::string> saved = lines(n);
+            writeListEntries(reg, kCriteria, saved);
+            ASSERT_EQ(readListEntries(reg, kCriteria), saved);
+            // "Order" names every entry key once, in the order of the lines they hold.
+            const std::vector<std::string> named = orderNames(reg);
+            ASSERT_EQ(named.size(), n);
+            EXPECT_EQ(named[n - 1], keyName(n - 1));
+            std::vector<std::string> sortedNamed = named;
+            std::vector<std::string> keys = entryNames(reg);
+            std::sort(sortedNamed.begin(), sortedNamed.end());
+            std::sort(keys.begin(), keys.end());
+            ASSERT_EQ(sortedNamed, keys);
+            for (std::size_t k = 0; k < n; k += 97) {
+                ASSERT_TRUE(reg.openKey(std::string(kCriteria) + "\\" + named[k], false));
+                EXPECT_EQ(reg.readString("Value"), saved[k]) << named[k];
+            }
+        }
+    }
 }
 
 TEST(OutlookExpressSave, AnEntryKeyThatVanishedEndsTheSaveWithTheRegistryError) {

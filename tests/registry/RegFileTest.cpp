@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 #include "registry/RegFile.h"
@@ -75,6 +76,13 @@ TEST(RegFile, ReadsEveryDataForm) {
     const auto key = findKey(root, "Soft\\Key");
     EXPECT_EQ(key->values().front().name, "Text");
     EXPECT_EQ(key->values().back().name, "Multi");
+}
+
+TEST(RegFile, DataPrefixesInAnyLetterCase) {
+    const auto root =
+        treeOf(v5("[HKEY_CURRENT_USER\\K]\r\n\"v\"=DWORD:00000001\r\n\"w\"=Hex:01,02\r\n"));
+    EXPECT_EQ(valueAt(root, "K", "v"), (RegValue{"v", kRegDword, std::string("\x01\0\0\0", 4)}));
+    EXPECT_EQ(valueAt(root, "K", "w"), (RegValue{"w", kRegBinary, "\x01\x02"}));
 }
 
 TEST(RegFile, Regedit4KeepsStringHexAsBytes) {
@@ -290,6 +298,41 @@ TEST(RegFile, WritesTheExportLayout) {
         start = end + 2;
     }
     EXPECT_EQ(formatRegFile(*root), encodeUtf16(expected));
+}
+
+// The runs of hex bytes from..from+count-1, each followed by a comma.
+std::string hexRun(int from, int count) {
+    std::string s;
+    char buf[8];
+    for (int b = from; b < from + count; ++b) {
+        std::snprintf(buf, sizeof buf, "%02x,", b);
+        s += buf;
+    }
+    return s;
+}
+
+TEST(RegFile, HexLinesFillUpToEightyCharacters) {
+    // A line takes a byte when the byte and what must follow it (",\" unless it is the last)
+    // still fit in 80 characters: 25 bytes after "@=hex:" make one line of exactly 80, and a
+    // broken line may be 80 long with its "\".
+    auto root = std::make_shared<RegKey>(std::string());
+    auto key = createKey(root, "K");
+    std::string bytes;
+    for (char b = 0; b < 25; ++b) bytes.push_back(b);
+    key->setValue("", kRegBinary, bytes);
+    bytes.clear();
+    for (char b = 0x30; b < 0x30 + 30; ++b) bytes.push_back(b);
+    key->setValue("abcdef", kRegBinary, bytes);
+    std::string single = "@=hex:" + hexRun(0, 25);
+    single.pop_back();
+    std::string tail = "  " + hexRun(0x30 + 22, 8);
+    tail.pop_back();
+    const std::string broken = "\"abcdef\"=hex:" + hexRun(0x30, 22) + "\\";
+    ASSERT_EQ(single.size(), 80u);
+    ASSERT_EQ(broken.size(), 80u);
+    EXPECT_EQ(formatRegFile(*root, RegFileEncoding::EightBit),
+              "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\K]\r\n" + single +
+                  "\r\n" + broken + "\r\n" + tail + "\r\n\r\n");
 }
 
 TEST(RegFile, EveryValueAndNameReadsBackIdentically) {

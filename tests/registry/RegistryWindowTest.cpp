@@ -356,6 +356,44 @@ TEST_F(RegistryWindow, AcceptRefusesAListThatWasNotOpened) {
     EXPECT_FALSE(tool_->state().AssistantRunning);
 }
 
+TEST_F(RegistryWindow, TheChosenListDecidesWhateverTheIdentityKeyNameHolds) {
+    // An identity whose key name holds the other list's kind: only the chosen list is opened,
+    // backed up and saved, each over its own keys.
+    struct Case {
+        std::string key;
+        QRadioButton* option;
+        const char* kind;
+        const char* other;
+    };
+    showRegistryWindow();
+    for (const Case& c : {Case{"{News-1}", reg_->RadioBtnMail, "Mail", "News"},
+                          Case{"{Mail-1}", reg_->RadioBtnNews, "News", "Mail"}}) {
+        SCOPED_TRACE(c.key);
+        const bool mail = std::string(c.kind) == "Mail";
+        IdentitySpec spec{.key = c.key};
+        (mail ? spec.mail : spec.news) = Lines{"a@x.example", "b@x.example"};
+        (mail ? spec.news : spec.mail) = Lines{"other@x.example"};
+        registry_.deleteKey("Identities");  // the previous case's identity
+        addIdentity(spec);
+        std::filesystem::remove(root_ / "drive_c" / (std::string(c.other) + " Plevo.txt"));
+        c.option->click();
+        dialogs_.expectMessage("You can use the Advanced Rules button")
+            .expectMessage(infoMessage(listPath(spec, c.kind)))
+            .expectMessage(backupMessage(c.kind));
+        reg_->Button1->click();
+        EXPECT_EQ(reg_->MailOpened, mail);
+        EXPECT_EQ(reg_->NewsOpened, !mail);
+        EXPECT_FALSE(fileExists(root_ / "drive_c" / (std::string(c.other) + " Plevo.txt")));
+
+        dialogs_.expectMessage("Registry updated, you can close now.");
+        reg_->Button3->click();
+        dialogs_.verify();
+        EXPECT_EQ(entriesAt(listPath(spec, c.kind) + "\\Criteria"),
+                  (Lines{"a@x.example", "b@x.example"}));
+        EXPECT_EQ(entriesAt(listPath(spec, c.other) + "\\Criteria"), Lines{"other@x.example"});
+    }
+}
+
 TEST_F(RegistryWindow, SaveRightAfterAnOpenRewritesTheValuesOnly) {
     IdentitySpec spec{.mail = Lines{"a", "b", "c"}, .news = Lines{}};
     openBoth(spec);

@@ -119,6 +119,79 @@ TEST_F(RuleSetup, NoToEitherQuestionChangesNothingAndLeavesNoFile) {
     EXPECT_FALSE(fileExists(root_ / "drive_c" / "Rules.reg"));
 }
 
+// Hands the file to the substitute's import (unless told to refuse), notes whether the file was
+// there and what the user had been shown before and after, and reports the run as told.
+class RecordingShell : public Shell {
+public:
+    RecordingShell(Shell& import, const ScriptedDialogs& dialogs, ShellRun result)
+        : import_(import), dialogs_(dialogs), result_(result) {}
+    ShellRun open(const std::filesystem::path& file, const std::string& shownName) override {
+        fileThere = fileExists(file);
+        shownBefore = dialogs_.transcript().size();
+        if (result_ != ShellRun::Refused) import_.open(file, shownName);
+        shownAfter = dialogs_.transcript().size();
+        return result_;
+    }
+    bool fileThere = false;
+    std::size_t shownBefore = 0;
+    std::size_t shownAfter = 0;
+
+private:
+    Shell& import_;
+    const ScriptedDialogs& dialogs_;
+    ShellRun result_;
+};
+
+TEST_F(RuleSetup, TheMessageAndTheDeletionWaitForTheImportAndAFileNothingWaitedForStays) {
+    const std::filesystem::path file = root_ / "drive_c" / "Rules.reg";
+    const std::string setUp =
+        "A Rule has been set up for you.\n\rPlease reopen your Identity if requested";
+    struct Case {
+        ShellRun run;
+        bool fileStays;
+    };
+    showRegistryWindow();
+    for (const Case c : {Case{ShellRun::Refused, false}, Case{ShellRun::Finished, false},
+                         Case{ShellRun::Running, true}}) {
+        SCOPED_TRACE(static_cast<int>(c.run));
+        registry_.deleteKey("Identities");  // the previous case's identity
+        IdentitySpec spec{.rules = false, .blockSenders = false};
+        addIdentity(spec);
+        RecordingShell shell(shell_, dialogs_, c.run);
+        toolShell_.replacement = &shell;
+        dialogs_.expectConfirm(kSetUpQuestion, Buttons::YesNo, Answer::Yes);
+        if (c.run != ShellRun::Refused)
+            dialogs_
+                .expectConfirm(
+                    "Are you sure you want to add the information in C:\\Rules.reg to the "
+                    "registry?",
+                    Buttons::YesNo, Answer::Yes)
+                .expectMessage(setUp, [&] { EXPECT_TRUE(fileExists(file)); })
+                .expectMessage("You can use the Advanced Rules button",
+                               [&] { EXPECT_EQ(fileExists(file), c.fileStays); })
+                .expectMessage(kNoMailList)
+                .expectMessage("You can use the [Advanced Rules] button")
+                .expectMessage(kNoMailList);
+        reg_->Button1->click();
+        dialogs_.verify();
+        toolShell_.replacement = nullptr;
+
+        // The import ran after the set-up question, on the file just written, and the message
+        // came after the import had ended.
+        EXPECT_TRUE(shell.fileThere);
+        const auto& shown = dialogs_.transcript();
+        ASSERT_GE(shell.shownBefore, 1u);
+        EXPECT_EQ(shown[shell.shownBefore - 1], std::string("confirm: ") + kSetUpQuestion);
+        if (c.run != ShellRun::Refused) {
+            ASSERT_LT(shell.shownAfter, shown.size());
+            EXPECT_EQ(shown[shell.shownAfter], "message: " + setUp);
+        }
+        EXPECT_EQ(fileExists(file), c.fileStays);
+        EXPECT_EQ(reg_->RulesKeyPath.empty(), c.run == ShellRun::Refused);
+    }
+    EXPECT_EQ(readFile(file), *ruleSetupText("Identities\\" + IdentitySpec{}.key));
+}
+
 TEST_F(RuleSetup, AnIdentityNameThatCouldInjectKeysIsRefused) {
     IdentitySpec spec{.key = "{evil]x}", .rules = false, .blockSenders = false};
     addIdentity(spec);

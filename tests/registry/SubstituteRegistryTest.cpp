@@ -171,6 +171,21 @@ TEST_F(SubstituteFile, ImportingAFileNamesItWhenItIsDamaged) {
     EXPECT_THROW(reg.importFile(folder / "missing.reg"), RegistryError);
 }
 
+TEST_F(SubstituteFile, AnImportIsWrittenToTheFileAndReadsBackAfterAReload) {
+    SubstituteRegistry reg;
+    reg.load(file);
+    ASSERT_FALSE(reg.changed());
+    const fs::path imported = folder / "Rules.reg";
+    writeFileAtomic(imported, "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Imported]\r\n\"v\"=\"yes\"\r\n");
+    reg.importFile(imported);
+    EXPECT_TRUE(reg.flush());
+
+    SubstituteRegistry reread;
+    reread.load(file);
+    ASSERT_TRUE(reread.openKey("Imported", false));
+    EXPECT_EQ(reread.readString("v"), "yes");
+}
+
 TEST(SubstituteImport, MergesDeletionsIncludedAndADamagedFileChangesNothing) {
     SubstituteRegistry reg;
     ASSERT_TRUE(reg.openKey("Keep\\Old", true));

@@ -28,7 +28,7 @@ ToolFixture::ToolFixture() {
     std::filesystem::current_path(start_);
     tool_ = std::make_unique<PlevoTool>(ToolSetup{.dialogs = dialogs_,
                                                   .registry = registry_,
-                                                  .shell = shell_,
+                                                  .shell = toolShell_,
                                                   .driveC = root_ / "drive_c",
                                                   .persistRegistry = [this] {
                                                       if (registry_.flush()) ++registryWrites_;

@@ -16,6 +16,20 @@
 
 namespace plevo::test {
 
+// The shell the tool is given: the fixture's substitute shell, or another that a test puts in
+// its place.
+class ReplaceableShell : public Shell {
+public:
+    explicit ReplaceableShell(Shell& standard) : standard_(standard) {}
+    Shell* replacement = nullptr;
+    ShellRun open(const std::filesystem::path& file, const std::string& shownName) override {
+        return (replacement ? *replacement : standard_).open(file, shownName);
+    }
+
+private:
+    Shell& standard_;
+};
+
 class ToolFixture : public testing::Test {
 protected:
     ToolFixture();
@@ -42,6 +56,7 @@ protected:
     SubstituteRegistry registry_;
     SubstituteShell shell_{dialogs_,
                            [this](const std::filesystem::path& f) { registry_.importFile(f); }};
+    ReplaceableShell toolShell_{shell_};
     int registryWrites_ = 0;  // how often an operation's end wrote the registry file
     std::unique_ptr<PlevoTool> tool_;
     TReplace* main_ = nullptr;
