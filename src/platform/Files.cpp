@@ -2,16 +2,22 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <new>
 #include <random>
 #include <system_error>
 
+#include "platform/PendingTempFile.h"
+
+#include <sys/stat.h>
+#include <sys/types.h>
 #ifdef _WIN32
 #include <windows.h>
 #else
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -54,6 +60,8 @@ bool fileExists(const fs::path& path) {
 
 namespace {
 
+TempFileHook tempFileHook = nullptr;
+
 std::string reason(int err) {
     return std::generic_category().message(err);
 }
@@ -62,43 +70,235 @@ std::string reason(int err) {
     throw FileError(std::string(what) + " \"" + pathText(path) + "\": " + why);
 }
 
-}  // namespace
-
-std::string readFile(const fs::path& path) {
-    std::error_code ec;
-    if (fs::is_directory(path, ec)) fail("Cannot read file", path, "it is a folder");
-    std::FILE* f = nullptr;
-#ifdef _WIN32
-    f = _wfopen(path.c_str(), L"rb");
-#else
-    f = std::fopen(path.c_str(), "rb");
-#endif
-    if (!f) fail("Cannot open file", path, reason(errno));
-    // Read to the end rather than trusting the size: some files do not know theirs.
-    std::string bytes;
-    const auto size = fs::file_size(path, ec);
-    if (!ec && size > 0) bytes.reserve(static_cast<std::size_t>(size));
-    char buffer[1 << 16];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, got);
-    const bool failed = std::ferror(f) != 0;
-    const int err = errno;
-    std::fclose(f);
-    if (failed) fail("Cannot read file", path, reason(err));
-    return bytes;
+[[noreturn]] void refuseRead(std::string_view what, const std::string& why) {
+    throw FileError("Cannot read " + std::string(what) + ": " + why);
 }
 
-void writeFileAtomic(const fs::path& path, std::string_view bytes) {
-    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
-    std::error_code ec;
-    if (!fs::is_directory(folder, ec)) fail("Cannot write file", path, "the folder does not exist");
-    if (fs::is_directory(path, ec)) fail("Cannot write file", path, "it is a folder");
-
-    std::random_device rd;
-    fs::path tempName = path.filename();
-    tempName += ".plevo-" + std::to_string(rd()) + ".tmp";
-    const fs::path temp = folder / tempName;
+// The size the system reports for a regular file; 0 for anything else (pipes, devices, /proc),
+// whose data only reading finds out.
+std::uint64_t reportedSize(std::FILE* f) {
 #ifdef _WIN32
+    struct _stat64 st {};
+    if (_fstat64(_fileno(f), &st) != 0 || (st.st_mode & _S_IFMT) != _S_IFREG) return 0;
+#else
+    struct stat st {};
+    if (::fstat(::fileno(f), &st) != 0 || !S_ISREG(st.st_mode)) return 0;
+#endif
+    return static_cast<std::uint64_t>(st.st_size);
+}
+
+fs::path folderOf(const fs::path& path) {
+    return path.has_parent_path() ? path.parent_path() : fs::path(".");
+}
+
+}  // namespace
+
+std::string sizeText(std::uint64_t bytes) {
+    constexpr std::uint64_t MiB = std::uint64_t{1} << 20;
+    constexpr std::uint64_t GiB = std::uint64_t{1} << 30;
+    if (bytes >= GiB && bytes % GiB == 0) return std::to_string(bytes / GiB) + " GiB";
+    if (bytes >= MiB && bytes % MiB == 0) return std::to_string(bytes / MiB) + " MiB";
+    return std::to_string(bytes) + " bytes";
+}
+
+std::string readStream(std::FILE* f, std::string_view what, std::uint64_t limit) {
+    const auto tooLarge = [&] { refuseRead(what, "it is larger than " + sizeText(limit)); };
+    try {
+        std::string bytes;
+        const std::uint64_t size = reportedSize(f);
+        if (size > limit) tooLarge();
+        if (size > 0) bytes.reserve(static_cast<std::size_t>(size));
+        // Read to the end rather than trusting the size: some files do not know theirs.
+        char buffer[1 << 16];
+        std::size_t got = 0;
+        while ((got = std::fread(buffer, 1, sizeof buffer, f)) > 0) {
+            if (got > limit - bytes.size()) tooLarge();
+            bytes.append(buffer, got);
+        }
+        if (std::ferror(f) != 0) refuseRead(what, reason(errno));
+        return bytes;
+    } catch (const std::bad_alloc&) {
+        // What was read is given back by now.
+        refuseRead(what, "there is not enough memory to read it");
+    }
+}
+
+std::string readFile(const fs::path& path, std::uint64_t limit) {
+    std::error_code ec;
+    if (fs::is_directory(path, ec)) fail("Cannot read file", path, "it is a folder");
+#ifdef _WIN32
+    std::FILE* f = _wfopen(path.c_str(), L"rb");
+#else
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+#endif
+    if (!f) fail("Cannot open file", path, reason(errno));
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> closer(f, &std::fclose);
+    return readStream(f, "file \"" + pathText(path) + "\"", limit);
+}
+
+void setTempFileHook(TempFileHook hook) {
+    tempFileHook = hook;
+}
+
+namespace {
+
+// The file a chain of symbolic links ends at; path itself when it is no link. The last one need
+// not exist.
+fs::path followLinks(const fs::path& path) {
+    fs::path at = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(at, ec))) return at;
+        const fs::path next = fs::read_symlink(at, ec);
+        if (ec) fail("Cannot write file", path, ec.message());
+        at = next.is_absolute() ? next : folderOf(at) / next;
+    }
+    fail("Cannot write file", path, reason(ELOOP));
+}
+
+std::size_t nameLimit([[maybe_unused]] const fs::path& folder) {
+#ifdef _WIN32
+    return 255;  // UTF-16 units
+#else
+    const long limit = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    return limit > 0 ? static_cast<std::size_t>(limit) : NAME_MAX;
+#endif
+}
+
+// The longest start of name that takes at most room units, never half a character.
+fs::path::string_type nameStart(const fs::path::string_type& name, std::size_t room) {
+    if constexpr (sizeof(fs::path::value_type) == 1) {
+        if (name.size() <= room) return name;
+        std::size_t keep = room;
+        while (keep > 0 && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) --keep;
+        return name.substr(0, keep);
+    } else {
+        // Windows counts UTF-16 units, but on a share or under Wine the name may end up as UTF-8
+        // bytes on a system that counts those: it must fit both ways.
+        std::size_t units = 0;
+        std::size_t bytes = 0;
+        while (units < name.size()) {
+            const auto unit = static_cast<std::uint32_t>(name[units]);
+            const bool pair = unit >= 0xD800 && unit <= 0xDBFF && units + 1 < name.size();
+            const std::size_t cost = unit < 0x80 ? 1 : unit < 0x800 ? 2 : pair ? 4 : 3;
+            const std::size_t step = pair ? 2 : 1;
+            if (units + step > room || bytes + cost > room) break;
+            units += step;
+            bytes += cost;
+        }
+        return name.substr(0, units);
+    }
+}
+
+// NAME.plevo-XXXXXXXX.tmp beside the target, NAME cut short where the whole name would be longer
+// than the folder takes.
+fs::path tempPathFor(const fs::path& target) {
+    const fs::path folder = folderOf(target);
+    char random[16];
+    std::snprintf(random, sizeof random, "%08x", static_cast<unsigned>(std::random_device{}()));
+    const fs::path::string_type tail = fs::path(std::string(".plevo-") + random + ".tmp").native();
+    const std::size_t limit = nameLimit(folder);
+    const std::size_t room = limit > tail.size() ? limit - tail.size() : 0;
+    return folder / fs::path(nameStart(target.filename().native(), room) + tail);
+}
+
+void checkLinkedFolder(const fs::path& path, const fs::path& target) {
+    std::error_code ec;
+    if (target != path && !fs::is_directory(folderOf(target), ec))
+        fail("Cannot write file", path,
+             "it links to \"" + pathText(target) + "\", whose folder does not exist");
+}
+
+#ifndef _WIN32
+
+mode_t currentUmask() {
+    // /proc tells it without changing it, which matters while other threads create files.
+    if (std::FILE* f = std::fopen("/proc/self/status", "re")) {
+        char line[256];
+        unsigned mask = 0;
+        bool found = false;
+        while (!found && std::fgets(line, sizeof line, f))
+            found = std::sscanf(line, "Umask: %o", &mask) == 1;
+        std::fclose(f);
+        if (found) return static_cast<mode_t>(mask);
+    }
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
+int writeAll(int fd, std::string_view bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t w = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (w < 0 && errno != EINTR) return errno;
+        if (w > 0) done += static_cast<std::size_t>(w);
+    }
+    return 0;
+}
+
+// Devices and FIFOs take the bytes as they come; there is no file to replace.
+void writeDirectly(const fs::path& path, std::string_view bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) fail("Cannot write file", path, reason(errno));
+    int err = writeAll(fd, bytes);
+    if (::close(fd) != 0 && err == 0) err = errno;
+    if (err != 0) fail("Cannot write file", path, reason(err));
+}
+
+// old: the target's status, null for a new file.
+void replaceAtomically(const fs::path& path, const fs::path& target, const struct stat* old,
+                       std::string_view bytes) {
+    PendingTempFile pending;
+    fs::path temp;
+    int fd = -1;
+    int err = 0;
+    for (int attempt = 0; fd < 0 && attempt < 8; ++attempt) {
+        temp = tempPathFor(target);
+        const SignalsHeld held;
+        // Readable by the owner alone until it has the target's mode.
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        err = fd < 0 ? errno : 0;
+        if (fd >= 0) pending.set(temp.c_str());
+        if (err != EEXIST) break;
+    }
+    if (fd < 0) fail("Cannot write file", path, reason(err));
+    if (old) {
+        // Owner and group first: changing them may clear the set-id bits of the mode. A user
+        // may not give a file away; then it stays ours, with the old mode.
+        if ((old->st_uid != ::geteuid() || old->st_gid != ::getegid()) &&
+            ::fchown(fd, old->st_uid, old->st_gid) != 0 &&
+            ::fchown(fd, static_cast<uid_t>(-1), old->st_gid) != 0) {
+        }
+        ::fchmod(fd, old->st_mode & 07777);
+    }
+    err = writeAll(fd, bytes);
+    if (err == 0 && tempFileHook) tempFileHook(temp);
+    // A new file gets the mode any new file would get, now that it is complete.
+    if (err == 0 && !old && ::fchmod(fd, 0644 & ~currentUmask()) != 0) err = errno;
+    if (err == 0 && ::fsync(fd) != 0) err = errno;
+    if (::close(fd) != 0 && err == 0) err = errno;
+
+    const SignalsHeld held;
+    if (err == 0 && ::rename(temp.c_str(), target.c_str()) != 0) err = errno;
+    if (err != 0) ::unlink(temp.c_str());
+    pending.clear();
+    if (err != 0) fail("Cannot write file", path, reason(err));
+}
+
+#endif
+
+}  // namespace
+
+void writeFileAtomic(const fs::path& path, std::string_view bytes) {
+    std::error_code ec;
+    if (!fs::is_directory(folderOf(path), ec))
+        fail("Cannot write file", path, "the folder does not exist");
+#ifdef _WIN32
+    if (fs::is_directory(path, ec)) fail("Cannot write file", path, "it is a folder");
+    const fs::path target = followLinks(path);
+    checkLinkedFolder(path, target);
+    const fs::path temp = tempPathFor(target);
     HANDLE h = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) fail("Cannot write file", path, "the folder refused a new file");
@@ -110,39 +310,28 @@ void writeFileAtomic(const fs::path& path, std::string_view bytes) {
         ok = WriteFile(h, bytes.data() + done, chunk, &written, nullptr) && written == chunk;
         done += written;
     }
+    if (ok && tempFileHook) tempFileHook(temp);
     ok = ok && FlushFileBuffers(h);
     CloseHandle(h);
-    if (!ok || !MoveFileExW(temp.c_str(), path.c_str(),
+    if (!ok || !MoveFileExW(temp.c_str(), target.c_str(),
                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         DeleteFileW(temp.c_str());
         fail("Cannot write file", path,
              ok ? "it could not be replaced" : "the disk refused the data");
     }
 #else
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0) fail("Cannot write file", path, reason(errno));
-    int err = 0;
-    std::size_t done = 0;
-    while (err == 0 && done < bytes.size()) {
-        const ssize_t w = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (w < 0) {
-            if (errno != EINTR) err = errno;
-        } else {
-            done += static_cast<std::size_t>(w);
-        }
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode)) fail("Cannot write file", path, "it is a folder");
+        if (!S_ISREG(st.st_mode)) return writeDirectly(path, bytes);
+        replaceAtomically(path, followLinks(path), &st, bytes);
+        return;
     }
-    if (err == 0 && ::fsync(fd) != 0) err = errno;
-    if (::close(fd) != 0 && err == 0) err = errno;
-    if (err == 0) {
-        // Keep the permissions of the file being replaced.
-        struct stat st {};
-        if (::stat(path.c_str(), &st) == 0) ::chmod(temp.c_str(), st.st_mode & 07777);
-        if (::rename(temp.c_str(), path.c_str()) != 0) err = errno;
-    }
-    if (err != 0) {
-        ::unlink(temp.c_str());
-        fail("Cannot write file", path, reason(err));
-    }
+    if (errno != ENOENT) fail("Cannot write file", path, reason(errno));
+    // No file yet, or a link to none: the file the link names is created.
+    const fs::path target = followLinks(path);
+    checkLinkedFolder(path, target);
+    replaceAtomically(path, target, nullptr, bytes);
 #endif
 }
 

@@ -15,12 +15,7 @@ std::string readStandardInput() {
 #ifdef _WIN32
     _setmode(_fileno(stdin), _O_BINARY);
 #endif
-    std::string bytes;
-    char buffer[1 << 16];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) bytes.append(buffer, got);
-    if (std::ferror(stdin)) throw FileError("Cannot read standard input");
-    return bytes;
+    return readStream(stdin, "standard input");
 }
 
 void writeStandardOutput(std::string_view bytes) {

@@ -7,7 +7,7 @@
 
 namespace plevo {
 
-// Both throw FileError on failure.
+// Both throw FileError on failure; the input may be no larger than a file (kReadLimit).
 std::string readStandardInput();
 void writeStandardOutput(std::string_view bytes);
 
