@@ -8,6 +8,7 @@
 
 #include "app/PlevoTool.h"
 #include "platform/Files.h"
+#include "platform/PendingTempFile.h"
 #include "platform/QtDialogs.h"
 #include "platform/Shell.h"
 #include "platform/Text.h"
@@ -20,6 +21,8 @@
 #endif
 
 int main(int argc, char** argv) {
+    // Ended from outside while it writes a file, it leaves no temporary file behind.
+    plevo::removeTempFileOnSignals();
     QApplication app(argc, argv);
     // The application title only: a display name would make the window system add " - Plevo"
     // to every window's caption.

@@ -1,5 +1,7 @@
 #include "registry/SubstituteRegistry.h"
 
+#include <new>
+
 #include "platform/Files.h"
 #include "registry/RegFileText.h"
 #include "registry/SampleRegistry.h"
@@ -17,6 +19,12 @@ std::string unreadableMessage(const std::filesystem::path& file, const RegFileEr
            std::to_string(e.line()) + ": " + e.reason();
 }
 
+std::string unreadableMessage(const std::filesystem::path& file, const std::string& why) {
+    return "The registry file \"" + pathText(file) + "\" cannot be read: " + why;
+}
+
+constexpr const char* kNoMemory = "there is not enough memory to load it";
+
 }  // namespace
 
 SubstituteRegistry::SubstituteRegistry() : root_(newRoot()) {}
@@ -33,16 +41,25 @@ void SubstituteRegistry::load(const std::filesystem::path& file) {
         flush();
         return;
     }
+    // Whatever stops the load takes the registry out of service: the file is never replaced by
+    // a tree that is not what it holds.
     auto tree = newRoot();
+    bool outOfMemory = false;
     try {
-        applyRegFile(parseRegFile(readFile(file)), tree);
+        applyRegFile(parseRegFile(readFile(file, kRegistryFileLimit)), tree);
     } catch (const RegFileError& e) {
-        root_ = newRoot();
         failure_ = unreadableMessage(file, e);
-        return;
     } catch (const FileError& e) {
-        root_ = newRoot();
         failure_ = e.what();
+    } catch (const std::bad_alloc&) {
+        outOfMemory = true;  // the message is made once the partial tree is given back
+    } catch (const std::exception& e) {
+        failure_ = unreadableMessage(file, e.what());
+    }
+    if (outOfMemory || !failure_.empty()) {
+        tree.reset();
+        root_ = newRoot();
+        if (outOfMemory) failure_ = unreadableMessage(file, kNoMemory);
         return;
     }
     root_ = std::move(tree);
@@ -63,11 +80,13 @@ void SubstituteRegistry::importFile(const std::filesystem::path& regFile) {
     requireService();
     RegFile parsed;
     try {
-        parsed = parseRegFile(readFile(regFile));
+        parsed = parseRegFile(readFile(regFile, kRegistryFileLimit));
     } catch (const RegFileError& e) {
         throw RegistryError(unreadableMessage(regFile, e));
     } catch (const FileError& e) {
         throw RegistryError(e.what());
+    } catch (const std::bad_alloc&) {
+        throw RegistryError(unreadableMessage(regFile, kNoMemory));
     }
     import(std::move(parsed));
 }

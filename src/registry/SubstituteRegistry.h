@@ -2,6 +2,7 @@
 // The registry off Windows: an in-memory tree that behaves like the registry of the current
 // user, kept in a registry export file (HKEY_CURRENT_USER.reg) between runs.
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -12,6 +13,9 @@
 
 namespace plevo {
 
+// The registry file, and a .reg file to import, may be no larger than this.
+inline constexpr std::uint64_t kRegistryFileLimit = std::uint64_t{256} << 20;
+
 class SubstituteRegistry : public RegistryAccess {
 public:
     // An empty registry with no file behind it.
@@ -19,8 +23,9 @@ public:
 
     // Takes the registry from file. With no file there yet, it starts from the sample registry
     // and writes the file at once (FileError when that fails; the tree stays loaded). A file
-    // that cannot be read or parsed is left alone: the registry goes out of service and every
-    // operation raises RegistryError naming the file, the line and the reason.
+    // that cannot be loaded for any reason (unreadable, larger than kRegistryFileLimit, damaged,
+    // too large for memory) is left alone: the registry goes out of service and every operation
+    // raises RegistryError naming the file (and the line) and the reason.
     void load(const std::filesystem::path& file);
 
     // Writes the file atomically when the tree changed since the last write; true when it did.

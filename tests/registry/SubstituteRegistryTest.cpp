@@ -1,7 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <random>
+
+#ifndef _WIN32
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
 
 #include "platform/Files.h"
 #include "registry/OutlookExpressStore.h"
@@ -131,6 +139,98 @@ TEST_F(SubstituteFile, AFolderInPlaceOfTheFileTakesTheRegistryOutOfService) {
     EXPECT_NE(reg.failure().find(pathText(file)), std::string::npos);
     EXPECT_TRUE(fs::is_directory(file));
 }
+
+TEST_F(SubstituteFile, AFileOverTheLimitIsNamedAndNeverOverwritten) {
+    std::ofstream(file).close();
+    fs::resize_file(file, kRegistryFileLimit + 1);  // sparse: costs no disk
+    SubstituteRegistry reg;
+    reg.load(file);
+    EXPECT_FALSE(reg.inService());
+    const std::string expected =
+        "Cannot read file \"" + pathText(file) + "\": it is larger than 256 MiB";
+    EXPECT_EQ(reg.failure(), expected);
+    EXPECT_EQ(registryError(reg), expected);
+    EXPECT_THROW(reg.openKey("K", true), RegistryError);
+    EXPECT_EQ(fs::file_size(file), kRegistryFileLimit + 1);
+
+    SubstituteRegistry other;
+    other.load(folder / "other.reg");
+    try {
+        other.importFile(file);
+        FAIL() << "no error";
+    } catch (const RegistryError& e) {
+        EXPECT_EQ(std::string(e.what()), expected);
+    }
+}
+
+#ifndef _WIN32
+
+TEST_F(SubstituteFile, ADanglingLinkInPlaceOfTheFileGetsTheSampleAtItsTarget) {
+    fs::create_directories(folder / "elsewhere");
+    fs::create_symlink("elsewhere/registry.reg", file);
+    SubstituteRegistry reg;
+    reg.load(file);
+    EXPECT_TRUE(reg.inService());
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(file)));
+    EXPECT_EQ(readFile(folder / "elsewhere" / "registry.reg"), reg.exportText());
+
+    // A link into a folder that is not there is named as the problem and left alone.
+    const fs::path lost = folder / "lost.reg";
+    fs::create_symlink("gone/registry.reg", lost);
+    SubstituteRegistry again;
+    try {
+        again.load(lost);
+        FAIL() << "no error";
+    } catch (const FileError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "Cannot write file \"" + pathText(lost) + "\": it links to \"" +
+                      pathText(folder / "gone/registry.reg") + "\", whose folder does not exist");
+    }
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(lost)));
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+#define PLEVO_UNDER_ASAN 1  // the sanitizer reserves more address space than any limit allows
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define PLEVO_UNDER_ASAN 1
+#endif
+#endif
+
+// A file that reads fine but whose tree does not fit into memory: the registry is out of service,
+// named, not a crash and not an empty registry that would be written over the file.
+TEST_F(SubstituteFile, ATreeTooLargeForMemoryTakesTheRegistryOutOfService) {
+#ifdef PLEVO_UNDER_ASAN
+    GTEST_SKIP() << "address space limits do not work under the address sanitizer";
+#endif
+    std::string text = "REGEDIT4\r\n";
+    for (int k = 0; k < 500'000; ++k) text += "[HKEY_CURRENT_USER\\K" + std::to_string(k) + "]\r\n";
+    writeFileAtomic(file, text);
+    const std::string expected = "The registry file \"" + pathText(file) +
+                                 "\" cannot be read: there is not enough memory to load it";
+    const auto loadInLittleRoom = [&] {
+        // Room to read the file, not to build its tree.
+        long pages = 0;
+        if (std::FILE* statm = std::fopen("/proc/self/statm", "r")) {
+            if (std::fscanf(statm, "%ld", &pages) != 1) pages = 0;
+            std::fclose(statm);
+        }
+        const rlim_t room = static_cast<rlim_t>(pages) * ::sysconf(_SC_PAGESIZE) +
+                            rlim_t{2} * text.size() + (rlim_t{16} << 20);
+        const rlimit limit{room, room};
+        if (pages == 0 || ::setrlimit(RLIMIT_AS, &limit) != 0) std::_Exit(3);
+        SubstituteRegistry reg;
+        reg.load(file);
+        std::fprintf(stderr, "%s\n", reg.failure().c_str());
+        const bool named = reg.failure() == expected && registryError(reg) == expected;
+        std::_Exit(!reg.inService() && named ? 0 : 1);
+    };
+    GTEST_FLAG_SET(death_test_style, "fast");  // forked: the child knows this test's folder
+    EXPECT_EXIT(loadInLittleRoom(), testing::ExitedWithCode(0), "");
+    EXPECT_EQ(readFile(file), text);
+}
+
+#endif
 
 TEST_F(SubstituteFile, AFailedWriteKeepsTheOldFileAndTheChange) {
     SubstituteRegistry reg;

@@ -1,10 +1,15 @@
 // Runs the real plevo-lists program: its bytes, exit statuses and messages.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <random>
 
 #include "ProgramRun.h"
+#include "platform/Files.h"
 #include "workbench/LineSort.h"
 #include "workbench/ListOperations.h"
 #include "workbench/TextList.h"
@@ -13,6 +18,7 @@ namespace {
 
 using namespace plevo_test;
 using PlevoLists = ProgramTest;
+namespace fs = std::filesystem;
 
 const std::string kInput =
     "joe@a.b.example\nb.example\nx@b.example\nB\nsafe.one\nq@safe.one\n\na.b.c";
@@ -139,4 +145,44 @@ TEST_F(PlevoLists, OutputReplacesAFileWhole) {
     std::size_t files = 0;
     for ([[maybe_unused]] const auto& entry : fs::directory_iterator(path(""))) ++files;
     EXPECT_EQ(files, 4u);  // in, out and the two standard streams: no temporary left behind
+}
+
+TEST_F(PlevoLists, OutputFollowsLinksAndWritesDevicesInPlace) {
+    const std::string input = file("in.txt", "b\na\n");
+    // A link: its target takes the list, the link stays.
+    file("target.txt", "old");
+    fs::create_symlink("target.txt", path("link.txt"));
+    EXPECT_EQ(run("sort " + input + " -o " + quoted(path("link.txt"))).status, 0);
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(path("link.txt"))));
+    EXPECT_EQ(slurp(path("target.txt")), "a\r\nb\r\n");
+
+    // A name of 250 bytes.
+    const fs::path longName = path(std::string(250, 'l'));
+    EXPECT_EQ(run("sort " + input + " -o " + quoted(longName)).status, 0);
+    EXPECT_EQ(slurp(longName), "a\r\nb\r\n");
+
+    // A device stays a device (root writes to a node of its own rather than risk /dev/null).
+    fs::path device = "/dev/null";
+    if (::geteuid() == 0) {
+        device = path("null");
+        if (::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+            GTEST_SKIP() << "no device node can be made here";
+    }
+    const Result r = run("sort " + input + " -o " + quoted(device));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(fs::is_character_file(fs::symlink_status(device)));
+}
+
+TEST_F(PlevoLists, InputsLargerThanTheLimitAreRefused) {
+    // Sparse: refused by its size before anything is read.
+    const fs::path huge = path("huge.txt");
+    spill(huge, "");
+    fs::resize_file(huge, plevo::kReadLimit + 1);
+    Result r = run("sort " + quoted(huge));
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err,
+              "plevo-lists: Cannot read file \"" + huge.string() + "\": it is larger than 1 GiB\n");
+    r = run("sort", "", huge);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "plevo-lists: Cannot read standard input: it is larger than 1 GiB\n");
 }

@@ -57,10 +57,13 @@ protected:
     }
     fs::path path(const std::string& name) const { return dir_ / name; }
 
-    // A shell command line, its standard input fed from stdinBytes.
-    Result shell(const std::string& commandLine, std::string_view stdinBytes = {}) {
+    // A shell command line, its standard input fed from stdinBytes, or from the file stdinFile
+    // when one is given.
+    Result shell(const std::string& commandLine, std::string_view stdinBytes = {},
+                 const fs::path& stdinFile = {}) {
         spill(dir_ / "stdin", stdinBytes);
-        const std::string command = commandLine + " <" + quoted(dir_ / "stdin") + " >" +
+        const std::string command = commandLine + " <" +
+                                    quoted(stdinFile.empty() ? dir_ / "stdin" : stdinFile) + " >" +
                                     quoted(dir_ / "stdout") + " 2>" + quoted(dir_ / "stderr");
         const int raw = std::system(command.c_str());
         Result r;
@@ -71,8 +74,9 @@ protected:
     }
 
     // args are shell words, already quoted where needed.
-    Result run(const std::string& args, std::string_view stdinBytes = {}) {
-        return shell(std::string("'") + PLEVO_LISTS_PROGRAM + "' " + args, stdinBytes);
+    Result run(const std::string& args, std::string_view stdinBytes = {},
+               const fs::path& stdinFile = {}) {
+        return shell(std::string("'") + PLEVO_LISTS_PROGRAM + "' " + args, stdinBytes, stdinFile);
     }
 
 private:

@@ -19,11 +19,10 @@ ChunkReader standardInputChunks() {
 }
 
 std::string readStandardInput() {
-    ChunkReader reader = standardInputChunks();
-    std::string bytes;
-    for (std::string_view chunk = reader.next(); !chunk.empty(); chunk = reader.next())
-        bytes += chunk;
-    return bytes;
+#ifdef _WIN32
+    _setmode(_fileno(stdin), _O_BINARY);
+#endif
+    return readStream(stdin, "standard input");
 }
 
 void writeStandardOutput(std::string_view bytes) {

@@ -9,9 +9,9 @@
 
 namespace plevo {
 
-// All throw FileError on failure.
+// All throw FileError on failure; the whole input may be no larger than a file (kReadLimit).
 std::string readStandardInput();
-// Standard input a block at a time.
+// Standard input a block at a time, for commands that stream.
 ChunkReader standardInputChunks();
 void writeStandardOutput(std::string_view bytes);
 

@@ -12,6 +12,7 @@
 #include "Export.h"
 #include "StandardStreams.h"
 #include "platform/Files.h"
+#include "platform/PendingTempFile.h"
 #include "workbench/TextList.h"
 
 namespace {
@@ -74,6 +75,8 @@ int run(const plevo::Arguments& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A run stopped while it writes its output leaves no temporary file behind.
+    plevo::removeTempFileOnSignals();
     std::vector<std::string_view> words(argv + (argc > 0 ? 1 : 0), argv + argc);
     try {
         const plevo::Arguments args = plevo::parseArguments(words);
