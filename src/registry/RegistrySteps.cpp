@@ -49,6 +49,10 @@ Choice parseChoice(const std::string& answer, int count, int& chosen) {
 // ---- Open ----------------------------------------------------------------------------------
 
 void TRegistryForm::Button1Click() {
+    if (ruleFileLeft_) {
+        ruleFileLeft_ = false;
+        removeFile(tool_.driveC().resolve(kRuleSetupFile));
+    }
     OpenEnd end = OpenEnd::Early;
     try {
         end = openSteps();
@@ -293,9 +297,10 @@ bool TRegistryForm::setUpRule() {
         if (run != ShellRun::Running) removeFile(file);
         throw;
     }
-    // An import that nothing could wait for may not have read the file yet: it stays, and the
-    // next set-up writes it afresh.
-    if (run != ShellRun::Running) removeFile(file);
+    // An import that nothing could wait for may not have read the file yet: it stays until the
+    // user's next open (not the one run again here).
+    const bool keepFile = run == ShellRun::Running;
+    if (!keepFile) removeFile(file);
     const bool started = run != ShellRun::Refused;
     if (started) {
         // The whole open again, with its own questions.
@@ -303,9 +308,11 @@ bool TRegistryForm::setUpRule() {
             Button1Click();
         } catch (...) {
             nestedOpenFailed_ = true;
+            ruleFileLeft_ = keepFile;
             throw;
         }
     }
+    ruleFileLeft_ = keepFile;
     return started;
 }
 

@@ -115,6 +115,8 @@ private:
     // Which list each pass of the last open read: Save writes each list back over its own keys,
     // whichever option is checked by then.
     std::array<BlockList, 2> openedListKinds_{BlockList::Mail, BlockList::News};
+    // "C:\Rules.reg" was handed to an import that could not be waited for.
+    bool ruleFileLeft_ = false;
 };
 
 }  // namespace plevo

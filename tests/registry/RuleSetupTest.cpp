@@ -190,6 +190,13 @@ TEST_F(RuleSetup, TheMessageAndTheDeletionWaitForTheImportAndAFileNothingWaitedF
         EXPECT_EQ(reg_->RulesKeyPath.empty(), c.run == ShellRun::Refused);
     }
     EXPECT_EQ(readFile(file), *ruleSetupText("Identities\\" + IdentitySpec{}.key));
+    // The user's next open removes the file left for that import.
+    dialogs_
+        .expectMessage("You can use the Advanced Rules button",
+                       [&] { EXPECT_FALSE(fileExists(file)); })
+        .expectMessage(kNoMailList);
+    reg_->Button1->click();
+    dialogs_.verify();
 }
 
 TEST_F(RuleSetup, AnIdentityNameThatCouldInjectKeysIsRefused) {
