@@ -26,13 +26,19 @@ int run(const plevo::Arguments& args) {
     if (args.safePath)
         safeLines =
             plevo::parseTextList(plevo::readFile(plevo::pathFromText(*args.safePath))).entries;
+    if (args.command == plevo::ListCommand::Reduce) {
+        // reduce reads the list piece by piece: it never holds the whole list.
+        plevo::InputReader input(args.inputPath);
+        plevo::Output output(args.outputPath);
+        plevo::reduceList(input, safeLines, output);
+        output.finish();
+        return 0;
+    }
     const std::string input = args.inputPath ? plevo::readFile(plevo::pathFromText(*args.inputPath))
                                              : plevo::readStandardInput();
-    const std::string output = plevo::runListCommand(args.command, input, safeLines);
-    if (args.outputPath)
-        plevo::writeFileAtomic(plevo::pathFromText(*args.outputPath), output);
-    else
-        plevo::writeStandardOutput(output);
+    plevo::Output output(args.outputPath);
+    plevo::runListCommand(args.command, input, safeLines, output);
+    output.finish();
     return 0;
 }
 
