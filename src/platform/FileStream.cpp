@@ -19,6 +19,7 @@
 namespace plevo {
 namespace fs = std::filesystem;
 
+#ifndef _WIN32
 namespace {
 
 std::string reason(int err) {
@@ -26,6 +27,7 @@ std::string reason(int err) {
 }
 
 }  // namespace
+#endif
 
 AtomicFileWriter::AtomicFileWriter(const fs::path& path) : path_(path) {
     const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
