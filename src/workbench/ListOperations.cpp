@@ -1,7 +1,10 @@
 #include "workbench/ListOperations.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <stdexcept>
+
+#include "workbench/BothCores.h"
 
 namespace plevo {
 
@@ -45,6 +48,9 @@ std::size_t reduceAll(std::vector<std::string>& entries, std::span<const std::st
 }
 
 namespace {
+
+// Below this many entries a second thread costs more than it saves.
+constexpr std::size_t kBothCores = 100'000;
 
 // Entry indices grouped by a key (a text id), ascending within each group.
 class Groups {
@@ -90,44 +96,65 @@ private:
 // each step of the walk is: find the next entry equal to D, remove the copies and addresses of
 // E[i] before it, and remove E[i] when it exists. Entries are grouped by text and by domain part
 // with forward-only cursors, so every index is passed over a bounded number of times.
-void deleteDuplicates(std::vector<std::string>& entries, std::span<const std::string> safeLines) {
+std::vector<std::uint32_t> entriesLeftByDeleteDuplicates(std::span<const std::string_view> entries,
+                                                         std::span<const std::string> safeLines) {
     const std::size_t n = entries.size();
     if (n >= StringIndex::kNone) throw std::length_error("list too long");
 
     StringIndex texts(n);
-    std::vector<std::uint32_t> textOf(n, StringIndex::kNone);
+    std::vector<std::uint32_t> textOf(n);
+    texts.internEach(
+        n,
+        [&](std::size_t i) -> std::optional<std::string_view> {
+            if (entries[i].empty()) return std::nullopt;
+            return entries[i];
+        },
+        textOf.data());
+    // Only a domain part that is itself the text of an entry can cover anything. Looking up
+    // changes nothing, so long lists look up their two halves at once.
+    std::vector<std::uint32_t> domainOf(n);
+    const auto findDomains = [&](std::size_t from, std::size_t to) {
+        texts.findEach(
+            to - from,
+            [&](std::size_t k) -> std::optional<std::string_view> {
+                const auto domain = domainPart(entries[from + k]);
+                if (!domain || domain->empty()) return std::nullopt;
+                return domain;
+            },
+            domainOf.data() + from);
+    };
+    if (n >= kBothCores)
+        runBoth([&] { findDomains(0, n / 2); }, [&] { findDomains(n / 2, n); });
+    else
+        findDomains(0, n);
     std::vector<std::uint8_t> removed(n, 0);
-    for (std::size_t i = 0; i < n; ++i) {
-        if (entries[i].empty())
-            removed[i] = 1;
-        else
-            textOf[i] = texts.intern(entries[i]);
-    }
-    // Only a domain part that is itself the text of an entry can cover anything.
-    std::vector<std::uint32_t> domainOf(n, StringIndex::kNone);
-    for (std::size_t i = 0; i < n; ++i) {
-        const auto domain = domainPart(entries[i]);
-        if (domain && !domain->empty()) domainOf[i] = texts.find(*domain);
-    }
-    Groups byText(textOf, texts.size());
-    Groups byDomain(domainOf, texts.size());
+    for (std::size_t i = 0; i < n; ++i)
+        if (textOf[i] == StringIndex::kNone) removed[i] = 1;  // empty entries go
+    std::optional<Groups> byText;
+    std::optional<Groups> byDomain;
+    const auto groupTexts = [&] { byText.emplace(textOf, texts.size()); };
+    const auto groupDomains = [&] { byDomain.emplace(domainOf, texts.size()); };
+    if (n >= kBothCores)
+        runBoth(groupTexts, groupDomains);
+    else
+        groupTexts(), groupDomains();
 
     // The safe list wins first: entries equal to a safe line are gone before any comparison.
     for (const auto& line : safeLines) {
         const std::uint32_t t = line.empty() ? StringIndex::kNone : texts.find(line);
         if (t == StringIndex::kNone) continue;
-        for (const std::uint32_t j : byText.all(t)) removed[j] = 1;
+        for (const std::uint32_t j : byText->all(t)) removed[j] = 1;
     }
 
     for (std::uint32_t i = 0; i < n; ++i) {
         if (removed[i]) continue;
         std::uint32_t stop = static_cast<std::uint32_t>(n);  // first later entry equal to D
         if (const std::uint32_t d = domainOf[i]; d != StringIndex::kNone) {
-            std::uint32_t& c = byText.cursor(d);
-            while (c < byText.end(d) && (byText.item(c) <= i || removed[byText.item(c)])) ++c;
-            if (c < byText.end(d)) stop = byText.item(c);
+            std::uint32_t& c = byText->cursor(d);
+            while (c < byText->end(d) && (byText->item(c) <= i || removed[byText->item(c)])) ++c;
+            if (c < byText->end(d)) stop = byText->item(c);
         }
-        for (Groups* group : {&byText, &byDomain}) {
+        for (Groups* group : {&*byText, &*byDomain}) {
             const std::uint32_t g = textOf[i];
             std::uint32_t& c = group->cursor(g);
             while (c < group->end(g) && group->item(c) <= i) ++c;
@@ -136,9 +163,18 @@ void deleteDuplicates(std::vector<std::string>& entries, std::span<const std::st
         if (stop < n) removed[i] = 1;
     }
 
+    std::vector<std::uint32_t> left;
+    left.reserve(static_cast<std::size_t>(std::count(removed.begin(), removed.end(), 0)));
+    for (std::uint32_t i = 0; i < n; ++i)
+        if (!removed[i]) left.push_back(i);
+    return left;
+}
+
+void deleteDuplicates(std::vector<std::string>& entries, std::span<const std::string> safeLines) {
+    const std::vector<std::string_view> views(entries.begin(), entries.end());
+    const std::vector<std::uint32_t> left = entriesLeftByDeleteDuplicates(views, safeLines);
     std::size_t kept = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-        if (removed[i]) continue;
+    for (const std::uint32_t i : left) {
         if (kept != i) entries[kept] = std::move(entries[i]);  // a self-move would empty it
         ++kept;
     }

@@ -6,6 +6,7 @@
 // the user, but in (expected) linear time, so that lists of a million entries stay quick.
 
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <optional>
 #include <span>
@@ -54,6 +55,9 @@ std::size_t reduceAll(std::vector<std::string>& entries, std::span<const std::st
 // with the order effects of the pairwise walk; empty entries are dropped too. The rest keep
 // their order.
 void deleteDuplicates(std::vector<std::string>& entries, std::span<const std::string> safeLines);
+// The same on views: the positions of the entries that are left, ascending.
+std::vector<std::uint32_t> entriesLeftByDeleteDuplicates(std::span<const std::string_view> entries,
+                                                         std::span<const std::string> safeLines);
 
 // The shortened domain the editor proposes: the text after the first full stop, when that text
 // is not empty and itself holds a full stop; nullopt otherwise. Views into entry.

@@ -5,15 +5,15 @@
 namespace plevo {
 namespace {
 
-std::uint64_t hashOf(std::string_view text) {
-    return std::hash<std::string_view>{}(text);
-}
-
 std::uint32_t tagOf(std::uint64_t hash) {
     return static_cast<std::uint32_t>(hash >> 32);
 }
 
 }  // namespace
+
+std::uint64_t StringIndex::hashOf(std::string_view text) {
+    return std::hash<std::string_view>{}(text);
+}
 
 StringIndex::StringIndex(std::size_t expectedTexts) {
     // At most half full, so that linear probing stays short.
@@ -40,7 +40,10 @@ std::uint32_t StringIndex::find(std::string_view text) const {
 }
 
 std::uint32_t StringIndex::intern(std::string_view text) {
-    const std::uint64_t hash = hashOf(text);
+    return internHashed(text, hashOf(text));
+}
+
+std::uint32_t StringIndex::internHashed(std::string_view text, std::uint64_t hash) {
     std::size_t i = slotOf(text, hash);
     if (slots_[i].id != kNone) return slots_[i].id;
     if (2 * (texts_.size() + 1) > slots_.size()) {

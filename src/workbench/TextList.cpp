@@ -1,29 +1,28 @@
 #include "workbench/TextList.h"
 
+#include <algorithm>
+
+#include "workbench/TextListScan.h"
+
 namespace plevo {
 
 TextList parseTextList(std::string_view bytes) {
     TextList list;
-    std::size_t start = 0;
-    std::size_t i = 0;
-    const std::size_t n = bytes.size();
-    while (i < n) {
-        const char c = bytes[i];
-        if (c != '\r' && c != '\n') {
-            ++i;
-            continue;
-        }
-        list.entries.emplace_back(bytes.substr(start, i - start));
-        // CR LF is one line end; LF CR is two (an empty entry lies between them).
-        i += (c == '\r' && i + 1 < n && bytes[i + 1] == '\n') ? 2 : 1;
-        start = i;
-    }
-    if (start < n) {
-        list.entries.emplace_back(bytes.substr(start));
-        list.endsWithBreak = false;
-    } else {
-        list.endsWithBreak = !list.entries.empty();
-    }
+    list.endsWithBreak = scanEntries(bytes, true, [&](std::string_view entry) {
+                             list.entries.emplace_back(entry);
+                         }).endsWithBreak;
+    return list;
+}
+
+TextListView splitTextList(std::string_view bytes) {
+    TextListView list;
+    // Every entry but the last ends with an LF or a lone CR; an LF count is a close bound for
+    // the usual files (only pages that are used take memory).
+    list.entries.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) +
+                         1);
+    list.endsWithBreak = scanEntries(bytes, true, [&](std::string_view entry) {
+                             list.entries.push_back(entry);
+                         }).endsWithBreak;
     return list;
 }
 

@@ -17,9 +17,17 @@ struct TextList {
     bool operator==(const TextList&) const = default;
 };
 
+// A text list whose entries are views into the bytes it was read from, for lists too long to
+// copy entry by entry; the bytes must outlive it.
+struct TextListView {
+    std::vector<std::string_view> entries;
+    bool endsWithBreak = false;
+};
+
 // CR LF, a lone CR and a lone LF each end a line, so LF CR ends two lines with an empty entry
 // between them. An empty text gives an empty list.
 TextList parseTextList(std::string_view bytes);
+TextListView splitTextList(std::string_view bytes);
 
 // The entries joined by CR LF, plus a final CR LF when endsWithBreak is set and there are entries.
 std::string formatTextList(const TextList& list);

@@ -93,6 +93,22 @@ TEST_F(PlevoLists, SameBytesAsTheListOperations) {
     EXPECT_EQ(run("offers " + safeArg + " " + inputArg).out, offers);
 }
 
+// reduce reads its input in pieces of a megabyte: a CR LF split between two pieces stays one
+// line end, and an entry longer than a piece stays whole.
+TEST_F(PlevoLists, ReduceReadsInPieces) {
+    const std::size_t piece = 1 << 20;
+    std::string input(piece - 1, 'a');
+    input += "\r\nx@y\r";
+    input += std::string(3 * piece, 'b') + "@" + std::string(piece, 'c') + "\nsafe@safe.one\n\r";
+    input += "last@line";
+    const std::string safeArg = "--safe " + file("safe.txt", "safe.one\r\n");
+    plevo::TextList reduced = plevo::parseTextList(input);
+    plevo::reduceAll(reduced.entries, std::vector<std::string>{"safe.one"});
+    const std::string expected = plevo::formatTextList(reduced);
+    EXPECT_EQ(run("reduce " + safeArg + " " + file("in.txt", input)).out, expected);
+    EXPECT_EQ(run("reduce " + safeArg, input).out, expected);
+}
+
 TEST_F(PlevoLists, HelpGoesToStandardOutput) {
     for (const char* args : {"--help", "sort -h", "frob --help"}) {
         const Result r = run(args);

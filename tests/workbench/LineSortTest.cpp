@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <numeric>
 #include <random>
 
+#include "workbench/LineRanks.h"
 #include "workbench/LineSort.h"
 
 namespace {
@@ -68,5 +71,57 @@ TEST(LineSort, MatchesTheSelectionSortOnRandomLists) {
         auto actual = lines;
         plevo::sortBoxLines(actual);
         ASSERT_EQ(actual, expected) << "round " << round;
+    }
+}
+
+// Long lines that share their first one, two or three sixteen-byte digits, in every case.
+TEST(LineSort, MatchesTheSelectionSortOnSharedLongStarts) {
+    std::mt19937 rng(7);
+    const std::string starts[] = {"", "abcdefghijklmnopq", "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefgh",
+                                  "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVW"};
+    for (int round = 0; round < 40; ++round) {
+        std::vector<std::string> lines(200 + rng() % 200);
+        for (auto& line : lines) {
+            line = starts[rng() % std::size(starts)];
+            for (char& c : line)
+                if (rng() % 2) c = static_cast<char>(c ^ 0x20);
+            const std::size_t len = rng() % 3;
+            for (std::size_t k = 0; k < len; ++k) line += "aB\xe9"[rng() % 3];
+        }
+        auto expected = lines;
+        referenceSelectionSort(expected);
+        plevo::sortBoxLines(lines);
+        ASSERT_EQ(lines, expected) << "round " << round;
+    }
+}
+
+// Long lists are ranked on two threads, split around a sampled line: the ranks are those of a
+// plain stable sort, equal lines by position.
+TEST(LineSort, LongListsRankAsAStableSort) {
+    std::mt19937 rng(11);
+    const std::string starts[] = {"", "same-start-of-twenty-",
+                                  "Same-Start-Of-Twenty-Bytes-And-More", "x"};
+    for (const std::size_t n : {150'000, 250'000}) {
+        std::vector<std::string> texts(n);
+        for (auto& text : texts) {
+            text = starts[rng() % (n == 150'000 ? 4 : 3)];
+            const std::size_t len = rng() % 4;
+            for (std::size_t k = 0; k < len; ++k) text += "aAbB.\xe9"[rng() % 6];
+        }
+        const std::vector<std::string_view> lines(texts.begin(), texts.end());
+        std::vector<std::uint32_t> expected(n);
+        std::iota(expected.begin(), expected.end(), 0u);
+        std::stable_sort(expected.begin(), expected.end(), [&](std::uint32_t a, std::uint32_t b) {
+            return compareFolded(lines[a], lines[b]) < 0;
+        });
+        std::vector<std::uint32_t> expectedStarts;
+        for (std::size_t k = 0; k < n; ++k)
+            if (k == 0 || compareFolded(lines[expected[k - 1]], lines[expected[k]]) != 0)
+                expectedStarts.push_back(static_cast<std::uint32_t>(k));
+        expectedStarts.push_back(static_cast<std::uint32_t>(n));
+
+        const plevo::LineRanks ranks = plevo::rankLines(lines);
+        ASSERT_EQ(ranks.order, expected) << n;
+        ASSERT_EQ(ranks.rankStart, expectedStarts) << n;
     }
 }

@@ -1,50 +1,89 @@
 #include "Commands.h"
 
+#include <vector>
+
 #include "workbench/LineSort.h"
 #include "workbench/ListOperations.h"
 #include "workbench/TextList.h"
+#include "workbench/TextListScan.h"
 
 namespace plevo {
 namespace {
 
+constexpr std::string_view kBreak = "\r\n";
+
 // One line per offer, INDEX TAB ENTRY TAB PROPOSAL, ended by CR LF like every list we write.
-std::string formatOffers(std::span<const std::string> entries,
-                         std::span<const std::string> safeLines) {
-    const auto offers = listEditOffers(entries, safeLines);
-    std::string out;
-    for (const auto& offer : offers) {
-        out += std::to_string(offer.index);
-        out += '\t';
-        out += offer.entry;
-        out += '\t';
-        out += offer.proposal;
-        out += "\r\n";
+void writeOffers(std::span<const std::string> entries, std::span<const std::string> safeLines,
+                 Output& out) {
+    for (const auto& offer : listEditOffers(entries, safeLines)) {
+        out.write(std::to_string(offer.index));
+        out.write("\t");
+        out.write(offer.entry);
+        out.write("\t");
+        out.write(offer.proposal);
+        out.write(kBreak);
     }
-    return out;
+}
+
+// "Remove email name" on the entries of bytes (see scanEntries for final); returns the bytes
+// used. Entries are replaced in place, so the list keeps the form it was read in: an entry read
+// with a line end is written with CR LF, a last one without stays without.
+std::size_t writeReduced(std::string_view bytes, bool final, const SafeSet& safe, Output& out) {
+    const char* const end = bytes.data() + bytes.size();
+    return scanEntries(bytes, final,
+                       [&](std::string_view entry) {
+                           out.write(reduction(entry, safe).value_or(entry));
+                           if (!final || entry.data() + entry.size() != end) out.write(kBreak);
+                       })
+        .used;
 }
 
 }  // namespace
 
-std::string runListCommand(ListCommand command, std::string_view input,
-                           std::span<const std::string> safeLines) {
-    TextList list = parseTextList(input);
+void runListCommand(ListCommand command, std::string_view input,
+                    std::span<const std::string> safeLines, Output& out) {
     switch (command) {
-        case ListCommand::Reduce:
-            // Entries are replaced in place, so the list keeps the form it was read in.
-            reduceAll(list.entries, safeLines);
-            return formatTextList(list);
-        case ListCommand::Dedupe:
-            deleteDuplicates(list.entries, safeLines);
-            return formatRebuiltList(list.entries);
-        case ListCommand::Sort:
-            sortBoxLines(list.entries);
-            return formatRebuiltList(list.entries);
+        case ListCommand::Sort: {
+            // The entries are views into the input, written out again in their new order.
+            const TextListView list = splitTextList(input);
+            for (const std::uint32_t line : boxLineOrder(list.entries)) {
+                out.write(list.entries[line]);
+                out.write(kBreak);
+            }
+            return;
+        }
+        case ListCommand::Dedupe: {
+            const TextListView list = splitTextList(input);
+            for (const std::uint32_t i : entriesLeftByDeleteDuplicates(list.entries, safeLines)) {
+                out.write(list.entries[i]);
+                out.write(kBreak);
+            }
+            return;
+        }
         case ListCommand::Offers:
-            return formatOffers(list.entries, safeLines);
+            writeOffers(parseTextList(input).entries, safeLines, out);
+            return;
+        case ListCommand::Reduce:
+            writeReduced(input, true, SafeSet(safeLines), out);
+            return;
         case ListCommand::Export:
-            break;  // export streams; main runs it
+            return;  // export streams; main runs it
     }
-    return {};
+}
+
+void reduceList(ChunkReader& in, std::span<const std::string> safeLines, Output& out) {
+    const SafeSet safe(safeLines);
+    std::string held;  // the bytes read and not used yet: at most one unfinished entry
+    for (std::string_view chunk = in.next(); !chunk.empty(); chunk = in.next()) {
+        held += chunk;
+        if (held.size() < (1u << 20)) continue;  // work on a megabyte at a time
+        held.erase(0, writeReduced(held, false, safe, out));
+        // One entry may be long, but not without end (a device that never stops giving bytes).
+        if (held.size() > kReadLimit)
+            throw FileError("Cannot read the list: an entry is larger than " +
+                            sizeText(kReadLimit));
+    }
+    writeReduced(held, true, safe, out);
 }
 
 }  // namespace plevo

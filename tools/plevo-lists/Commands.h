@@ -7,10 +7,16 @@
 #include <string_view>
 
 #include "Arguments.h"
+#include "Output.h"
+#include "platform/Files.h"
 
 namespace plevo {
 
-std::string runListCommand(ListCommand command, std::string_view input,
-                           std::span<const std::string> safeLines);
+// dedupe, sort and offers: they need the whole list at once.
+void runListCommand(ListCommand command, std::string_view input,
+                    std::span<const std::string> safeLines, Output& out);
+
+// reduce changes each entry on its own, so it reads, changes and writes the list piece by piece.
+void reduceList(ChunkReader& in, std::span<const std::string> safeLines, Output& out);
 
 }  // namespace plevo

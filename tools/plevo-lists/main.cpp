@@ -10,6 +10,7 @@
 #include "Arguments.h"
 #include "Commands.h"
 #include "Export.h"
+#include "Output.h"
 #include "StandardStreams.h"
 #include "platform/Files.h"
 #include "platform/PendingTempFile.h"
@@ -32,17 +33,11 @@ int runExport(const plevo::Arguments& args, std::span<const std::string> safeLin
     const auto notice = [](const std::string& line) {
         std::fprintf(stderr, "plevo-lists: %s\n", line.c_str());
     };
-    plevo::ExportCounts counts;
-    if (args.outputPath) {
-        plevo::AtomicFileWriter output(plevo::pathFromText(*args.outputPath));
-        counts = plevo::exportList(
-            args.format, input, safeLines, [&](std::string_view bytes) { output.write(bytes); },
-            notice);
-        output.commit();
-    } else {
-        counts =
-            plevo::exportList(args.format, input, safeLines, plevo::writeStandardOutput, notice);
-    }
+    plevo::Output output(args.outputPath);
+    const plevo::ExportCounts counts = plevo::exportList(
+        args.format, input, safeLines, [&](std::string_view bytes) { output.write(bytes); },
+        notice);
+    output.finish();
     if (counts.leftOut == 0) return 0;
     notice(std::to_string(counts.written) + " written, " + std::to_string(counts.leftOut) +
            " left out");
@@ -54,21 +49,22 @@ int run(const plevo::Arguments& args) {
     if (args.safePath)
         safeLines =
             plevo::parseTextList(plevo::readFile(plevo::pathFromText(*args.safePath))).entries;
-    if (args.command == plevo::ListCommand::Export) {
-        if (args.inputPath) {
-            plevo::ChunkReader input(plevo::pathFromText(*args.inputPath));
-            return runExport(args, safeLines, input);
-        }
-        plevo::ChunkReader input = plevo::standardInputChunks();
-        return runExport(args, safeLines, input);
+    if (args.command == plevo::ListCommand::Export || args.command == plevo::ListCommand::Reduce) {
+        // These stream: a block read, a block written; the list is never held whole.
+        plevo::ChunkReader input = args.inputPath
+                                       ? plevo::ChunkReader(plevo::pathFromText(*args.inputPath))
+                                       : plevo::standardInputChunks();
+        if (args.command == plevo::ListCommand::Export) return runExport(args, safeLines, input);
+        plevo::Output output(args.outputPath);
+        plevo::reduceList(input, safeLines, output);
+        output.finish();
+        return 0;
     }
     const std::string input = args.inputPath ? plevo::readFile(plevo::pathFromText(*args.inputPath))
                                              : plevo::readStandardInput();
-    const std::string output = plevo::runListCommand(args.command, input, safeLines);
-    if (args.outputPath)
-        plevo::writeFileAtomic(plevo::pathFromText(*args.outputPath), output);
-    else
-        plevo::writeStandardOutput(output);
+    plevo::Output output(args.outputPath);
+    plevo::runListCommand(args.command, input, safeLines, output);
+    output.finish();
     return 0;
 }
 
