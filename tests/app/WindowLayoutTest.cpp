@@ -11,24 +11,7 @@
 namespace plevo::test {
 namespace {
 
-class WindowLayout : public RegistryFixture {
-protected:
-    void openSampleIdentity() {
-        const auto file = root_ / "HKEY_CURRENT_USER.reg";
-        std::filesystem::remove(file);
-        registry_.load(file);  // a first start: the sample
-        showRegistryWindow();
-        dialogs_.expectMessage("You can use the Advanced Rules button")
-            .expectMessage(infoMessage(kBlocks + "\\Mail"))
-            .expectMessage(infoMessage(kBlocks + "\\News"))
-            .expectMessage(backupMessage("Mail"))
-            .expectMessage(backupMessage("News"));
-        reg_->Button1->click();
-    }
-    const std::string kBlocks =
-        "Identities\\{7C2A9E41-3B5D-4F86-9A10-E2D4C6B8F0A3}\\Software\\Microsoft\\Outlook "
-        "Express\\5.0\\Block Senders";
-};
+class WindowLayout : public RegistryFixture {};
 
 // The captions that do not fit their controls, as "window/control: needed > given".
 QStringList cutCaptions(QWidget* window) {

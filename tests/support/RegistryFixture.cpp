@@ -84,4 +84,25 @@ void RegistryFixture::showRegistryWindow() {
     main_->Button10->click();
 }
 
+const std::string RegistryFixture::kSampleIdentity =
+    "Identities\\{7C2A9E41-3B5D-4F86-9A10-E2D4C6B8F0A3}";
+
+void RegistryFixture::openSampleIdentity() {
+    const auto file = root_ / "HKEY_CURRENT_USER.reg";
+    std::filesystem::remove(file);
+    registry_.load(file);  // a first start: the sample registry, written at once
+    ASSERT_TRUE(fileExists(file));
+    const std::string blocks =
+        kSampleIdentity + "\\Software\\Microsoft\\Outlook Express\\5.0\\Block Senders";
+    showRegistryWindow();
+    dialogs_.expectMessage("You can use the Advanced Rules button")
+        .expectMessage(infoMessage(blocks + "\\Mail"))
+        .expectMessage(infoMessage(blocks + "\\News"))
+        .expectMessage(backupMessage("Mail"))
+        .expectMessage(backupMessage("News"));
+    reg_->Button1->click();
+    ASSERT_EQ(reg_->ListBox1->lineCount(), 30);
+    ASSERT_EQ(reg_->ListBox2->lineCount(), 4);
+}
+
 }  // namespace plevo::test

@@ -36,6 +36,9 @@ protected:
 
     // Shows the main window and the registry window (step 7).
     void showRegistryWindow();
+    // A first start on the sample registry, then Open with the default option: both lists read.
+    void openSampleIdentity();
+    static const std::string kSampleIdentity;
 
     TRegistryForm* reg_ = nullptr;
 };
