@@ -12,6 +12,16 @@
 
 namespace plevo {
 
+// The one action every rule is given: delete the message.
+inline constexpr std::uint32_t kDeleteAction = 7;
+// The type of a criterion value that holds a word list.
+inline constexpr std::uint32_t kWordListValueType = 65;
+
+// A key below another: "path\name".
+inline std::string subkeyPath(std::string_view path, std::string_view name) {
+    return std::string(path) + "\\" + std::string(name);
+}
+
 inline constexpr std::size_t kWordListCount = 4;
 
 // The criterion type each list keeps, in list order: FROM, TO, SUBJECT, MESSAGE.

@@ -8,13 +8,6 @@ namespace plevo {
 
 namespace {
 
-constexpr std::uint32_t kDeleteAction = 7;
-constexpr std::uint32_t kWordListValueType = 65;
-
-std::string below(std::string_view path, std::string_view name) {
-    return std::string(path) + "\\" + std::string(name);
-}
-
 // A listing always starts empty, so a missing key has no subkeys.
 std::vector<std::string> subkeysOf(RegistryAccess& registry, std::string_view path) {
     std::vector<std::string> names;
@@ -31,11 +24,11 @@ std::vector<std::string> ReadRuleKeys(RegistryAccess& registry, std::string_view
 void ResetActions(RegistryAccess& registry, std::string_view rulesKeyPath,
                   const std::vector<std::string>& ruleKeys) {
     for (const std::string& ruleKey : ruleKeys) {
-        const std::string actions = below(below(rulesKeyPath, ruleKey), "Actions");
+        const std::string actions = subkeyPath(subkeyPath(rulesKeyPath, ruleKey), "Actions");
         for (const std::string& action : subkeysOf(registry, actions)) {
-            DeleteKeyIfExists(registry, below(actions, action));
+            DeleteKeyIfExists(registry, subkeyPath(actions, action));
         }
-        const std::string first = below(actions, "000");
+        const std::string first = subkeyPath(actions, "000");
         WriteRegistryValue(registry, first, "Flags", RegistryValue::ofInteger(0));
         WriteRegistryValue(registry, first, "Type", RegistryValue::ofInteger(kDeleteAction));
         WriteRegistryValue(registry, actions, "Order", RegistryValue::ofText("000"));
@@ -45,9 +38,9 @@ void ResetActions(RegistryAccess& registry, std::string_view rulesKeyPath,
 void NormaliseCriteria(RegistryAccess& registry, std::string_view rulesKeyPath,
                        const std::vector<std::string>& ruleKeys) {
     for (const std::string& ruleKey : ruleKeys) {
-        const std::string criteria = below(below(rulesKeyPath, ruleKey), "Criteria");
+        const std::string criteria = subkeyPath(subkeyPath(rulesKeyPath, ruleKey), "Criteria");
         for (const std::string& criterion : subkeysOf(registry, criteria)) {
-            const std::string path = below(criteria, criterion);
+            const std::string path = subkeyPath(criteria, criterion);
             const RegistryValue type = ReadRegistryValue(registry, path, "Type");
             if (type.kind != RegValueKind::Integer || !wordListOfType(type.integer)) {
                 WriteRegistryValue(registry, path, "Type",
@@ -68,18 +61,18 @@ std::optional<std::uint32_t> LoadRuleWords(RegistryAccess& registry, std::string
                                            RuleLists& lists, const NoCriteriaReport& noCriteria) {
     std::optional<std::uint32_t> logic;
     for (std::size_t i = 0; i < ruleKeys.size(); ++i) {
-        const std::string rule = below(rulesKeyPath, ruleKeys[i]);
+        const std::string rule = subkeyPath(rulesKeyPath, ruleKeys[i]);
         WriteRegistryValue(registry, rule, "Version", RegistryValue::ofInteger(1));
         WriteRegistryValue(registry, rule, "Enabled", RegistryValue::ofInteger(1));
 
-        const std::string criteria = below(rule, "Criteria");
+        const std::string criteria = subkeyPath(rule, "Criteria");
         std::vector<std::string> criterionKeys;
         if (!ReadSubKeysChecked(registry, criteria, criterionKeys)) {
             if (noCriteria) noCriteria(ruleKeys[i]);
             continue;
         }
         for (std::size_t j = 0; j < criterionKeys.size(); ++j) {
-            const std::string path = below(criteria, criterionKeys[j]);
+            const std::string path = subkeyPath(criteria, criterionKeys[j]);
             if (GetValueKind(registry, path, "Value") != RegValueKind::Binary) {
                 WriteRegistryValue(registry, path, "Value",
                                    RegistryValue::ofBytes(wordListValue({"new"})));

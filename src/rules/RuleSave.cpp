@@ -8,13 +8,6 @@ namespace plevo {
 
 namespace {
 
-constexpr std::uint32_t kDeleteAction = 7;
-constexpr std::uint32_t kWordListValueType = 65;
-
-std::string below(std::string_view path, std::string_view name) {
-    return std::string(path) + "\\" + std::string(name);
-}
-
 std::string emptyWordMessage(std::size_t list, std::string_view rule) {
     return "The list " + std::string(kWordListTitles[list]) + " has an empty word for the rule \"" +
            std::string(rule) +
@@ -53,10 +46,10 @@ SavePlan planSave(const RuleLists& lists, std::uint32_t logic) {
 void SaveCriteria(RegistryAccess& registry, std::string_view rulesKeyPath,
                   const std::vector<SavedRule>& rules) {
     for (std::size_t r = 0; r < rules.size(); ++r) {
-        const std::string criteria = below(below(rulesKeyPath, keyName(r)), "Criteria");
+        const std::string criteria = subkeyPath(subkeyPath(rulesKeyPath, keyName(r)), "Criteria");
         const std::vector<SavedCriterion>& saved = rules[r].criteria;
         for (std::size_t m = 0; m < saved.size(); ++m) {
-            const std::string path = below(criteria, keyName(m));
+            const std::string path = subkeyPath(criteria, keyName(m));
             WriteRegistryValue(registry, path, "Flags", RegistryValue::ofInteger(0));
             WriteRegistryValue(registry, path, "Logic", RegistryValue::ofInteger(saved[m].logic));
             WriteRegistryValue(registry, path, "Type", RegistryValue::ofInteger(saved[m].type));
@@ -84,7 +77,7 @@ SaveResult SaveRules(RegistryAccess& registry, std::string_view rulesKeyPath,
     std::vector<std::string> existing;
     ReadSubKeys(registry, rulesKeyPath, existing);
     for (std::size_t i = 0; i < existing.size(); ++i) {
-        DeleteKeyIfExists(registry, below(rulesKeyPath, keyName(i)));
+        DeleteKeyIfExists(registry, subkeyPath(rulesKeyPath, keyName(i)));
     }
     WriteRegistryValue(registry, rulesKeyPath, "Order", RegistryValue::ofText(""));
     if (plan.rules.empty()) return {SaveOutcome::NoRules, std::string(kNoRulesSavedMessage)};
@@ -92,13 +85,13 @@ SaveResult SaveRules(RegistryAccess& registry, std::string_view rulesKeyPath,
     WriteRegistryValue(registry, rulesKeyPath, "Order",
                        RegistryValue::ofText(orderString(plan.rules.size())));
     for (std::size_t r = 0; r < plan.rules.size(); ++r) {
-        const std::string rule = below(rulesKeyPath, keyName(r));
+        const std::string rule = subkeyPath(rulesKeyPath, keyName(r));
         WriteRegistryValue(registry, rule, "Enabled", RegistryValue::ofInteger(1));
         WriteRegistryValue(registry, rule, "Name", RegistryValue::ofText(plan.rules[r].name));
         WriteRegistryValue(registry, rule, "Version", RegistryValue::ofInteger(1));
-        const std::string actions = below(rule, "Actions");
+        const std::string actions = subkeyPath(rule, "Actions");
         WriteRegistryValue(registry, actions, "Order", RegistryValue::ofText("000"));
-        const std::string action = below(actions, "000");
+        const std::string action = subkeyPath(actions, "000");
         WriteRegistryValue(registry, action, "Flags", RegistryValue::ofInteger(0));
         WriteRegistryValue(registry, action, "Type", RegistryValue::ofInteger(kDeleteAction));
     }
