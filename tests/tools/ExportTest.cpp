@@ -168,6 +168,13 @@ TEST_F(Export, LeftOutEntriesAreNamed) {
     r = run("export --to gmail", "a.example\r\n\r\nb@c.example\r\n");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, "");
+
+    // A long entry is named by its start and its length, not written out whole.
+    r = run("export --to sieve", std::string(3000000, 'a') + "\r\n");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "plevo-lists: line 1: left out '" + std::string(80, 'a') +
+                         "'... (3000000 bytes): not an address or a domain\n"
+                         "plevo-lists: 0 written, 1 left out\n");
 }
 
 TEST_F(Export, SieveDiscardsWhatTheListBlocks) {

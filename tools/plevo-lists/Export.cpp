@@ -15,10 +15,12 @@ namespace {
 constexpr std::size_t kPieceSize = 1 << 16;
 
 // An entry as a message shows it: in quotes, with a byte outside printable ASCII (or a
-// backslash) written as an escape, so that no byte of the list reaches the terminal raw.
+// backslash) written as an escape, so that no byte of the list reaches the terminal raw. A long
+// entry is shown by its start and its length.
 std::string shown(std::string_view entry) {
+    constexpr std::size_t kShownBytes = 80;
     std::string out = "'";
-    for (const char c : entry) {
+    for (const char c : entry.substr(0, kShownBytes)) {
         const auto byte = static_cast<unsigned char>(c);
         if (c == '\\') {
             out += "\\\\";
@@ -30,7 +32,9 @@ std::string shown(std::string_view entry) {
             out += c;
         }
     }
-    return out + "'";
+    out += "'";
+    if (entry.size() > kShownBytes) out += "... (" + std::to_string(entry.size()) + " bytes)";
+    return out;
 }
 
 std::unique_ptr<FilterWriter> makeWriter(ExportFormat format, std::vector<std::string> safe) {
