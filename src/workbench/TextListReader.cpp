@@ -2,14 +2,14 @@
 
 #include <utility>
 
-#include "workbench/TextList.h"
+#include "workbench/TextListScan.h"
 
 namespace plevo {
 
 TextListReader::TextListReader(EntryHandler onEntry) : onEntry_(std::move(onEntry)) {}
 
 void TextListReader::emit(std::string_view complete) {
-    for (const auto& entry : parseTextList(complete).entries) onEntry_(++lines_, entry);
+    scanEntries(complete, true, [this](std::string_view entry) { onEntry_(++lines_, entry); });
 }
 
 void TextListReader::feed(std::string_view block) {

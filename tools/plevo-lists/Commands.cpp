@@ -73,15 +73,21 @@ void runListCommand(ListCommand command, std::string_view input,
 
 void reduceList(ChunkReader& in, std::span<const std::string> safeLines, Output& out) {
     const SafeSet safe(safeLines);
-    std::string held;  // the bytes read and not used yet: at most one unfinished entry
+    std::string held;    // the bytes read and not used yet: at most one unfinished entry
+    bool ended = false;  // held has a line end that has not been used
     for (std::string_view chunk = in.next(); !chunk.empty(); chunk = in.next()) {
         held += chunk;
-        if (held.size() < (1u << 20)) continue;  // work on a megabyte at a time
-        held.erase(0, writeReduced(held, false, safe, out));
+        ended = ended || chunk.find_first_of("\r\n") != std::string_view::npos;
         // One entry may be long, but not without end (a device that never stops giving bytes).
         if (held.size() > kReadLimit)
             throw FileError("Cannot read the list: an entry is larger than " +
                             sizeText(kReadLimit));
+        // Work on a megabyte at a time, and only once an entry can have ended: a long line is
+        // read to its end before it is looked at, not scanned again with every block.
+        if (held.size() < (1u << 20) || !ended) continue;
+        held.erase(0, writeReduced(held, false, safe, out));
+        // What is left holds no line end but a CR at its very end, held back for a CR LF.
+        ended = !held.empty() && held.back() == '\r';
     }
     writeReduced(held, true, safe, out);
 }
