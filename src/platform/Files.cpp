@@ -110,13 +110,11 @@ std::string readStream(std::FILE* f, std::string_view what, std::uint64_t limit)
         if (size > limit) tooLarge();
         if (size > 0) bytes.reserve(static_cast<std::size_t>(size));
         // Read to the end rather than trusting the size: some files do not know theirs.
-        char buffer[1 << 16];
-        std::size_t got = 0;
-        while ((got = std::fread(buffer, 1, sizeof buffer, f)) > 0) {
-            if (got > limit - bytes.size()) tooLarge();
-            bytes.append(buffer, got);
+        ChunkReader reader(f, std::string(what));
+        for (std::string_view chunk = reader.next(); !chunk.empty(); chunk = reader.next()) {
+            if (chunk.size() > limit - bytes.size()) tooLarge();
+            bytes += chunk;
         }
-        if (std::ferror(f) != 0) refuseRead(what, reason(errno));
         return bytes;
     } catch (const std::bad_alloc&) {
         // What was read is given back by now.
