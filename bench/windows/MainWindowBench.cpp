@@ -14,7 +14,7 @@
 #include "platform/Shell.h"
 #include "registry/SubstituteRegistry.h"
 #include "support/ScriptedDialogs.h"
-#include "workbench/ReplaceCharsUnit.h"
+#include "forms/workbench/ReplaceCharsUnit.h"
 
 namespace {
 

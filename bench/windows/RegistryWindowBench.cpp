@@ -12,10 +12,10 @@
 #include "platform/Files.h"
 #include "platform/Shell.h"
 #include "registry/KeyNames.h"
-#include "registry/RegistryUnit.h"
+#include "forms/registry/RegistryUnit.h"
 #include "registry/SubstituteRegistry.h"
 #include "support/ScriptedDialogs.h"
-#include "workbench/ReplaceCharsUnit.h"
+#include "forms/workbench/ReplaceCharsUnit.h"
 
 namespace {
 

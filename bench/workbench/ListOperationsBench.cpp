@@ -5,8 +5,8 @@
 #include <benchmark/benchmark.h>
 
 #include "ListData.h"
-#include "workbench/LineSort.h"
-#include "workbench/ListOperations.h"
+#include "lists/LineSort.h"
+#include "lists/ListOperations.h"
 
 namespace {
 

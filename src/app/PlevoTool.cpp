@@ -1,44 +1,41 @@
 #include "app/PlevoTool.h"
 
-#include <QApplication>
-#include <QFont>
-#include <QPushButton>
-
-#include "guidance/HowToUnit.h"
-#include "platform/HandlerGuard.h"
-#include "registry/RegistryUnit.h"
-#include "rules/AdvancedUnit.h"
-#include "rules/CriteriaDlgUnit.h"
-#include "workbench/EditDialogUnit.h"
-#include "workbench/ReplaceCharsUnit.h"
+#include "forms/guidance/HowToUnit.h"
+#include "forms/guidance/ShowMePulse.h"
+#include "forms/registry/RegistryUnit.h"
+#include "forms/rules/AdvancedUnit.h"
+#include "forms/rules/CriteriaDlgUnit.h"
+#include "forms/workbench/EditDialogUnit.h"
+#include "forms/workbench/ReplaceCharsUnit.h"
+#include "ui/Form.h"
+#include "ui/HandlerGuard.h"
+#include "ui/Toolkit.h"
 
 namespace plevo {
 
 PlevoTool::PlevoTool(const ToolSetup& setup)
-    : dialogs_(setup.dialogs),
+    : toolkit_(setup.toolkit),
+      dialogs_(setup.dialogs),
       registry_(setup.registry),
       shell_(setup.shell),
       persistRegistry_(setup.persistRegistry),
+      pump_(setup.toolkit),
       driveC_(setup.driveC) {
-    // The windows are laid out for an 8-point dialog font; the toolkit's larger default would
-    // cut their captions.
-    QFont font = QApplication::font();
-    font.setPointSize(8);
-    QApplication::setFont(font);
     replace_ = std::make_unique<TReplace>(*this);
     howTo_ = std::make_unique<THowTo>(*this);
     registryForm_ = std::make_unique<TRegistryForm>(*this);
     okBottomDlg_ = std::make_unique<TOKBottomDlg>(*this);
     advancedForm_ = std::make_unique<TAdvancedForm>(*this);
     criteriaDlg_ = std::make_unique<TCriteriaDlg>(*this);
-    // Enter and Return press the focused button, as Space does, in every window.
-    for (QWidget* w : windows())
-        for (QPushButton* b : w->findChildren<QPushButton*>()) b->setAutoDefault(true);
 }
 
-std::array<QWidget*, 6> PlevoTool::windows() const {
-    return {replace_.get(),     howTo_.get(),        registryForm_.get(),
-            okBottomDlg_.get(), advancedForm_.get(), criteriaDlg_.get()};
+std::array<ui::Form*, 6> PlevoTool::windows() const {
+    return {&replace_->form(),     &howTo_->form(),        &registryForm_->form(),
+            &okBottomDlg_->form(), &advancedForm_->form(), &criteriaDlg_->form()};
+}
+
+ShowMePulse& PlevoTool::pulse() {
+    return replace_->pulse();
 }
 
 PlevoTool::~PlevoTool() {
@@ -65,13 +62,13 @@ void PlevoTool::handleStep(const std::function<void()>& step) {
 }
 
 void PlevoTool::show() {
-    replace_->show();
+    replace_->form().show();
 }
 
 void PlevoTool::closeAll() {
-    for (QWidget* w : windows())
-        if (w != replace_.get()) w->hide();
-    QApplication::quit();
+    for (ui::Form* w : windows())
+        if (w != &replace_->form()) w->hide();
+    toolkit_.quit();
 }
 
 }  // namespace plevo

@@ -9,11 +9,14 @@
 
 #include "app/SharedState.h"
 #include "platform/DriveC.h"
-#include "platform/EventPump.h"
-
-class QWidget;
+#include "ui/EventPump.h"
 
 namespace plevo {
+
+namespace ui {
+class Form;
+class Toolkit;
+}  // namespace ui
 
 class Dialogs;
 class RegistryAccess;
@@ -24,8 +27,10 @@ class TRegistryForm;
 class TOKBottomDlg;
 class TAdvancedForm;
 class TCriteriaDlg;
+class ShowMePulse;
 
 struct ToolSetup {
+    ui::Toolkit& toolkit;
     Dialogs& dialogs;
     RegistryAccess& registry;
     Shell& shell;
@@ -44,6 +49,7 @@ public:
     PlevoTool& operator=(const PlevoTool&) = delete;
 
     SharedState& state() { return state_; }
+    ui::Toolkit& toolkit() { return toolkit_; }
     Dialogs& dialogs() { return dialogs_; }
     EventPump& pump() { return pump_; }
     RegistryAccess& registry() { return registry_; }
@@ -57,7 +63,9 @@ public:
     TAdvancedForm& AdvancedForm() { return *advancedForm_; }
     TCriteriaDlg& CriteriaDlg() { return *criteriaDlg_; }
     // The six windows in their order of creation.
-    std::array<QWidget*, 6> windows() const;
+    std::array<ui::Form*, 6> windows() const;
+    // The one show-me pulse, which both windows with step pictures aim.
+    ShowMePulse& pulse();
 
     // Runs a user operation: an exception shows the general error box and the program goes on.
     void handle(const std::function<void()>& operation);
@@ -82,6 +90,7 @@ public:
 
 private:
     SharedState state_;
+    ui::Toolkit& toolkit_;
     Dialogs& dialogs_;
     RegistryAccess& registry_;
     Shell& shell_;

@@ -4,11 +4,11 @@
 
 #include <string>
 
-class QPlainTextEdit;
-
 namespace plevo {
 
-class TImage;
+namespace ui {
+class Memo;
+}
 
 struct SharedState {
     // The assistant drives the windows: informational messages are not shown, and a step that
@@ -25,22 +25,10 @@ struct SharedState {
     static constexpr const char* DefaultListName = "Blocked Senders List";
     std::string SafeDomainsHelp;
 
-    // The exchange between "Edit.. Domain Names" and the edit-domain dialog.
-    std::string EditEntry;
-    std::string EditDomainPart;
-    bool EditSkipped = false;
-    bool EditCancelled = false;
-    bool EditAddToSafe = false;
-
     // The search and its blinking marker.
-    QPlainTextEdit* SearchBox = nullptr;
+    ui::Memo* SearchBox = nullptr;
     std::string FoundLine;
     int FoundLineIndex = -1;
-
-    // The step picture that pulses next, and its current width and height.
-    TImage* AnimImage = nullptr;
-    int AnimSize = 0;
-    static constexpr int AnimFullSize = 33;
 };
 
 }  // namespace plevo

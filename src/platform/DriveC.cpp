@@ -1,6 +1,7 @@
 #include "platform/DriveC.h"
 
 #include <cctype>
+#include <cstdlib>
 #include <string>
 #include <system_error>
 
@@ -8,6 +9,15 @@
 
 namespace plevo {
 namespace fs = std::filesystem;
+
+#ifndef _WIN32
+fs::path userDataFolder() {
+    const char* data = std::getenv("XDG_DATA_HOME");
+    if (data && *data == '/') return fs::path(data) / "Plevo";
+    const char* home = std::getenv("HOME");
+    return fs::path(home && *home ? home : "/tmp") / ".local" / "share" / "Plevo";
+}
+#endif
 
 DriveC::DriveC(fs::path root) : root_(std::move(root)) {}
 

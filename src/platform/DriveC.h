@@ -7,6 +7,12 @@
 
 namespace plevo {
 
+#ifndef _WIN32
+// Where the current user's substitute registry and drive C folder live off Windows:
+// $XDG_DATA_HOME/Plevo, or ~/.local/share/Plevo.
+std::filesystem::path userDataFolder();
+#endif
+
 class DriveC {
 public:
     // root: the folder that stands for "C:\" off Windows (ignored on Windows).

@@ -1,12 +1,8 @@
 #include "platform/Shell.h"
 
-#include <QCoreApplication>
-#include <QDesktopServices>
-#include <QUrl>
 #include <cctype>
 
 #include "platform/Files.h"
-#include "platform/Text.h"
 
 #ifdef _WIN32
 // windows.h first: shellapi.h rests on its types.
@@ -18,6 +14,8 @@
 namespace plevo {
 
 #ifdef _WIN32
+WindowsShell::WindowsShell(std::function<void()> pumpEvents) : pumpEvents_(std::move(pumpEvents)) {}
+
 ShellRun WindowsShell::open(const std::filesystem::path& file, const std::string&) {
     const std::string path = pathText(file);
     SHELLEXECUTEINFOA info{};
@@ -39,15 +37,15 @@ ShellRun WindowsShell::open(const std::filesystem::path& file, const std::string
             break;
         }
         if (woke == WAIT_FAILED) break;  // nothing to wait on after all: the file stays
-        QCoreApplication::processEvents();
+        if (pumpEvents_) pumpEvents_();
     }
     CloseHandle(info.hProcess);
     return run;
 }
 #endif
 
-SubstituteShell::SubstituteShell(Dialogs& dialogs, Importer importRegFile)
-    : dialogs_(dialogs), import_(std::move(importRegFile)) {}
+SubstituteShell::SubstituteShell(Dialogs& dialogs, Importer importRegFile, Opener openOther)
+    : dialogs_(dialogs), import_(std::move(importRegFile)), openOther_(std::move(openOther)) {}
 
 ShellRun SubstituteShell::open(const std::filesystem::path& file, const std::string& shownName) {
     std::string ext = file.extension().string();
@@ -61,9 +59,7 @@ ShellRun SubstituteShell::open(const std::filesystem::path& file, const std::str
             import_(file);
         return ShellRun::Finished;
     }
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(toQString(pathText(file))))
-               ? ShellRun::Running
-               : ShellRun::Refused;
+    return openOther_ && openOther_(file) ? ShellRun::Running : ShellRun::Refused;
 }
 
 }  // namespace plevo

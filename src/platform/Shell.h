@@ -9,7 +9,7 @@
 #include <functional>
 #include <string>
 
-#include "platform/Dialogs.h"
+#include "ui/Dialogs.h"
 
 namespace plevo {
 
@@ -33,21 +33,29 @@ public:
 // gives a process to wait for (not, for instance, when it hands the file over by DDE).
 class WindowsShell : public Shell {
 public:
+    // `pumpEvents` runs the program's pending window events while it waits.
+    explicit WindowsShell(std::function<void()> pumpEvents);
     ShellRun open(const std::filesystem::path& file, const std::string& shownName) override;
+
+private:
+    std::function<void()> pumpEvents_;
 };
 #endif
 
 // Off Windows: imports .reg files with `importRegFile` after a Yes/No question, before it
-// returns (Finished); other files go to the desktop's opener (Running).
+// returns (Finished); other files go to `openOther`, the desktop's opener (Running when it took
+// the file).
 class SubstituteShell : public Shell {
 public:
     using Importer = std::function<void(const std::filesystem::path&)>;
-    SubstituteShell(Dialogs& dialogs, Importer importRegFile);
+    using Opener = std::function<bool(const std::filesystem::path&)>;
+    SubstituteShell(Dialogs& dialogs, Importer importRegFile, Opener openOther = {});
     ShellRun open(const std::filesystem::path& file, const std::string& shownName) override;
 
 private:
     Dialogs& dialogs_;
     Importer import_;
+    Opener openOther_;
 };
 
 }  // namespace plevo

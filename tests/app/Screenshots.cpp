@@ -6,7 +6,7 @@
 #include <QScreen>
 #include <QTest>
 
-#include "guidance/HowToUnit.h"
+#include "forms/guidance/HowToUnit.h"
 #include "support/RegistryFixture.h"
 
 namespace plevo::test {

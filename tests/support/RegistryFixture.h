@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "registry/RegistryUnit.h"
+#include "forms/registry/RegistryUnit.h"
 #include "support/ToolFixture.h"
 
 namespace plevo::test {

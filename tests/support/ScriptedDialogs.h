@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Dialogs.h"
+#include "ui/Dialogs.h"
 
 class QDialog;
 

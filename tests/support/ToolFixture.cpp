@@ -1,10 +1,11 @@
 #include "support/ToolFixture.h"
 
-#include <QCoreApplication>
 #include <fstream>
 #include <random>
 
 #include "platform/Files.h"
+#include "support/TestToolkit.h"
+#include "ui/Toolkit.h"
 
 namespace plevo::test {
 
@@ -26,7 +27,8 @@ ToolFixture::ToolFixture() {
     std::filesystem::create_directories(root_ / "drive_c");
     previousFolder_ = std::filesystem::current_path();
     std::filesystem::current_path(start_);
-    tool_ = std::make_unique<PlevoTool>(ToolSetup{.dialogs = dialogs_,
+    tool_ = std::make_unique<PlevoTool>(ToolSetup{.toolkit = testToolkit(),
+                                                  .dialogs = dialogs_,
                                                   .registry = registry_,
                                                   .shell = toolShell_,
                                                   .driveC = root_ / "drive_c",
@@ -48,7 +50,7 @@ ToolFixture::~ToolFixture() {
 void ToolFixture::showMainWindow() {
     dialogs_.expectMessage(kWelcome);
     tool_->show();
-    QCoreApplication::processEvents();
+    testToolkit().processEvents();
 }
 
 FileDialogOptions ToolFixture::openListOptions() const {

@@ -9,10 +9,11 @@
 #include <string>
 
 #include "app/PlevoTool.h"
+#include "forms/workbench/ReplaceCharsUnit.h"
 #include "platform/Shell.h"
 #include "registry/SubstituteRegistry.h"
 #include "support/ScriptedDialogs.h"
-#include "workbench/ReplaceCharsUnit.h"
+#include "ui/Form.h"
 
 namespace plevo::test {
 
@@ -60,6 +61,12 @@ protected:
     int registryWrites_ = 0;  // how often an operation's end wrote the registry file
     std::unique_ptr<PlevoTool> tool_;
     TReplace* main_ = nullptr;
+
+    // A control of the main window by its name, as kind T.
+    template <class T>
+    T& control(std::string_view name) const {
+        return main_->form().get<T>(name);
+    }
 };
 
 }  // namespace plevo::test

@@ -10,9 +10,9 @@
 
 #include "ProgramRun.h"
 #include "platform/Files.h"
-#include "workbench/LineSort.h"
-#include "workbench/ListOperations.h"
-#include "workbench/TextList.h"
+#include "lists/LineSort.h"
+#include "lists/ListOperations.h"
+#include "lists/TextList.h"
 
 namespace {
 

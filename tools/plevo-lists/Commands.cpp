@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "workbench/LineSort.h"
-#include "workbench/ListOperations.h"
-#include "workbench/TextList.h"
-#include "workbench/TextListScan.h"
+#include "lists/LineSort.h"
+#include "lists/ListOperations.h"
+#include "lists/TextList.h"
+#include "lists/TextListScan.h"
 
 namespace plevo {
 namespace {

@@ -5,8 +5,8 @@
 #include <unordered_set>
 
 #include "FilterWriter.h"
-#include "workbench/SenderEntry.h"
-#include "workbench/TextListReader.h"
+#include "lists/SenderEntry.h"
+#include "lists/TextListReader.h"
 
 namespace plevo {
 namespace {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "Arguments.h"
-#include "workbench/SenderEntry.h"
+#include "lists/SenderEntry.h"
 
 namespace plevo {
 

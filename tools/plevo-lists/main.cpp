@@ -14,7 +14,7 @@
 #include "StandardStreams.h"
 #include "platform/Files.h"
 #include "platform/PendingTempFile.h"
-#include "workbench/TextList.h"
+#include "lists/TextList.h"
 
 namespace {
 

@@ -1,0 +1,140 @@
+// Guidance on the main window: the show-me pulse that points at the next step, the three
+// animations that run on steps 1, 7 and 8 until the user starts, the show-me switch, and the
+// help panel's text.
+#include "app/PlevoTool.h"
+#include "forms/registry/RegistryUnit.h"
+#include "forms/workbench/ReplaceCharsUnit.h"
+
+namespace plevo {
+
+const char* const TReplace::kMainHelpLines[55] = {
+    "Info: The domain name is the address after the @ sign.",
+    "",
+    " Buttons Help:",
+    " 1. Open any text file that you want to sort. This will normally be a",
+    "     registry .txt file you may have previously saved.",
+    "",
+    " 2. This removes the email name and @ sign from the email address.",
+    "     This will leave just a domain name if the domain is not listed in ",
+    "     the Domain names (Not to be blocked)",
+    "     This option will block all emails by the domain name.",
+    "",
+    "     Note! Select the Checkbox if you want to confirm the deletion.",
+    "               The default is checked.",
+    "",
+    " 3. Some domain names have many parts separated by a (.) period.",
+    "     Spammers use this to create multiple emails, you can greatly reduce",
+    "     spam by blocking the last section of the domain name. ",
+    "     This button allows you to edit the domain.",
+    "",
+    "     Ex: @offers.shop.co.example could become shop.co.example, or co.example",
+    "     to block every address under that two-part country suffix.",
+    "     Take care: blocking a whole common suffix or the domain of a large mail",
+    "     provider is rarely what you want. You might want to add such domains to the \"Not "
+    "Blocked\"",
+    "     List (safe domain list) you can do this by selecting No when prompted to",
+    "     Remove the email part, then select Yes to add the name to the safe domain ",
+    "     list.",
+    "",
+    " 4.This will delete exact duplicate names. Also, If you have a domain",
+    "     name listed in the blocked list, any email from the same domain will also ",
+    "     be deleted. (Unless the domain is listed in the Domain names Not to be ",
+    "     Blocked). ",
+    "     This is only common sense, as you have already blocked the domain.",
+    "",
+    " 5.This option simply rearranges and sorts each line alphabetically. This can",
+    "     be useful when you want to search for a name.",
+    "",
+    " 6.You can save the text file or a copy of the registry file. (If you opened the ",
+    "     registry file using button 7). You will then be given the option to save any ",
+    "     changes you have made to the registry. i.e. this will update the ",
+    "     Blocked Senders List",
+    "",
+    " 7.This button will try and open the registry. If successful, the Outlook Express ",
+    "     Blocked Senders List will be opened and you can then sort it using",
+    "     the above options.",
+    "",
+    "     Select the [Show Me] checkbox to show visual button animated help",
+    "",
+    "8.  The Assist me button will automate most of the actions necessary to open",
+    "     the Outlook Express Blocked Senders List from your registry and save any",
+    "     changes made.",
+    "     There may be some information or confirmation required by you, but this ",
+    "     will be minimal.",
+    "     ",
+    "     For more help, write to support@plevo.example",
+    "",
+};
+
+void TReplace::AnimateBtnTimerTimer() {
+    // Each tick shrinks the picture by one pixel down to 2, then grows it back to full size,
+    // where the pulse stops. With the switch off the ticks do nothing and the pulse waits.
+    SharedState& s = tool_.state();
+    if (!ShowMeCheckBox->isChecked()) return;
+    if (AnimGrowing) {
+        if (s.AnimSize < SharedState::AnimFullSize) {
+            ++s.AnimSize;
+        } else {
+            AnimateBtnTimer->stop();
+            AnimGrowing = false;
+        }
+    } else if (s.AnimSize <= 2) {
+        AnimGrowing = true;
+    } else {
+        --s.AnimSize;
+    }
+    SetAnimatedImageSize(s.AnimSize);
+}
+
+void TReplace::ShowMeCheckBoxClick() {
+    // The registry window's box always shows the same state; running this twice does no harm.
+    QCheckBox* mirror = tool_.RegistryForm().ShowMeRegBox;
+    if (mirror->isChecked() != ShowMeCheckBox->isChecked())
+        mirror->setChecked(ShowMeCheckBox->isChecked());
+    if (ShowMeCheckBox->isChecked()) {
+        // They go on from the frames and the interval they had.
+        Timer2->start();
+        Timer3->start();
+        Timer4->start();
+    } else {
+        stopGuidance();
+    }
+}
+
+void TReplace::Timer2Timer() {
+    const bool first = !RegistryImage1->isHidden();
+    RegistryImage1->setVisible(!first);
+    RegistryImage3->setVisible(!first);
+    RegistryImage2->setVisible(first);
+    RegistryImage4->setVisible(first);
+    // The blinking speeds up to 25 ms, slows down to 1500 ms, and so on.
+    const auto interval = static_cast<unsigned>(Timer2->interval());
+    if (interval >= 1500)
+        RegistryBlinkSlowing = false;
+    else if (interval <= 25)
+        RegistryBlinkSlowing = true;
+    const unsigned step = interval < 150 ? 1 : interval < 350 ? 2 : interval < 750 ? 10 : 50;
+    Timer2->setInterval(static_cast<int>(RegistryBlinkSlowing ? interval + step : interval - step));
+}
+
+void TReplace::Timer3Timer() {
+    const bool first = !AssistImage1->isHidden();
+    AssistImage1->setVisible(!first);
+    AssistImage2->setVisible(first);
+}
+
+void TReplace::Timer4Timer() {
+    TImage* frames[] = {OpenImage, OpenImage1, OpenImage2, OpenImage4, OpenImage5, OpenImage3};
+    TImage* next = OpenImage;  // when none of the first five is shown
+    if (!OpenImage->isHidden())
+        next = OpenImage1;
+    else if (!OpenImage1->isHidden())
+        next = OpenImage2;
+    else if (!OpenImage2->isHidden())
+        next = OpenImage4;
+    else if (!OpenImage4->isHidden())
+        next = OpenImage5;
+    for (TImage* f : frames) f->setVisible(f == next);
+}
+
+}  // namespace plevo

@@ -1,0 +1,102 @@
+// "8. Assist me": the whole road in one run, and the ways it ends early.
+#include "platform/Files.h"
+#include "support/RegistryFixture.h"
+#include "forms/workbench/EditDialogUnit.h"
+
+namespace plevo::test {
+namespace {
+
+using Lines = std::vector<std::string>;
+const char* const kFailure =
+    "Sorry I cannot open the Outlook Express Block Senders List\n\rTry adding a Rule or blocking "
+    "at "
+    "least one email in Outlook\n\rExpress.\n\rClose Outlook and then try this program again.";
+
+class Assistant : public RegistryFixture {
+protected:
+    void showOnly() {
+        registry_.flush();
+        registryWrites_ = 0;
+        showMainWindow();
+    }
+    // The prompts of a run's open and hand-off, for a single identity with both lists.
+    ScriptedDialogs& expectOpenAndHandOff() {
+        return dialogs_.expectMessage("You can use the Advanced Rules button")
+            .expectMessage(backupMessage("Mail"))
+            .expectMessage(backupMessage("News"))
+            .expectSafeListDialogCancelled()
+            .expectMessage(
+                "Your Blocked Senders List will now be sorted,\n\ryou may be asked to "
+                "confirm some actions.");
+    }
+    // ... and on to the import question, when nothing else asks.
+    void expectUpToTheImport(Answer import) {
+        expectOpenAndHandOff().expectBackupQuestion(Answer::No).expectImportQuestion(import);
+    }
+};
+
+TEST_F(Assistant, RunsTheWholeRoadAndWritesTheRegistry) {
+    IdentitySpec spec{.mail = Lines{"b@y.example", "a@x.example", "x.example", "b@y.example"},
+                      .news = Lines{"old@n.example"}};
+    addIdentity(spec);
+    showOnly();
+    main_->CheckBox2->setChecked(false);
+    expectUpToTheImport(Answer::Yes);
+    dialogs_.expectMessage("Your Blocked Senders List has been successfully updated");
+    main_->Label16->click();
+
+    const Lines cleaned{"x.example", "y.example"};
+    EXPECT_EQ(entriesAt(listPath(spec, "Mail") + "\\Criteria"), cleaned);
+    EXPECT_EQ(entriesAt(listPath(spec, "News") + "\\Criteria"), cleaned);
+    EXPECT_EQ(registryWrites_, 1);
+    EXPECT_FALSE(reg_->isVisible());
+    EXPECT_FALSE(tool_->state().AssistantRunning);
+    for (QTimer* t : {main_->Timer2, main_->Timer3, main_->Timer4}) EXPECT_FALSE(t->isActive());
+}
+
+TEST_F(Assistant, NoIdentityShowsWhyAndThenTheFailure) {
+    showOnly();
+    dialogs_
+        .expectMessage(
+            "You have not set up any identities in Outlook or your\n\rregistry is "
+            "corrupted. Try setting up a new Identity in Outlook")
+        .expectMessage(kFailure);
+    main_->AssistImage1->click();
+    EXPECT_FALSE(reg_->isVisible());
+    EXPECT_FALSE(tool_->state().AssistantRunning);
+}
+
+TEST_F(Assistant, DecliningTheImportStopsSilentlyAndChangesNothing) {
+    IdentitySpec spec{.mail = Lines{"a@x.example"}, .news = Lines{}};
+    addIdentity(spec);
+    showOnly();
+    main_->CheckBox2->setChecked(false);
+    expectUpToTheImport(Answer::No);
+    main_->Panel4->click();
+    EXPECT_EQ(entriesAt(listPath(spec, "Mail") + "\\Criteria"), Lines{"a@x.example"});
+    EXPECT_TRUE(reg_->isVisible());
+    EXPECT_FALSE(tool_->state().AssistantRunning);
+    EXPECT_EQ(registryWrites_, 0);
+}
+
+TEST_F(Assistant, ACancelledRemovalEndsOnlyThatStep) {
+    IdentitySpec spec{.mail = Lines{"a@x.example", "b@mail.spam.example"}, .news = Lines{}};
+    addIdentity(spec);
+    showOnly();
+    expectOpenAndHandOff()
+        .expectConfirm(
+            "Remove a@\n\rFrom     a@x.example\n\r\n\rPlease confirm that you want?\n\rAll "
+            "emails from x.example to be blocked.\n\r\n\r(Select Yes if you are SURE you "
+            "want to block the Domain!)",
+            Buttons::YesNoCancel, Answer::Cancel)
+        // The run goes on: the edit step offers the long domain.
+        .expectModal("Edit Domain Name",
+                     [](QDialog& d) { static_cast<TOKBottomDlg&>(d).CancelBtn->click(); })
+        .expectBackupQuestion(Answer::No)
+        .expectImportQuestion(Answer::No);
+    main_->Panel4->click();
+    EXPECT_FALSE(tool_->state().AssistantRunning);
+}
+
+}  // namespace
+}  // namespace plevo::test
