@@ -1,0 +1,385 @@
+// Setup's installation and uninstallation on a temporary drive C, with scripted answers.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+
+#include "platform/Files.h"
+#include "setup/Installer.h"
+#include "setup/ShellLink.h"
+#include "support/ScriptedDialogs.h"
+
+namespace plevo::test {
+namespace {
+namespace fs = std::filesystem;
+
+// The window as the installer sees it: what it was told, in order.
+struct RecordingView : InstallerView {
+    std::vector<std::string> shown;
+    bool closed = false;
+    void showUninstallButton() override { shown.push_back("uninstall button"); }
+    void setStage(const std::string& text) override { shown.push_back("stage:" + text); }
+    void showProgress(bool on) override { shown.push_back(on ? "bar shown" : "bar hidden"); }
+    void setProgress(int p) override { shown.push_back("bar " + std::to_string(p)); }
+    void closeWindow() override { closed = true; }
+};
+
+// A source folder on a medium that cannot be written.
+struct ReadOnlyMediumWriter : ShortcutWriter {
+    void write(const fs::path& file, const ShellLinkSettings&) override {
+        throw FileError("Cannot write file \"" + pathText(file) + "\": read-only file system");
+    }
+};
+
+const std::string kTerms =
+    "Terms and conditions:\n\rBy selecting the Yes button, you agree to the terms and conditions "
+    "listed below!\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\rNo responsibility will be accepted for any loss "
+    "you may incur whatsoever.\n\rIt is your responsibility to make secure copies of the backup "
+    "files, created by this program.\n\rSelect Yes or No to accept the terms listed above?";
+const std::string kDone1 =
+    "Your files have been copied and \n\ra Program shortcut has been created for you.\n\r Or go "
+    "to Start \\ Programs \\ Plevo Trial.exe";
+const std::string kDone2 =
+    "Should you ever want to Uninstall this Program?\n\rRun this program again and press the "
+    "UNINSTALL button!\n\rThe Uninstall button is only available after installation.\n\rThank "
+    "you for using this program. I wish you every success!\n\rPlevo will now start up";
+const std::string kFailed = "Uninstall cancelled or uninstall failed!";
+const std::string kXpStartMenu = "Documents and Settings/All Users/Start Menu/Programs";
+const std::string kXpDesktop = "Documents and Settings/All Users/Desktop";
+
+class InstallerTest : public testing::Test {
+protected:
+    InstallerTest() {
+        std::random_device rd;
+        root_ = fs::temp_directory_path() / ("plevo-setup-" + std::to_string(rd()));
+        fs::create_directories(source_ = root_ / "shipped");
+        fs::create_directories(drive() / "Program Files");
+        for (const char* f : {"Plevo Trial.exe", "Plevo.ICO", "Setup.exe", "Read Me.txt"})
+            writeFileAtomic(source_ / f, std::string("bytes of ") + f);
+    }
+    ~InstallerTest() override {
+        dialogs_.verify();
+        std::error_code ec;
+        fs::remove_all(root_, ec);
+    }
+    fs::path drive(char letter = 'c') const { return root_ / (std::string("drive_") + letter); }
+    void folders(std::initializer_list<std::string> paths) {
+        for (const auto& p : paths) fs::create_directories(drive() / p);
+    }
+    Installer& installer() {
+        if (!installer_)
+            installer_ = std::make_unique<Installer>(InstallerSetup{
+                .dialogs = dialogs_,
+                .view = view_,
+                .driveC = driveC_,
+                .sourceFolder = source_,
+                .shortcuts = *shortcuts_,
+                .startProgram =
+                    [this](const fs::path& program, const fs::path& folder) {
+                        started_.push_back(program.string() + " in " + folder.string());
+                        return true;
+                    },
+                .rememberedFolderFile = root_ / "data" / "Install folder.txt"});
+        return *installer_;
+    }
+    // Accepts the terms; the folder proposed is kept unless `choose` answers the save dialog.
+    void install(InstallDetails details = {"Name", "Home", "01234", true},
+                 std::optional<std::string> choose = std::nullopt) {
+        dialogs_.expectConfirm(kTerms, Buttons::YesNo, Answer::Yes);
+        installer().firstActivation();
+        const std::string proposed =
+            fs::exists(drive() / "Program Files") ? "C:\\Program Files\\Plevo" : "C:\\Plevo";
+        dialogs_.expectConfirm("Install Plevo to: " + proposed +
+                                   "\n\rSelect Yes to Accept\n\rSelect No to Change Directory",
+                               Buttons::YesNo, choose ? Answer::No : Answer::Yes);
+        if (choose)
+            dialogs_.expectSaveFile({.fileName = "Install directory",
+                                     .initialDir = fs::exists(drive() / "Program Files")
+                                                       ? pathText(drive() / "Program Files")
+                                                       : ""},
+                                    *choose);
+        installer().install(details);
+    }
+    std::vector<std::string> filesIn(const fs::path& folder) const {
+        std::vector<std::string> names;
+        for (const auto& e : fs::directory_iterator(folder))
+            names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    fs::path root_;
+    fs::path source_;
+    DriveC driveC_{root_ / "drive_c"};
+    ScriptedDialogs dialogs_;
+    RecordingView view_;
+    FormatShortcutWriter formatWriter_;
+    ShortcutWriter* shortcuts_ = &formatWriter_;
+    std::vector<std::string> started_;
+    std::unique_ptr<Installer> installer_;
+};
+
+TEST_F(InstallerTest, InstallCopiesTheFilesWritesTheDetailsAndStartsTheProgramAtClose) {
+    folders({kXpStartMenu, kXpDesktop});
+    dialogs_.expectMessage(kDone1).expectMessage(kDone2);
+    install({"Ann Example", " ", "555", true});
+    const fs::path folder = drive() / "Program Files" / "Plevo";
+    EXPECT_EQ(filesIn(folder),
+              (std::vector<std::string>{"Company.txt", "Plevo Trial.exe", "Plevo.ICO"}));
+    EXPECT_EQ(readFile(folder / "Company.txt"), "Ann Example\r\n \r\n555\r\n");
+    EXPECT_EQ(readFile(folder / "Plevo Trial.exe"), "bytes of Plevo Trial.exe");
+    const std::string link = readFile(drive() / kXpStartMenu / "Plevo.lnk");
+    EXPECT_EQ(link, readFile(drive() / kXpDesktop / "Shortcut to Plevo.lnk"));
+    EXPECT_EQ(link, readFile(source_ / "Plevo.lnk"));  // made in the shipping folder first
+    EXPECT_NE(link.find("C:\\Program Files\\Plevo\\Plevo Trial.exe"), std::string::npos);
+    EXPECT_EQ(view_.shown, (std::vector<std::string>{
+                               "stage:Directory created now copying program files please wait.",
+                               "bar shown", "bar 10", "stage: Copying text files please wait..",
+                               "bar 30", "stage: Copying shortcuts please wait...", "bar 40",
+                               "stage: Copying desktop shortcut please wait....",
+                               "stage: All files copied......", "bar hidden"}));
+    EXPECT_TRUE(view_.closed);
+    installer().close();
+    EXPECT_EQ(started_, (std::vector<std::string>{(folder / "Plevo Trial.exe").string() + " in " +
+                                                  folder.string()}));
+}
+
+TEST_F(InstallerTest, TheFolderComesFromTheSystemOrTheDialog) {
+    struct Case {
+        bool programFiles;
+        std::optional<std::string> answer;  // nullopt: the proposal is accepted
+        fs::path installed;
+    };
+    const fs::path d = root_ / "drive_d";
+    const Case cases[] = {
+        {false, std::nullopt, "drive_c/Plevo"},
+        {true, "D:\\Apps\\Install directory", "drive_d/Apps/Plevo"},
+        {true, "D:\\Install directory", "drive_d/Plevo"},
+        {true, "D:\\Apps\\My folder", "drive_c/Program Files/Plevo"},  // a renamed file
+        {true, "", "drive_c/Program Files/Plevo"},                     // nothing usable
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.installed.string());
+        fs::remove_all(drive());
+        fs::remove_all(d);
+        fs::create_directories(d / "Apps");
+        if (c.programFiles) folders({"Program Files"});
+        installer_.reset();
+        dialogs_
+            .expectMessage(
+                "Sorry I cannot create a Start Menu icon for you.\n\rYou need to "
+                "start your program \"Plevo Trial.exe\" find the Plevo folder.\n\r"
+                "You can then copy a shortcut of the program to your Start Menu "
+                "or Desktop\n\rIf you need help with this, please email "
+                "support@plevo.example")
+            .expectMessage(
+                "Sorry I cannot create a Desktop icon for you, this can happen with "
+                "Vista.\n\rYou need to start your program \"Plevo Trial.exe\" from the "
+                "Plevo folder.\n\rYou can also copy a shortcut of the program to your "
+                "desktop\n\rIf you need help with this, please email "
+                "support@plevo.example")
+            .expectMessage(kDone1)
+            .expectMessage(kDone2);
+        install({"N", "A", "T", true}, c.answer);
+        EXPECT_TRUE(fs::exists(root_ / c.installed / "Plevo Trial.exe"));
+        dialogs_.verify();
+    }
+}
+
+TEST_F(InstallerTest, OnlyTheExcludedNamesAreLeftAndASubFolderIsReportedOnce) {
+    folders({kXpStartMenu});
+    writeFileAtomic(source_ / "setup.exe", "lower case");
+    fs::create_directories(source_ / "Docs");
+    dialogs_.expectMessage("Error copying file Docs Please write down this file name")
+        .expectMessage(kDone1)
+        .expectMessage(kDone2);
+    install({"N", "A", "T", false});  // no desktop icon: no shortcut and no message for it
+    EXPECT_EQ(
+        filesIn(drive() / "Program Files" / "Plevo"),
+        (std::vector<std::string>{"Company.txt", "Plevo Trial.exe", "Plevo.ICO", "setup.exe"}));
+    EXPECT_FALSE(fs::exists(drive() / kXpDesktop));
+    EXPECT_EQ(std::count(view_.shown.begin(), view_.shown.end(),
+                         "stage: Copying desktop shortcut please wait...."),
+              0);
+}
+
+TEST_F(InstallerTest, AReinstallOverwritesFilesOfTheSameNamesAndKeepsTheRest) {
+    folders({kXpStartMenu, kXpDesktop, "Program Files/Plevo"});
+    const fs::path folder = drive() / "Program Files" / "Plevo";
+    writeFileAtomic(folder / "Plevo Trial.exe", "old program");
+    writeFileAtomic(folder / "notes.txt", "the user's own");
+    dialogs_.expectConfirm(kTerms, Buttons::YesNo, Answer::Yes)
+        .expectMessage(
+            "If you are installing this program because the previous installation failed, then "
+            "please\n\rselect the UnInstall button and remove the previous setup. Then start this "
+            "program again by\n\rrunning " +
+            std::string(Installer::kSetupFile) + ". Sorry for any inconvenience.");
+    installer().firstActivation();
+    EXPECT_EQ(view_.shown, std::vector<std::string>{"uninstall button"});
+    dialogs_
+        .expectConfirm(
+            "Install Plevo to: C:\\Program Files\\Plevo\n\rSelect Yes to Accept\n\rSelect No to "
+            "Change Directory",
+            Buttons::YesNo, Answer::Yes)
+        .expectMessage(kDone1)
+        .expectMessage(kDone2);
+    installer().install({"N", "A", "T", true});
+    EXPECT_EQ(readFile(folder / "Plevo Trial.exe"), "bytes of Plevo Trial.exe");
+    EXPECT_EQ(readFile(folder / "notes.txt"), "the user's own");
+}
+
+TEST_F(InstallerTest, MissingDetailsAndAFolderThatCannotBeMadeLeaveTheWindowOpen) {
+    dialogs_.expectConfirm(kTerms, Buttons::YesNo, Answer::Yes);
+    installer().firstActivation();
+    dialogs_.expectMessage("You must fill in all the information!");
+    installer().install({"N", "", "T", true});
+    // A folder whose parent is missing is not made, and nothing is copied.
+    fs::create_directories(root_ / "drive_d");
+    dialogs_
+        .expectConfirm(
+            "Install Plevo to: C:\\Program Files\\Plevo\n\rSelect Yes to Accept\n\rSelect No to "
+            "Change Directory",
+            Buttons::YesNo, Answer::No)
+        .expectSaveFile(
+            {.fileName = "Install directory", .initialDir = pathText(drive() / "Program Files")},
+            "D:\\No such\\Install directory")
+        .expectError("Cannot create D:\\No such\\Plevo");
+    installer().install({"N", "A", "T", true});
+    EXPECT_FALSE(view_.closed);
+    EXPECT_EQ(installer().installFolder(), "D:\\No such\\Plevo");
+    EXPECT_TRUE(view_.shown.empty());
+    installer().close();
+    EXPECT_TRUE(started_.empty());
+}
+
+TEST_F(InstallerTest, DeclinedTermsCloseTheWindowAndStartNothing) {
+    dialogs_.expectConfirm(kTerms, Buttons::YesNo, Answer::No);
+    EXPECT_FALSE(installer().firstActivation());
+    EXPECT_TRUE(view_.closed);
+    folders({"Program Files/Plevo"});
+    writeFileAtomic(drive() / "Program Files" / "Plevo" / "Plevo Trial.exe", "installed before");
+    installer().close();
+    EXPECT_TRUE(started_.empty());
+}
+
+TEST_F(InstallerTest, AReadOnlySourceFolderReportsEachShortcutCopy) {
+    folders({kXpStartMenu, kXpDesktop});
+    ReadOnlyMediumWriter readOnly;
+    shortcuts_ = &readOnly;
+    dialogs_.expectMessage("Error copying file Plevo.lnk Please write down this file name")
+        .expectMessage("Error copying file Shortcut to Plevo.lnk Please write down this file name")
+        .expectMessage(kDone1)
+        .expectMessage(kDone2);
+    install();
+    EXPECT_TRUE(fs::is_empty(drive() / kXpStartMenu));
+}
+
+TEST_F(InstallerTest, UninstallRemovesWhatAnInstallMadeAndAsksAboutTheBackupsEvenAfterNo) {
+    folders({kXpStartMenu, kXpDesktop, "Users/Public/Public Desktop"});
+    const fs::path vistaLink = drive() / "Users/Public/Public Desktop" / "Shortcut to Plevo.lnk";
+    writeFileAtomic(vistaLink, "placed by hand");
+    writeFileAtomic(drive() / "Mail Plevo.txt", "backup");
+    writeFileAtomic(drive() / "News Plevo.txt", "backup");
+    dialogs_.expectMessage(kDone1).expectMessage(kDone2);
+    install({"N", "A", "T", true}, "D:\\Apps\\Install directory");  // a folder of the user's
+    const fs::path folder = root_ / "drive_d" / "Apps" / "Plevo";
+    ASSERT_TRUE(fs::exists(folder / "Plevo Trial.exe"));
+
+    // Answered No: nothing is touched, and the backup questions still come.
+    installer_.reset();
+    view_ = {};
+    dialogs_.expectConfirm(kTerms, Buttons::YesNo, Answer::Yes)
+        .expectMessage(
+            "If you are installing this program because the previous installation failed, then "
+            "please\n\rselect the UnInstall button and remove the previous setup. Then start this "
+            "program again by\n\rrunning " +
+            std::string(Installer::kSetupFile) + ". Sorry for any inconvenience.")
+        .expectConfirm("Are You Sure you want to uninstall? \n\rC:\\Program Files\\Plevo",
+                       Buttons::YesNo, Answer::No)
+        .expectMessage(kFailed)
+        .expectConfirm("Do you want to delete backup files? c:\\Mail Plevo.txt", Buttons::YesNo,
+                       Answer::No)
+        .expectConfirm("Do you want to delete backup files? c:\\News Plevo.txt", Buttons::YesNo,
+                       Answer::Yes);
+    installer().firstActivation();
+    installer().uninstall();
+    EXPECT_TRUE(view_.closed);
+    EXPECT_TRUE(fs::exists(folder / "Plevo Trial.exe"));
+    EXPECT_TRUE(fs::exists(drive() / kXpDesktop / "Shortcut to Plevo.lnk"));
+    EXPECT_TRUE(fs::exists(drive() / "Mail Plevo.txt"));
+    EXPECT_FALSE(fs::exists(drive() / "News Plevo.txt"));
+
+    // Answered Yes: the custom folder is found and removed; the hand-placed link stays.
+    installer_.reset();
+    dialogs_.expectConfirm(kTerms, Buttons::YesNo, Answer::Yes)
+        .expectMessage(
+            "If you are installing this program because the previous installation failed, then "
+            "please\n\rselect the UnInstall button and remove the previous setup. Then start this "
+            "program again by\n\rrunning " +
+            std::string(Installer::kSetupFile) + ". Sorry for any inconvenience.")
+        .expectConfirm("Are You Sure you want to uninstall? \n\rC:\\Program Files\\Plevo",
+                       Buttons::YesNo, Answer::Yes)
+        .expectMessage(
+            "Uninstall complete.\n\rThe program's files and its shortcuts have been removed.")
+        .expectConfirm("Do you want to delete backup files? c:\\Mail Plevo.txt", Buttons::YesNo,
+                       Answer::Yes);
+    installer().firstActivation();
+    installer().uninstall();
+    EXPECT_FALSE(fs::exists(folder));
+    EXPECT_TRUE(fs::is_empty(drive() / kXpStartMenu));
+    EXPECT_TRUE(fs::is_empty(drive() / kXpDesktop));
+    EXPECT_EQ(readFile(vistaLink), "placed by hand");
+    EXPECT_FALSE(fs::exists(drive() / "Mail Plevo.txt"));
+    installer().close();
+    EXPECT_TRUE(started_.empty());
+}
+
+TEST_F(InstallerTest, AFolderWithSubFoldersStaysAndTheUninstallSaysItFailed) {
+    folders({"Plevo/Data"});
+    writeFileAtomic(drive() / "Plevo" / "Plevo Trial.exe", "x");
+    fs::remove_all(drive() / "Program Files");
+    dialogs_
+        .expectConfirm("Are You Sure you want to uninstall? \n\rC:\\Program Files\\Plevo",
+                       Buttons::YesNo, Answer::Yes)
+        .expectMessage(kFailed);
+    installer().uninstall();
+    EXPECT_FALSE(fs::exists(drive() / "Plevo" / "Plevo Trial.exe"));
+    EXPECT_TRUE(fs::exists(drive() / "Plevo" / "Data"));
+    EXPECT_EQ(installer().installFolder(), "C:\\Plevo\\");
+}
+
+// The shortcut file as the system's format lays it out: header, local path, counted strings.
+TEST(ShellLink, BytesHoldTheTargetWorkingFolderAndIcon) {
+    const std::string bytes = shellLinkBytes({.target = "C:\\Plevo\\Plevo Trial.exe",
+                                              .workingDir = "C:\\Plevo\\",
+                                              .iconPath = "C:\\Plevo\\Plevo.ICO"});
+    const auto u32 = [&](std::size_t at) {
+        return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at])) |
+               static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 1])) << 8 |
+               static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 2])) << 16 |
+               static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 3])) << 24;
+    };
+    ASSERT_GT(bytes.size(), 0x4Cu);
+    EXPECT_EQ(u32(0), 0x4Cu);
+    EXPECT_EQ(bytes.substr(4, 16),
+              std::string("\x01\x14\x02\x00\x00\x00\x00\x00\xC0\x00\x00\x00\x00\x00\x00\x46", 16));
+    EXPECT_EQ(u32(0x14), 0x52u);  // link info, working folder, icon; no arguments, no item list
+    EXPECT_EQ(u32(0x3C), 0u);     // show command
+    const std::size_t info = 0x4C;
+    const std::uint32_t infoSize = u32(info);
+    EXPECT_EQ(u32(info + 8), 1u);  // a volume and a local base path
+    EXPECT_EQ(std::string(bytes.c_str() + info + u32(info + 16)), "C:\\Plevo\\Plevo Trial.exe");
+    std::size_t at = info + infoSize;
+    for (const char* text : {"C:\\Plevo\\", "C:\\Plevo\\Plevo.ICO"}) {
+        const std::size_t n = static_cast<unsigned char>(bytes[at]) |
+                              static_cast<std::size_t>(static_cast<unsigned char>(bytes[at + 1]))
+                                  << 8;
+        EXPECT_EQ(bytes.substr(at + 2, n), text);
+        at += 2 + n;
+    }
+    EXPECT_EQ(u32(at), 0u);
+    EXPECT_EQ(at + 4, bytes.size());
+}
+
+}  // namespace
+}  // namespace plevo::test
