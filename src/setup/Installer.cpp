@@ -44,7 +44,8 @@ std::vector<std::string> folderEntries(const fs::path& folder) {
 
 }  // namespace
 
-Installer::Installer(const InstallerSetup& setup) : setup_(setup), paths_(setup.driveC) {}
+Installer::Installer(const InstallerSetup& setup, InstallerView& view)
+    : setup_(setup), view_(view), paths_(setup.driveC) {}
 
 bool Installer::firstActivation() {
     Dialogs& d = setup_.dialogs;
@@ -59,12 +60,12 @@ bool Installer::firstActivation() {
              "Select Yes or No to accept the terms listed above?"}),
         Buttons::YesNo);
     if (terms != Answer::Yes) {
-        setup_.view.closeWindow();
+        view_.closeWindow();
         return false;
     }
     const std::string remembered = rememberedFolder();
     if (paths_.exists(kDefaultFolder) || paths_.exists(kSecondFolder) || !remembered.empty()) {
-        setup_.view.showUninstallButton();
+        view_.showUninstallButton();
         // The installer names its own file, whatever the system calls it.
         d.message(messageLines(
             {"If you are installing this program because the previous installation failed, then "
@@ -103,7 +104,7 @@ void Installer::chooseInstallFolder() {
 
 void Installer::install(const InstallDetails& details) {
     Dialogs& d = setup_.dialogs;
-    InstallerView& view = setup_.view;
+    InstallerView& view = view_;
     if (details.name.empty() || details.address.empty() || details.telephone.empty()) {
         d.message("You must fill in all the information!");
         return;
@@ -298,7 +299,7 @@ void Installer::uninstall() {
                       Buttons::YesNo) == Answer::Yes)
             removeFile(paths_.resolve(backup));
     }
-    setup_.view.closeWindow();
+    view_.closeWindow();
 }
 
 void Installer::help() {

@@ -37,7 +37,6 @@ struct InstallDetails {
 
 struct InstallerSetup {
     Dialogs& dialogs;
-    InstallerView& view;
     const DriveC& driveC;
     // The folder Setup copies from: the process's folder at the first activation.
     std::filesystem::path sourceFolder;
@@ -67,7 +66,7 @@ public:
     static constexpr const char* kSetupFile = "Setup";
 #endif
 
-    explicit Installer(const InstallerSetup& setup);
+    Installer(const InstallerSetup& setup, InstallerView& view);
 
     // The terms; false when the user declined them (the window then closes).
     bool firstActivation();
@@ -96,6 +95,7 @@ private:
     void noShortcutMessage(const char* first, const char* findWord, const char* third);
 
     InstallerSetup setup_;
+    InstallerView& view_;
     SetupPaths paths_;
     std::string installFolder_ = kDefaultFolder;
     std::filesystem::path sourceFolder_;

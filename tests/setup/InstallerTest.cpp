@@ -68,18 +68,19 @@ protected:
     }
     Installer& installer() {
         if (!installer_)
-            installer_ = std::make_unique<Installer>(InstallerSetup{
-                .dialogs = dialogs_,
-                .view = view_,
-                .driveC = driveC_,
-                .sourceFolder = source_,
-                .shortcuts = *shortcuts_,
-                .startProgram =
-                    [this](const fs::path& program, const fs::path& folder) {
-                        started_.push_back(program.string() + " in " + folder.string());
-                        return true;
-                    },
-                .rememberedFolderFile = root_ / "data" / "Install folder.txt"});
+            installer_ = std::make_unique<Installer>(
+                InstallerSetup{.dialogs = dialogs_,
+                               .driveC = driveC_,
+                               .sourceFolder = source_,
+                               .shortcuts = *shortcuts_,
+                               .startProgram =
+                                   [this](const fs::path& program, const fs::path& folder) {
+                                       started_.push_back(program.string() + " in " +
+                                                          folder.string());
+                                       return true;
+                                   },
+                               .rememberedFolderFile = root_ / "data" / "Install folder.txt"},
+                view_);
         return *installer_;
     }
     // Accepts the terms; the folder proposed is kept unless `choose` answers the save dialog.
