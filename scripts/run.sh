@@ -30,13 +30,17 @@ fi
 
 cmake --preset windows >/dev/null
 cmake --build --preset windows --target Plevo -j "$(nproc)"
-export WINEPREFIX="$PWD/try/wine" WINEARCH=win32 WINEDEBUG=-all
+# The 32-bit loader of Debian's wine32 package.
+wine=/usr/lib/wine/wine
+server=/usr/lib/wine/wineserver32
+[ -x "$server" ] || server=/usr/lib/wine/wineserver
+export WINEPREFIX="$PWD/try/wine" WINEARCH=win32 WINEDEBUG=-all WINESERVER="$server"
+export WINEDLLOVERRIDES="mscoree,mshtml="
 if [ ! -e "$WINEPREFIX/system.reg" ]; then
   # A prefix of our own, never the user's: the sample identity goes into its registry once.
-  wineboot -i >/dev/null 2>&1 || true
   build/release/tools/plevo-sample-registry >try/sample.reg
-  wine regedit /S 'try\sample.reg' || wine regedit /S try/sample.reg
-  wineserver -w
+  "$wine" regedit /S "Z:$(printf "%s" "$PWD/try/sample.reg" | tr / "\\\\")"
+  "$server" -w
 fi
 cd try
-exec wine "../build/windows/src/app/Plevo Trial.exe"
+exec "$wine" "../build/windows/src/app/Plevo Trial.exe"
