@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <fstream>
 #include <random>
 
 #include "ProgramRun.h"
@@ -63,7 +64,7 @@ TEST_F(PlevoLists, WritesListsAsTheWindowDoes) {
 // Any byte may stand in an entry; what comes out is what the list operations give.
 TEST_F(PlevoLists, SameBytesAsTheListOperations) {
     std::mt19937 rng(5);
-    const char bytes[] = {'a', 'B', '@', '.', '\0', '\xa0', '\xff', '\t', ' ', '\r', '\n'};
+    const char bytes[] = {'a', 'B', '@', '.', '\0', '\xa0', '\xff', '\t', '\\', ' ', '\r', '\n'};
     std::string input;
     for (int k = 0; k < 20000; ++k) input += bytes[rng() % std::size(bytes)];
     const std::string safeBytes("a\r\n\xa0@\r\n\nB\0B\rB.@", 15);
@@ -85,10 +86,16 @@ TEST_F(PlevoLists, SameBytesAsTheListOperations) {
     plevo::sortBoxLines(sorted);
     EXPECT_EQ(run("sort", input).out, plevo::formatRebuiltList(sorted));
 
+    // offers writes a TAB inside a field as \t and a backslash as \\.
+    const auto field = [](std::string_view text) {
+        std::string out;
+        for (const char c : text) out += c == '\t' ? "\\t" : c == '\\' ? "\\\\" : std::string(1, c);
+        return out;
+    };
     std::string offers;
     for (const auto& offer : plevo::listEditOffers(list.entries, safe))
-        offers += std::to_string(offer.index) + "\t" + list.entries[offer.index] + "\t" +
-                  std::string(offer.proposal) + "\r\n";
+        offers += std::to_string(offer.index) + "\t" + field(list.entries[offer.index]) + "\t" +
+                  field(offer.proposal) + "\r\n";
     EXPECT_NE(offers, "");
     EXPECT_EQ(run("offers " + safeArg + " " + inputArg).out, offers);
 }
@@ -107,6 +114,57 @@ TEST_F(PlevoLists, ReduceReadsInPieces) {
     const std::string expected = plevo::formatTextList(reduced);
     EXPECT_EQ(run("reduce " + safeArg + " " + file("in.txt", input)).out, expected);
     EXPECT_EQ(run("reduce " + safeArg, input).out, expected);
+}
+
+// Every offers line splits at exactly two TABs, whatever its entry holds.
+TEST_F(PlevoLists, OffersEscapeTabsAndBackslashes) {
+    const Result r = run("offers", "x@a\tb.c\\d.example\r\nplain.sub.example\r\n");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out,
+              "0\tx@a\\tb.c\\\\d.example\tc\\\\d.example\r\n"
+              "1\tplain.sub.example\tsub.example\r\n");
+}
+
+TEST_F(PlevoLists, VersionComesFromTheProject) {
+    for (const char* args : {"--version", "sort --version"}) {
+        const Result r = run(args);
+        EXPECT_EQ(r.status, 0) << args;
+        EXPECT_EQ(r.out, "plevo-lists " PLEVO_VERSION "\n") << args;
+    }
+}
+
+// The usage, the manual page and the README name the same commands, formats, options and exit
+// statuses, and tell the same about offers' escapes.
+TEST_F(PlevoLists, UsageManualAndReadmeAgree) {
+    const auto read = [](const char* name) {
+        std::ifstream in(fs::path(PLEVO_SOURCE_DIR) / name, std::ios::binary);
+        std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        EXPECT_FALSE(text.empty()) << name;
+        // Roff's escaped dashes and backslashes as they print, its font changes left out.
+        for (const auto& [from, to] : {std::pair<std::string, std::string>{"\\-", "-"},
+                                       {"\\(rs", "\\"},
+                                       {"\\fI", ""},
+                                       {"\\fR", ""}})
+            for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at))
+                text.replace(at, from.size(), to);
+        return text;
+    };
+    const std::string usage = run("--help").out;
+    const std::string manual = read("docs/man/plevo-lists.1");
+    const std::string readme = read("README.md");
+    for (const char* word : {"reduce", "dedupe", "sort", "offers", "export", "sieve",
+                             "spamassassin", "gmail", "--to", "--safe", "-o", "--output", "--help",
+                             "--version", "INDEX<TAB>ENTRY<TAB>PROPOSAL", "\\t", "\\\\"}) {
+        EXPECT_NE(usage.find(word), std::string::npos) << word;
+        EXPECT_NE(manual.find(word), std::string::npos) << word;
+        EXPECT_NE(readme.find(word), std::string::npos) << word;
+    }
+    EXPECT_NE(manual.find(".SH EXIT STATUS\n.TP\n.B 0\n"), std::string::npos);
+    EXPECT_NE(manual.find(".B 1\n.B export\nleft entries out"), std::string::npos);
+    EXPECT_NE(manual.find(".B 2\nAny error, told in one line on standard error."),
+              std::string::npos);
+    EXPECT_NE(usage.find("Exit status: 0 on success, 1 when export left entries out"),
+              std::string::npos);
 }
 
 TEST_F(PlevoLists, HelpGoesToStandardOutput) {
@@ -142,6 +200,9 @@ TEST_F(PlevoLists, ErrorsGiveOneLineAndStatusTwo) {
         {"sort " + input + " -o " + quoted(path("no/such/folder.txt")),
          "Cannot write file \"" + path("no/such/folder.txt").string() +
              "\": the folder does not exist"},
+        // A line break in a file name does not break the message's line.
+        {"sort " + quoted(path("two\nlines.txt")),
+         "Cannot open file \"" + path("two lines.txt").string() + "\": No such file or directory"},
     };
     for (const auto& c : cases) {
         const Result r = run(c.args);

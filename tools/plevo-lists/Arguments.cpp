@@ -19,7 +19,8 @@ const char* const kUsage =
     "  sort     sort the lines, letters a-z compared as capitals\n"
     "  offers   list the entries the domain editor would offer to shorten, one per line:\n"
     "           INDEX<TAB>ENTRY<TAB>PROPOSAL, INDEX counted from 0 (entries that contain a\n"
-    "           safe line are not offered)\n"
+    "           safe line are not offered); a TAB in ENTRY or PROPOSAL is written \\t and a\n"
+    "           backslash \\\\, so that every line splits at its two TABs\n"
     "  export   write filters that throw away mail from each listed address and from each\n"
     "           listed domain and its sub-domains, but never mail from a safe domain\n"
     "\n"
@@ -35,6 +36,7 @@ const char* const kUsage =
     "  -o, --output FILE\n"
     "                 write the result to FILE, replacing it whole (default: standard output)\n"
     "  -h, --help     show this help\n"
+    "  --version      show the version\n"
     "\n"
     "INPUT is a text list file; without it, or as \"-\", standard input is read.\n"
     "Lines may end with CR LF, CR or LF; the lists written use CR LF. reduce keeps the\n"
@@ -45,6 +47,8 @@ const char* const kUsage =
     "error with its line number; empty lines are passed over.\n"
     "Exit status: 0 on success, 1 when export left entries out (the rest is written),\n"
     "2 on any error (one line on standard error).\n";
+
+const char* const kVersionLine = "plevo-lists " PLEVO_VERSION "\n";
 
 namespace {
 
@@ -75,6 +79,10 @@ Arguments parseArguments(std::span<const std::string_view> args) {
     const auto isHelp = [](std::string_view a) { return a == "--help" || a == "-h"; };
     if (std::any_of(args.begin(), args.end(), isHelp)) {
         result.help = true;
+        return result;
+    }
+    if (std::find(args.begin(), args.end(), "--version") != args.end()) {
+        result.version = true;
         return result;
     }
     if (args.empty()) throw UsageError("no command given (try --help)");

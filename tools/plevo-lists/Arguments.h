@@ -18,6 +18,7 @@ enum class ExportFormat { Sieve, SpamAssassin, Gmail };
 
 struct Arguments {
     bool help = false;
+    bool version = false;
     ListCommand command = ListCommand::Reduce;
     ExportFormat format = ExportFormat::Sieve;  // export only
     std::optional<std::string> safePath;
@@ -31,9 +32,12 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// args without the program name. "--help" anywhere asks for the usage and nothing else.
+// args without the program name. "--help" anywhere asks for the usage and nothing else;
+// "--version" anywhere (without --help) for the version line.
 Arguments parseArguments(std::span<const std::string_view> args);
 
 extern const char* const kUsage;
+// "plevo-lists VERSION" and a line break.
+extern const char* const kVersionLine;
 
 }  // namespace plevo

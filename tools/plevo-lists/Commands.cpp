@@ -12,15 +12,28 @@ namespace {
 
 constexpr std::string_view kBreak = "\r\n";
 
+// A field of an offers line: a TAB inside it would make the line split wrongly, so it is
+// written \t, and a backslash \\ so that the escape can be read back.
+void writeField(std::string_view field, Output& out) {
+    std::size_t from = 0;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        if (field[i] != '\t' && field[i] != '\\') continue;
+        out.write(field.substr(from, i - from));
+        out.write(field[i] == '\t' ? "\\t" : "\\\\");
+        from = i + 1;
+    }
+    out.write(field.substr(from));
+}
+
 // One line per offer, INDEX TAB ENTRY TAB PROPOSAL, ended by CR LF like every list we write.
 void writeOffers(std::span<const std::string> entries, std::span<const std::string> safeLines,
                  Output& out) {
     for (const auto& offer : listEditOffers(entries, safeLines)) {
         out.write(std::to_string(offer.index));
         out.write("\t");
-        out.write(offer.entry);
+        writeField(offer.entry, out);
         out.write("\t");
-        out.write(offer.proposal);
+        writeField(offer.proposal, out);
         out.write(kBreak);
     }
 }

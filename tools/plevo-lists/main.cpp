@@ -21,7 +21,11 @@ namespace {
 constexpr int kLeftOut = 1;
 constexpr int kFailed = 2;
 
-int fail(const std::string& message) {
+// An error is one line on standard error: a line break inside the message (a file name may hold
+// one) is written as a blank.
+int fail(std::string message) {
+    for (char& c : message)
+        if (c == '\n' || c == '\r') c = ' ';
     std::fprintf(stderr, "plevo-lists: %s\n", message.c_str());
     return kFailed;
 }
@@ -76,8 +80,8 @@ int main(int argc, char** argv) {
     std::vector<std::string_view> words(argv + (argc > 0 ? 1 : 0), argv + argc);
     try {
         const plevo::Arguments args = plevo::parseArguments(words);
-        if (args.help) {
-            plevo::writeStandardOutput(plevo::kUsage);
+        if (args.help || args.version) {
+            plevo::writeStandardOutput(args.help ? plevo::kUsage : plevo::kVersionLine);
             return 0;
         }
         return run(args);
