@@ -8,10 +8,10 @@
 #include <random>
 
 #include "app/PlevoTool.h"
+#include "forms/workbench/ReplaceCharsUnit.h"
 #include "platform/Files.h"
 #include "platform/Shell.h"
 #include "registry/SubstituteRegistry.h"
-#include "forms/workbench/ReplaceCharsUnit.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestToolkit.h"
 
@@ -77,14 +77,16 @@ struct Session {
             .expectMessage("File not opened");
         click("Button7");
     }
-    void click(std::string_view button) { tool->Replace().form().get<plevo::ui::Button>(button).click(); }
+    void click(std::string_view button) {
+        tool->Replace().form().get<plevo::ui::Button>(button).click();
+    }
 };
 
 void BM_OpenTextFile(benchmark::State& state) {
     Session s(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) s.open();
-    state.counters["lines"] = static_cast<double>(
-        s.tool->Replace().form().get<plevo::ui::Memo>("Memo1").lineCount());
+    state.counters["lines"] =
+        static_cast<double>(s.tool->Replace().form().get<plevo::ui::Memo>("Memo1").lineCount());
 }
 
 void BM_SortAlphabetically(benchmark::State& state) {

@@ -60,7 +60,7 @@ std::vector<ControlSpec> editControls() {
         {.kind = Kind::Edit,
          .name = "EditDomain",
          .at = {12, 30, 416, 24},
-         .flags = ui::kKeepSelection},
+         .flags = ui::kNoHideSel},
         {.kind = Kind::Edit, .name = "EditDomainExt", .at = {12, 84, 416, 24}},
         {.kind = Kind::CheckBox,
          .name = "DlgCheckBox",

@@ -135,7 +135,8 @@ std::vector<ControlSpec> replaceControls() {
                  .caption = "Do Not block any emails from these Domains",
                  .colour = kLightGreen});
 
-    t.push_back({.kind = Kind::Panel, .name = "TextPanel", .at = {8, 32, 436, 297}, .flags = kNoBorder});
+    t.push_back(
+        {.kind = Kind::Panel, .name = "TextPanel", .at = {8, 32, 436, 297}, .flags = kNoBorder});
     t.push_back({.kind = Kind::Memo,
                  .name = "Memo1",
                  .parent = "TextPanel",
@@ -150,8 +151,10 @@ std::vector<ControlSpec> replaceControls() {
     t.push_back(std::move(label7));
     t.push_back(bigNumber("Panel10", "TextPanel", {168, 80, 100, 90}, "1"));
 
-    t.push_back(
-        {.kind = Kind::Panel, .name = "DomainPanel", .at = {452, 32, 300, 297}, .flags = kNoBorder});
+    t.push_back({.kind = Kind::Panel,
+                 .name = "DomainPanel",
+                 .at = {452, 32, 300, 297},
+                 .flags = kNoBorder});
     t.push_back({.kind = Kind::GroupBox,
                  .name = "DomainsGroupBox",
                  .parent = "DomainPanel",
@@ -203,14 +206,21 @@ std::vector<ControlSpec> replaceControls() {
                  .flags = ui::kReadOnly | ui::kVScroll | ui::kHScroll});
 
     // ---- the steps: two rows of four, a picture, its caption beside it and the step's marks ----
-    t.push_back({.kind = Kind::Panel, .name = "Panel3", .at = {8, 336, 183, 44}, .flags = kNoBorder});
+    t.push_back(
+        {.kind = Kind::Panel, .name = "Panel3", .at = {8, 336, 183, 44}, .flags = kNoBorder});
     // Step 1's frames: the book opens and turns its pages.
-    t.push_back(picture("OpenImage", "Panel3", {0, 0, kFull, kFull}, pictures::step(Step::OpenBook, 0)));
-    t.push_back(picture("OpenImage1", "Panel3", {0, 0, kFull, kFull}, pictures::step(Step::OpenBook, 1)));
-    t.push_back(picture("OpenImage2", "Panel3", {0, 0, kFull, kFull}, pictures::step(Step::OpenBook, 2)));
-    t.push_back(picture("OpenImage4", "Panel3", {0, 0, kFull, kFull}, pictures::step(Step::OpenBook, 3)));
-    t.push_back(picture("OpenImage5", "Panel3", {0, 0, kFull, kFull}, pictures::step(Step::OpenBook, 4)));
-    t.push_back(picture("OpenImage3", "Panel3", {0, 0, kFull, kFull}, pictures::step(Step::OpenBook, 0)));
+    t.push_back(
+        picture("OpenImage", "Panel3", {0, 0, kFull, kFull}, pictures::step(Step::OpenBook, 0)));
+    t.push_back(
+        picture("OpenImage1", "Panel3", {0, 0, kFull, kFull}, pictures::step(Step::OpenBook, 1)));
+    t.push_back(
+        picture("OpenImage2", "Panel3", {0, 0, kFull, kFull}, pictures::step(Step::OpenBook, 2)));
+    t.push_back(
+        picture("OpenImage4", "Panel3", {0, 0, kFull, kFull}, pictures::step(Step::OpenBook, 3)));
+    t.push_back(
+        picture("OpenImage5", "Panel3", {0, 0, kFull, kFull}, pictures::step(Step::OpenBook, 4)));
+    t.push_back(
+        picture("OpenImage3", "Panel3", {0, 0, kFull, kFull}, pictures::step(Step::OpenBook, 0)));
     t.push_back(label("Label9", "Panel3", {38, 0, 140, 40}, "1. Open Text File", kWordWrap));
 
     t.push_back(picture("RemoveImage", "", {195, 336, kFull, kFull}, pictures::step(Step::Remove),
@@ -222,10 +232,10 @@ std::vector<ControlSpec> replaceControls() {
                  .flags = ui::kChecked | kDisabled | kWordWrap});
     marks(t, "RemoveImageNo", "RemoveImageYes", {361, 338});
 
-    t.push_back(picture("EditImage", "", {382, 336, kFull, kFull}, pictures::step(Step::Edit),
-                        kDisabled));
-    t.push_back(label("Label10", "", {420, 336, 126, 40}, "3. Edit Domain Name",
-                      kWordWrap | kDisabled));
+    t.push_back(
+        picture("EditImage", "", {382, 336, kFull, kFull}, pictures::step(Step::Edit), kDisabled));
+    t.push_back(
+        label("Label10", "", {420, 336, 126, 40}, "3. Edit Domain Name", kWordWrap | kDisabled));
     marks(t, "EditImageNo", "EditImageYes", {548, 338});
 
     t.push_back(picture("DeleteImage", "", {569, 336, kFull, kFull}, pictures::step(Step::Delete),
@@ -236,8 +246,8 @@ std::vector<ControlSpec> replaceControls() {
 
     t.push_back(
         picture("SortImage", "", {8, 384, kFull, kFull}, pictures::step(Step::Sort), kDisabled));
-    t.push_back(label("Label11", "", {46, 384, 126, 40}, "5. Sort alphabetically",
-                      kWordWrap | kDisabled));
+    t.push_back(
+        label("Label11", "", {46, 384, 126, 40}, "5. Sort alphabetically", kWordWrap | kDisabled));
     marks(t, "SortImageNo", "SortImageYes", {174, 386});
 
     t.push_back(
@@ -248,21 +258,25 @@ std::vector<ControlSpec> replaceControls() {
     marks(t, "SaveImageNo", "SaveImageYes", {361, 386});
 
     // Step 7's gears blink, two at a time.
-    t.push_back({.kind = Kind::Panel, .name = "Panel2", .at = {382, 384, 183, 44}, .flags = kNoBorder});
-    t.push_back(picture("RegistryImage1", "Panel2", {0, 14, 28, 28}, pictures::step(Step::GearOutline)));
-    t.push_back(picture("RegistryImage2", "Panel2", {0, 14, 28, 28}, pictures::step(Step::GearShaded),
-                        kHidden));
-    t.push_back(picture("RegistryImage3", "Panel2", {20, 0, 22, 22}, pictures::step(Step::GearOutline),
-                        kHidden));
-    t.push_back(picture("RegistryImage4", "Panel2", {20, 0, 22, 22}, pictures::step(Step::GearShaded),
-                        kHidden));
+    t.push_back(
+        {.kind = Kind::Panel, .name = "Panel2", .at = {382, 384, 183, 44}, .flags = kNoBorder});
+    t.push_back(
+        picture("RegistryImage1", "Panel2", {0, 14, 28, 28}, pictures::step(Step::GearOutline)));
+    t.push_back(picture("RegistryImage2", "Panel2", {0, 14, 28, 28},
+                        pictures::step(Step::GearShaded), kHidden));
+    t.push_back(picture("RegistryImage3", "Panel2", {20, 0, 22, 22},
+                        pictures::step(Step::GearOutline), kHidden));
+    t.push_back(picture("RegistryImage4", "Panel2", {20, 0, 22, 22},
+                        pictures::step(Step::GearShaded), kHidden));
     t.push_back(label("Label4", "Panel2", {46, 0, 130, 40}, "7.  Registry", kWordWrap));
 
     // Step 8's hand presses its button.
-    t.push_back({.kind = Kind::Panel, .name = "Panel4", .at = {569, 384, 183, 44}, .flags = kNoBorder});
-    t.push_back(picture("AssistImage1", "Panel4", {0, 0, kFull, kFull}, pictures::step(Step::HandUp)));
-    t.push_back(picture("AssistImage2", "Panel4", {0, 0, kFull, kFull}, pictures::step(Step::HandDown),
-                        kHidden));
+    t.push_back(
+        {.kind = Kind::Panel, .name = "Panel4", .at = {569, 384, 183, 44}, .flags = kNoBorder});
+    t.push_back(
+        picture("AssistImage1", "Panel4", {0, 0, kFull, kFull}, pictures::step(Step::HandUp)));
+    t.push_back(picture("AssistImage2", "Panel4", {0, 0, kFull, kFull},
+                        pictures::step(Step::HandDown), kHidden));
     t.push_back(label("Label16", "Panel4", {34, 0, 140, 40}, "   8. Assist me", kWordWrap));
 
     // ---- the bottom row ----
@@ -416,30 +430,35 @@ void TReplace::bindHandlers() {
     auto plain = [this](void (TReplace::*handler)()) { return tool_.operation(this, handler); };
 
     // A step runs from its button, its picture or its caption alike.
-    for (ui::Control* c : std::initializer_list<ui::Control*>{
-             Panel3, OpenImage, OpenImage1, OpenImage2, OpenImage3, OpenImage4, OpenImage5, Label9,
-             Button7})
+    for (ui::Control* c :
+         std::initializer_list<ui::Control*>{Panel3, OpenImage, OpenImage1, OpenImage2, OpenImage3,
+                                             OpenImage4, OpenImage5, Label9, Button7})
         c->onClick = step(&TReplace::Button7Click);
-    for (ui::Control* c : {static_cast<ui::Control*>(RemoveImage), static_cast<ui::Control*>(Button1)})
+    for (ui::Control* c :
+         {static_cast<ui::Control*>(RemoveImage), static_cast<ui::Control*>(Button1)})
         c->onClick = step(&TReplace::Button1Click);
-    for (ui::Control* c : {static_cast<ui::Control*>(EditImage), static_cast<ui::Control*>(Button8)})
+    for (ui::Control* c :
+         {static_cast<ui::Control*>(EditImage), static_cast<ui::Control*>(Button8)})
         c->onClick = step(&TReplace::Button8Click);
-    for (ui::Control* c : {static_cast<ui::Control*>(DeleteImage), static_cast<ui::Control*>(Button5)})
+    for (ui::Control* c :
+         {static_cast<ui::Control*>(DeleteImage), static_cast<ui::Control*>(Button5)})
         c->onClick = step(&TReplace::Button5Click);
     CheckBox2->onClick = plain(&TReplace::CheckBox2Click);
     Label7->onClick = step(&TReplace::Label7Click);
     Label8->onClick = step(&TReplace::Label8Click);
     Timer1->onTimer = plain(&TReplace::Timer1Timer);
-    for (ui::Control* c : {static_cast<ui::Control*>(SortImage), static_cast<ui::Control*>(Button6)})
+    for (ui::Control* c :
+         {static_cast<ui::Control*>(SortImage), static_cast<ui::Control*>(Button6)})
         c->onClick = step(&TReplace::Button6Click);
-    for (ui::Control* c : {static_cast<ui::Control*>(SaveImage), static_cast<ui::Control*>(Button2)})
+    for (ui::Control* c :
+         {static_cast<ui::Control*>(SaveImage), static_cast<ui::Control*>(Button2)})
         c->onClick = step(&TReplace::Button2Click);
     for (ui::Control* c :
          {static_cast<ui::Control*>(ClearTextImage), static_cast<ui::Control*>(Button9)})
         c->onClick = step(&TReplace::Button9Click);
-    for (ui::Control* c : std::initializer_list<ui::Control*>{
-             Panel2, RegistryImage1, RegistryImage2, RegistryImage3, RegistryImage4, Label4,
-             Button10})
+    for (ui::Control* c :
+         std::initializer_list<ui::Control*>{Panel2, RegistryImage1, RegistryImage2, RegistryImage3,
+                                             RegistryImage4, Label4, Button10})
         c->onClick = step(&TReplace::Button10Click);
     for (ui::Control* c :
          std::initializer_list<ui::Control*>{Panel4, AssistImage1, AssistImage2, Label16})
@@ -450,7 +469,8 @@ void TReplace::bindHandlers() {
     for (ui::Control* c :
          {static_cast<ui::Control*>(SaveOutlookImage), static_cast<ui::Control*>(Button4)})
         c->onClick = step(&TReplace::Button4Click);
-    for (ui::Control* c : {static_cast<ui::Control*>(HowtoImage), static_cast<ui::Control*>(BitBtn2)})
+    for (ui::Control* c :
+         {static_cast<ui::Control*>(HowtoImage), static_cast<ui::Control*>(BitBtn2)})
         c->onClick = plain(&TReplace::BitBtn2Click);
     Image2->onClick = plain(&TReplace::Image2Click);
     HelpImage->onClick = plain(&TReplace::HelpImageClick);

@@ -153,8 +153,8 @@ void TReplace::Memo2Change() {
 
 void TReplace::HelpImageClick() {
     const bool showHelp = !HelpPanel->visible();
-    for (ui::Control* c : std::initializer_list<ui::Control*>{TextPanel, DomainPanel,
-                                                              DoNotBlockPanel, BlockPanel})
+    for (ui::Control* c :
+         std::initializer_list<ui::Control*>{TextPanel, DomainPanel, DoNotBlockPanel, BlockPanel})
         c->setVisible(!showHelp);
     HelpPanel->setVisible(showHelp);
 }
@@ -269,9 +269,9 @@ void TReplace::handListToRegistry() {
                 accepted(Option::Both, "The text file has replaced both the original " + list,
                          "[Mail] and [News] registry entries.");
             else
-                d.message(messageLines({reg.optionCaption(Option::Mail) + " or ",
-                                        reg.optionCaption(Option::News) +
-                                            " may not be available."}));
+                d.message(
+                    messageLines({reg.optionCaption(Option::Mail) + " or ",
+                                  reg.optionCaption(Option::News) + " may not be available."}));
             break;
     }
     DomainsGroupBox->setCaption("There are " + std::to_string(reg.mailCount()) +

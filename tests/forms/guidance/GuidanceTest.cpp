@@ -17,8 +17,8 @@ protected:
     }
     std::vector<std::string> shownOpenFrames() const {
         std::vector<std::string> out;
-        for (const char* name : {"OpenImage", "OpenImage1", "OpenImage2", "OpenImage3",
-                                 "OpenImage4", "OpenImage5"})
+        for (const char* name :
+             {"OpenImage", "OpenImage1", "OpenImage2", "OpenImage3", "OpenImage4", "OpenImage5"})
             if (visible(name)) out.push_back(name);
         return out;
     }
@@ -140,8 +140,7 @@ TEST_F(Guidance, HelpPanelText) {
     const std::string afterAt = lines[19].substr(lines[19].find('@') + 1);
     const std::string example = afterAt.substr(0, afterAt.find(' '));
     EXPECT_EQ(std::count(example.begin(), example.end(), '.'), 3) << example;
-    EXPECT_NE(lines[19].find(" " + example.substr(example.find('.') + 1) + ","),
-              std::string::npos)
+    EXPECT_NE(lines[19].find(" " + example.substr(example.find('.') + 1) + ","), std::string::npos)
         << lines[19];
     EXPECT_EQ(lines[23],
               "     List (safe domain list) you can do this by selecting No when prompted to");

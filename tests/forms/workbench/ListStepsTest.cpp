@@ -194,12 +194,12 @@ TEST_F(ListSteps, EditOffersLongDomainsAndAppliesTheAnswers) {
                                     EXPECT_EQ(upper.selectedText(), "mail.");
                                     EXPECT_FALSE(d.get<ui::CheckBox>("DlgCheckBox").checked());
                                 }))
-        .expectModal("Edit Domain Name", editAnswer("IgnoreButton", {}, {}, true,
-                                                    [](ui::Form& d) {
-                                                        EXPECT_EQ(d.get<ui::Edit>("EditDomainExt")
-                                                                      .caption(),
-                                                                  "name@host.example");
-                                                    }))
+        .expectModal("Edit Domain Name",
+                     editAnswer("IgnoreButton", {}, {}, true,
+                                [](ui::Form& d) {
+                                    EXPECT_EQ(d.get<ui::Edit>("EditDomainExt").caption(),
+                                              "name@host.example");
+                                }))
         .expectModal("Edit Domain Name", editAnswer("OKBtn", {}, "v.example", true))
         .expectModal("Edit Domain Name", editAnswer("OKBtn", "", {}, true));
     // x.y.example: its proposal y.example is edited to v.example and added to the safe list, so
@@ -263,12 +263,12 @@ TEST_F(ListSteps, TheEditAnswerReachesTheListWithoutAnySharedFlag) {
          "x.example", true, Lines{"x.example", "n.other.example"},
          Lines{"safe.example", "x.example"}, true},
         // Enter in a box presses the default button.
-        {"Enter", [](ui::Form& d) { d.pressKey({.key = ui::kKeyReturn}); },
-         EditAnswer::Kind::Take, "spam.example", false, Lines{"spam.example", "n.other.example"},
-         Lines{"safe.example"}, true},
+        {"Enter", [](ui::Form& d) { d.pressKey({.key = ui::kKeyReturn}); }, EditAnswer::Kind::Take,
+         "spam.example", false, Lines{"spam.example", "n.other.example"}, Lines{"safe.example"},
+         true},
         {"Do not update", editAnswer("IgnoreButton", {}, {}, true), EditAnswer::Kind::Skip,
-         "spam.example", true, Lines{"mail.spam.example", "n.other.example"},
-         Lines{"safe.example"}, true},
+         "spam.example", true, Lines{"mail.spam.example", "n.other.example"}, Lines{"safe.example"},
+         true},
         {"Cancel", editAnswer("CancelBtn"), EditAnswer::Kind::Cancel, "spam.example", false,
          Lines{"mail.spam.example", "n.other.example"}, Lines{"safe.example"}, false},
     };
@@ -285,7 +285,9 @@ TEST_F(ListSteps, TheEditAnswerReachesTheListWithoutAnySharedFlag) {
             EXPECT_EQ(answer.entry, "mail.spam.example");
             EXPECT_EQ(answer.domain, c.domain);
         }
-        if (c.kind != EditAnswer::Kind::Cancel) EXPECT_EQ(answer.addToSafe, c.addToSafe);
+        if (c.kind != EditAnswer::Kind::Cancel) {
+            EXPECT_EQ(answer.addToSafe, c.addToSafe);
+        }
         dialogs_.verify();
 
         // The same answer in the walk of step 3; the second entry is offered only when the walk
@@ -312,9 +314,8 @@ namespace {
 TEST_F(ListSteps, UncheckingDuringTheWalkAnswersYesForTheRest) {
     open("a@x.example\nb@y.example\nc@z.example\n");
     dialogs_.expectConfirm(removeQuestion("a@", "a@x.example", "x.example"), Buttons::YesNoCancel,
-                           Answer::No, [&] {
-                               control<ui::CheckBox>("CheckBox2").setChecked(false);
-                           });
+                           Answer::No,
+                           [&] { control<ui::CheckBox>("CheckBox2").setChecked(false); });
     click("Button1");
     EXPECT_EQ(list(), (Lines{"a@x.example", "y.example", "z.example"}));
 }

@@ -104,8 +104,8 @@ TEST_F(MainWindow, ControlsAtStart) {
     for (const char* name : {"OpenImage", "ClearTextImage", "HelpImage", "HowtoImage", "CloseImage",
                              "OpenOutlookImage", "RegistryImage1", "AssistImage1", "Image2"})
         EXPECT_TRUE(enabled(name)) << name;
-    for (const std::string base : {"RemoveImage", "EditImage", "DeleteImage", "SortImage",
-                                   "SaveImage"}) {
+    for (const std::string base :
+         {"RemoveImage", "EditImage", "DeleteImage", "SortImage", "SaveImage"}) {
         EXPECT_TRUE(visible(base + "No")) << base;
         EXPECT_FALSE(visible(base + "Yes")) << base;
     }

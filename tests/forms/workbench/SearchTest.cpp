@@ -57,24 +57,24 @@ TEST_F(Search, TheMarkerBlinksOnTheFoundLineAndNeverStays) {
     dialogs_.expectInput("Search?", kPrompt, "", "Spam")
         .expectConfirm("Is this the entry you wanted?\n\ra.spam.example", Buttons::YesNoCancel,
                        Answer::No)
-        .expectConfirm("Is this the entry you wanted?\n\rspam.example", Buttons::YesNoCancel,
-                       Answer::Cancel, [&] {
-                           // The highlight falls on the first occurrence of the found text,
-                           // inside the earlier line; the marker blinks on the found line.
-                           EXPECT_EQ(memo("Memo1").selection(),
-                                     (ui::TextSelection{.line = 0, .column = 2, .length = 12}));
-                           EXPECT_EQ(selected("Memo1"), "spam.example");
-                           const bool phase = main_->MarkerPhase;
-                           timer("Timer1").tick();
-                           timer("Timer1").tick();
-                           EXPECT_EQ(main_->MarkerPhase, phase);
-                           timer("Timer1").tick();
-                           EXPECT_NE(main_->MarkerPhase, phase);
-                           const std::string shown = memo("Memo1").line(2);
-                           EXPECT_EQ(shown, main_->MarkerPhase ? "spam.example"
-                                                               : "spam.example <----here");
-                           EXPECT_EQ(memo("Memo1").line(0), "a.spam.example");
-                       });
+        .expectConfirm(
+            "Is this the entry you wanted?\n\rspam.example", Buttons::YesNoCancel, Answer::Cancel,
+            [&] {
+                // The highlight falls on the first occurrence of the found text,
+                // inside the earlier line; the marker blinks on the found line.
+                EXPECT_EQ(memo("Memo1").selection(),
+                          (ui::TextSelection{.line = 0, .column = 2, .length = 12}));
+                EXPECT_EQ(selected("Memo1"), "spam.example");
+                const bool phase = main_->MarkerPhase;
+                timer("Timer1").tick();
+                timer("Timer1").tick();
+                EXPECT_EQ(main_->MarkerPhase, phase);
+                timer("Timer1").tick();
+                EXPECT_NE(main_->MarkerPhase, phase);
+                const std::string shown = memo("Memo1").line(2);
+                EXPECT_EQ(shown, main_->MarkerPhase ? "spam.example" : "spam.example <----here");
+                EXPECT_EQ(memo("Memo1").line(0), "a.spam.example");
+            });
     click("Label7");
     EXPECT_EQ(memo("Memo1").line(2), "spam.example");
     EXPECT_EQ(selected("Memo1"), "");
@@ -106,8 +106,7 @@ TEST_F(Search, ALineWithANonBreakingSpaceIsHighlighted) {
             "b.example",
             Buttons::YesNoCancel, Answer::Yes);
     click("Label7");
-    EXPECT_EQ(memo("Memo1").selection(),
-              (ui::TextSelection{.line = 1, .column = 0, .length = 11}));
+    EXPECT_EQ(memo("Memo1").selection(), (ui::TextSelection{.line = 1, .column = 0, .length = 11}));
 }
 
 }  // namespace
