@@ -299,6 +299,8 @@ TEST_F(Controls, MemoLinesChangeOneAtATimeAndTheSelectionReadsBack) {
     memo.pressKey({.key = kKeyReturn, .shift = true});
     memo.type("four");
     EXPECT_EQ(memo.lines(), (std::vector<std::string>{"ONE", "tee", "three", "four"}));
+    memo.pressKey({.key = 'A', .ctrl = true});
+    EXPECT_EQ(memo.selectedText(), "ONE\r\ntee\r\nthree\r\nfour\r\n");
     memo.clearLines();
     EXPECT_TRUE(memo.isEmpty());
     EXPECT_EQ(memo.lineCount(), 0);
@@ -450,6 +452,23 @@ TEST_F(Controls, AModalShowingEndsWithTheResultOfTheButtonOrTheCloseBox) {
         EXPECT_EQ(seen.front(), "show");
     }
     EXPECT_EQ(seen, (std::vector<std::string>{"show", "close"}));
+}
+
+TEST_F(Controls, EachShowingRunsOnShowAndActivationOnActivate) {
+    int shows = 0;
+    int activations = 0;
+    form_->onShow = [&] { ++shows; };
+    form_->onActivate = [&] { ++activations; };
+    for (int round = 1; round <= 2; ++round) {
+        form_->show();
+        form_->show();  // already shown: not a new showing
+        EXPECT_EQ(shows, round);
+        EXPECT_TRUE(waitFor([&] { return activations >= round; }));
+        EXPECT_EQ(activations, round);
+        EXPECT_TRUE(form_->active());
+        form_->hide();
+        testToolkit().processEvents();
+    }
 }
 
 TEST_F(Controls, CloseAsksFirstAndAHiddenControlStaysHiddenWhenItsWindowShows) {
