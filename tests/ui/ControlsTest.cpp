@@ -179,7 +179,8 @@ TEST_F(Controls, ACaptionTooWideForItsControlShrinksItsFontUntilItFits) {
         const char* name;
         int margin;  // what the control keeps beside its caption
     };
-    for (const Case& c : {Case{"Label", 0}, Case{"Group", 8}}) {
+    for (const Case& c : {Case{"Label", 0}, Case{"Group", 8}, Case{"Panel", 4}, Case{"Off", 4},
+                          Case{"Check", 20}, Case{"Radio1", 20}}) {
         SCOPED_TRACE(c.name);
         Control& control = *form_->find(c.name);
         const int room = needed - 12;
@@ -189,7 +190,7 @@ TEST_F(Controls, ACaptionTooWideForItsControlShrinksItsFontUntilItFits) {
         EXPECT_GT(control.font().pixels, 0);
         EXPECT_EQ(control.caption(), caption);
         // With room enough, the font is the one the table asked for again.
-        control.setGeometry({0, 0, needed + c.margin + 4, 40});
+        control.setGeometry({0, 0, needed + c.margin + 16, 40});
         EXPECT_EQ(control.font(), Font{});
     }
 }
