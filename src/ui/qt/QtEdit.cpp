@@ -1,0 +1,39 @@
+// The one-line edit box.
+#include <QLineEdit>
+
+#include "ui/qt/QtControl.h"
+#include "ui/qt/QtControlFactory.h"
+#include "ui/qt/Text.h"
+
+namespace plevo::ui::qt {
+namespace {
+
+class QtEdit : public QtControl<Edit> {
+public:
+    QtEdit(QtForm& form, const ControlSpec& spec, QWidget* parent)
+        : QtControl(form, spec, new QLineEdit(parent)) {
+        edit()->setReadOnly(spec.flags & kReadOnly);
+        if (spec.flags & kRight) edit()->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        if (spec.flags & kCentre) edit()->setAlignment(Qt::AlignCenter);
+        QObject::connect(edit(), &QLineEdit::textChanged, edit(), [this] {
+            const Handler handler = onChange;
+            if (handler) handler();
+        });
+    }
+    void selectAll() override { edit()->selectAll(); }
+    void setReadOnly(bool readOnly) override { edit()->setReadOnly(readOnly); }
+    void type(std::string_view text) override { edit()->insert(toQString(text)); }
+
+protected:
+    QLineEdit* edit() const { return static_cast<QLineEdit*>(widget()); }
+    QString captionText() const override { return edit()->text(); }
+    void setCaptionText(const QString& text) override { edit()->setText(text); }
+};
+
+}  // namespace
+
+Made makeEdit(QtForm& form, const ControlSpec& spec, QWidget* parent) {
+    return std::make_unique<QtEdit>(form, spec, parent);
+}
+
+}  // namespace plevo::ui::qt
