@@ -52,8 +52,8 @@ public:
     // Helpers the steps use.
     void PrepareProgress();
     void ResetStepMarks();
-    void SetAnimatedImageSize(int size);
     void SortBoxLines(ui::Memo* box);
+    // Focus on the step's button, and the pulse on its picture.
     void PointNextStep(ui::Button* button, ui::Picture* image);
 
     // Handlers, as a user's click or key runs them.
@@ -177,10 +177,11 @@ private:
     ui::Timer* Timer3;           // the step-8 pictures
     ui::Timer* Timer4;           // the step-1 pictures
 
-    void buildLists();
-    void buildSteps();
-    void buildBottom();
-    void connectHandlers();
+    // Finds every control of the table by its name.
+    void findControls();
+    void bindHandlers();
+    // The first showing greets the user.
+    void onShown();
     // Stops the three guidance animations and puts the step-7 pictures to their first frame.
     void stopGuidance();
     void enableListSteps();
