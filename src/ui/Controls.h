@@ -45,6 +45,8 @@ public:
     virtual const std::string& name() const = 0;
     virtual Kind kind() const = 0;
     virtual Form& form() const = 0;
+    // The container it lies in (panel, group box, scroll box); nullptr on the window itself.
+    virtual Control* parent() const = 0;
 
     // Position and size in the parent's client area.
     virtual Rect geometry() const = 0;

@@ -1,7 +1,5 @@
 #include "forms/guidance/HowToUnit.h"
 
-#include <string>
-#include <string_view>
 #include <vector>
 
 #include "app/PlevoTool.h"
@@ -24,35 +22,22 @@ constexpr const char* kStep2 =
 constexpr int kPageWidth = 617;
 constexpr int kGroup2Top = 144;
 
-// The window's 8-point font, made smaller (down to 6 points) until `caption` fits in `width`
-// pixels: the two group captions are longer than the groups that were drawn for them.
-ui::Font fittingFont(const ui::Toolkit& toolkit, std::string_view caption, int width) {
-    ui::Font font{.points = 8};
-    while (font.points > 6 && toolkit.textWidth(font, caption) > width) --font.points;
-    return font;
-}
-
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-std::vector<ControlSpec> controlTable(const ui::Toolkit& toolkit) {
+std::vector<ControlSpec> controlTable() {
     return {
-        // Room below the second step, so that it can be scrolled to the top.
+        // Without a frame the page keeps its 617 pixels beside the scroll bar.
         {.kind = Kind::ScrollBox,
          .name = "Scroller",
          .at = {0, 0, THowTo::kClientWidth, THowTo::kClientHeight},
          .colour = ui::colours::kButtonFace,
-         .flags = ui::kNoBorder},
+         .flags = ui::kNoBorder | ui::kVScroll},
+        // The two group captions are longer than the groups drawn for them: their font shrinks
+        // until they fit.
         {.kind = Kind::GroupBox,
          .name = "GroupBox1",
          .parent = "Scroller",
          .at = {4, 4, 353, 113},
          .caption = kStep1,
-         .colour = ui::colours::kWhite,
-         .font = fittingFont(toolkit, trimmed(kStep1), 353 - 8)},
+         .colour = ui::colours::kWhite},
         {.kind = Kind::Picture,
          .name = "Image1",
          .parent = "GroupBox1",
@@ -70,8 +55,7 @@ std::vector<ControlSpec> controlTable(const ui::Toolkit& toolkit) {
          .parent = "Scroller",
          .at = {0, kGroup2Top, kPageWidth, 305},
          .caption = kStep2,
-         .colour = ui::colours::kWhite,
-         .font = fittingFont(toolkit, kStep2, kPageWidth - 8)},
+         .colour = ui::colours::kWhite},
         {.kind = Kind::Picture,
          .name = "Image2",
          .parent = "GroupBox2",
@@ -83,7 +67,7 @@ std::vector<ControlSpec> controlTable(const ui::Toolkit& toolkit) {
 }  // namespace
 
 THowTo::THowTo(PlevoTool& tool) : tool_(tool) {
-    const std::vector<ControlSpec> controls = controlTable(tool_.toolkit());
+    const std::vector<ControlSpec> controls = controlTable();
     form_ = tool_.toolkit().createForm({.name = "HowTo",
                                         .caption = "How to use Regedit.exe",
                                         .client = {kClientWidth, kClientHeight},
@@ -97,6 +81,7 @@ THowTo::THowTo(PlevoTool& tool) : tool_(tool) {
     Label2 = &f.get<ui::Label>("Label2");
     GroupBox2 = &f.get<ui::GroupBox>("GroupBox2");
     Image2 = &f.get<ui::Picture>("Image2");
+    // Room below the second step, so that it can be scrolled to the top.
     Scroller->setContentSize({kPageWidth, kGroup2Top + kClientHeight});
 
     f.onActivate = tool_.operation(this, &THowTo::FormActivate);

@@ -74,6 +74,12 @@ Form& QtControlBase::uiForm() const {
     return form_;
 }
 
+Control* QtControlBase::parentControl() const {
+    // A scroll box's children lie on its page, inside its viewport: the nearest control above.
+    QtControlBase* c = form_.controlOf(widget_->parentWidget());
+    return c ? &c->control() : nullptr;
+}
+
 void QtControlBase::start(const ControlSpec& spec) {
     widget_->setObjectName(QString::fromLatin1(spec.name));
     widget_->setGeometry(spec.at.x, spec.at.y, spec.at.w, spec.at.h);

@@ -29,6 +29,7 @@ public:
     virtual QWidget* childHost() const { return widget_; }
     QtForm& qtForm() const { return form_; }
     Form& uiForm() const;
+    Control* parentControl() const;
 
     // Applies the table's start state; called once the control is complete.
     void start(const ControlSpec& spec);
@@ -107,6 +108,7 @@ public:
     const std::string& name() const override { return name_; }
     ui::Kind kind() const override { return kind_; }
     Form& form() const override { return uiForm(); }
+    Control* parent() const override { return parentControl(); }
     Rect geometry() const override { return baseGeometry(); }
     void setGeometry(const Rect& where) override { baseSetGeometry(where); }
     bool visible() const override { return visible_; }

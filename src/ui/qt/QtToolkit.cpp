@@ -95,6 +95,10 @@ int QtToolkit::textWidth(const Font& font, std::string_view text) const {
         .horizontalAdvance(toQString(text));
 }
 
+int QtToolkit::textHeight(const Font& font) const {
+    return QFontMetrics(toQFont(font).resolve(QApplication::font())).height();
+}
+
 bool QtToolkit::openDocument(const std::string& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(pathToQString(path)));
 }

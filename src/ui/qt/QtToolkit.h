@@ -29,6 +29,7 @@ public:
     std::int64_t milliseconds() const override;
     Rect screenArea() const override;
     int textWidth(const Font& font, std::string_view text) const override;
+    int textHeight(const Font& font) const override;
     bool openDocument(const std::string& path) override;
 
     // The drawing as a picture of its own size, rendered the first time its key is asked for.
