@@ -325,6 +325,7 @@ TReplace::TReplace(PlevoTool& tool) : tool_(tool) {
     Timer2 = &form_->addTimer("Timer2", 1000);
     Timer3 = &form_->addTimer("Timer3", 500);
     Timer4 = &form_->addTimer("Timer4", 400);
+    greeting_ = &form_->addTimer("GreetingTimer", 0);
     findControls();
     pulse_ = std::make_unique<ShowMePulse>(*AnimateBtnTimer,
                                            [this] { return ShowMeCheckBox->checked(); });
@@ -487,6 +488,10 @@ void TReplace::bindHandlers() {
     Timer2->onTimer = plain(&TReplace::Timer2Timer);
     Timer3->onTimer = plain(&TReplace::Timer3Timer);
     Timer4->onTimer = plain(&TReplace::Timer4Timer);
+    greeting_->onTimer = [this, greet = plain(&TReplace::FormShow)] {
+        greeting_->stop();
+        greet();
+    };
 
     form_->onShow = [this] { onShown(); };
     // A walk over a list ends first: closing under it would leave it asking for a gone window.
@@ -498,9 +503,9 @@ void TReplace::bindHandlers() {
 void TReplace::onShown() {
     if (shown_) return;
     shown_ = true;
-    // Greet once the window stands on the screen, so that the message stands over it.
-    form_->repaint();
-    tool_.handle([this] { FormShow(); });
+    // The greeting waits until the window is on the screen and active, so that the message
+    // stands over it.
+    greeting_->start();
 }
 
 bool TReplace::FormKeyDown(const ui::KeyPress& key) {

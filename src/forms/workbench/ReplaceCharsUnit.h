@@ -176,11 +176,12 @@ private:
     ui::Timer* Timer2;           // the step-7 pictures
     ui::Timer* Timer3;           // the step-8 pictures
     ui::Timer* Timer4;           // the step-1 pictures
+    ui::Timer* greeting_;        // runs FormShow once the window is on the screen
 
     // Finds every control of the table by its name.
     void findControls();
     void bindHandlers();
-    // The first showing greets the user.
+    // The first showing greets the user, once the window stands on the screen.
     void onShown();
     // Stops the three guidance animations and puts the step-7 pictures to their first frame.
     void stopGuidance();
