@@ -242,6 +242,20 @@ TEST_F(ListSteps, EditDialogControls) {
     };
     for (const auto& [name, text] : captions)
         EXPECT_EQ(d.get<ui::Control>(name).caption(), text) << name;
+
+    // "&Do not update" comes first in the tab order, then the other buttons, the boxes and the
+    // check box.
+    const char* const tabOrder[] = {"OKBtn",         "CancelBtn",   "EditDomain",
+                                    "EditDomainExt", "DlgCheckBox", "IgnoreButton"};
+    dialogs_.expectModal("Edit Domain Name", [&](ui::Form& f) {
+        f.get<ui::Button>("IgnoreButton").setFocus();
+        for (const char* next : tabOrder) {
+            f.pressKey({.key = ui::kKeyTab});
+            EXPECT_EQ(f.focusedControl(), f.find(next)) << next;
+        }
+        f.get<ui::Button>("CancelBtn").click();
+    });
+    tool_->OKBottomDlg().ask("a.b.example", "b.example");
 }
 
 // One entry offered, answered each way the dialog allows: the walk takes what ask() returns.
