@@ -57,7 +57,9 @@ public:
     virtual bool enabled() const = 0;
     virtual void setEnabled(bool enabled) = 0;
     // The caption: the text of a button, label, panel, check box or group box; the contents of an
-    // edit box.
+    // edit box. A one-line caption is never cut: wider than its control less a margin (4 pixels
+    // for panels and buttons, 8 for group boxes, 20 for the mark of a check box or radio button),
+    // it is shown in a smaller font, down to 6 points, which font() then gives (in pixels).
     virtual std::string caption() const = 0;
     virtual void setCaption(std::string_view caption) = 0;
     virtual std::string hint() const = 0;

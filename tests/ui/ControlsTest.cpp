@@ -179,7 +179,8 @@ TEST_F(Controls, ACaptionTooWideForItsControlShrinksItsFontUntilItFits) {
         const char* name;
         int margin;  // what the control keeps beside its caption
     };
-    for (const Case& c : {Case{"Label", 0}, Case{"Group", 8}}) {
+    for (const Case& c : {Case{"Label", 0}, Case{"Group", 8}, Case{"Panel", 4}, Case{"Off", 4},
+                          Case{"Check", 20}, Case{"Radio1", 20}}) {
         SCOPED_TRACE(c.name);
         Control& control = *form_->find(c.name);
         const int room = needed - 12;
@@ -189,7 +190,7 @@ TEST_F(Controls, ACaptionTooWideForItsControlShrinksItsFontUntilItFits) {
         EXPECT_GT(control.font().pixels, 0);
         EXPECT_EQ(control.caption(), caption);
         // With room enough, the font is the one the table asked for again.
-        control.setGeometry({0, 0, needed + c.margin + 4, 40});
+        control.setGeometry({0, 0, needed + c.margin + 16, 40});
         EXPECT_EQ(control.font(), Font{});
     }
 }
@@ -299,6 +300,8 @@ TEST_F(Controls, MemoLinesChangeOneAtATimeAndTheSelectionReadsBack) {
     memo.pressKey({.key = kKeyReturn, .shift = true});
     memo.type("four");
     EXPECT_EQ(memo.lines(), (std::vector<std::string>{"ONE", "tee", "three", "four"}));
+    memo.pressKey({.key = 'A', .ctrl = true});
+    EXPECT_EQ(memo.selectedText(), "ONE\r\ntee\r\nthree\r\nfour\r\n");
     memo.clearLines();
     EXPECT_TRUE(memo.isEmpty());
     EXPECT_EQ(memo.lineCount(), 0);
@@ -450,6 +453,23 @@ TEST_F(Controls, AModalShowingEndsWithTheResultOfTheButtonOrTheCloseBox) {
         EXPECT_EQ(seen.front(), "show");
     }
     EXPECT_EQ(seen, (std::vector<std::string>{"show", "close"}));
+}
+
+TEST_F(Controls, EachShowingRunsOnShowAndActivationOnActivate) {
+    int shows = 0;
+    int activations = 0;
+    form_->onShow = [&] { ++shows; };
+    form_->onActivate = [&] { ++activations; };
+    for (int round = 1; round <= 2; ++round) {
+        form_->show();
+        form_->show();  // already shown: not a new showing
+        EXPECT_EQ(shows, round);
+        EXPECT_TRUE(waitFor([&] { return activations >= round; }));
+        EXPECT_EQ(activations, round);
+        EXPECT_TRUE(form_->active());
+        form_->hide();
+        testToolkit().processEvents();
+    }
 }
 
 TEST_F(Controls, CloseAsksFirstAndAHiddenControlStaysHiddenWhenItsWindowShows) {

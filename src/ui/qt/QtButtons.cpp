@@ -24,6 +24,15 @@ int roomBesideMark(const QAbstractButton* button) {
     return button->width() - (button->sizeHint().width() - text);
 }
 
+// A push button's caption keeps off its bevel: two pixels either side at the least.
+int pushButtonRoom(const QPushButton* button) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const QRect inside =
+        button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    return std::min(inside.width(), button->width() - 4);
+}
+
 template <class Interface, class Widget>
 class QtAbstractButton : public QtControl<Interface> {
 public:
@@ -57,14 +66,7 @@ protected:
         runClick();
         if (modalResult_ != kResultNone) qtForm().buttonEnded(modalResult_);
     }
-    int captionRoom() const override {
-        QStyleOptionButton option;
-        option.initFrom(button());
-        return button()
-            ->style()
-            ->subElementRect(QStyle::SE_PushButtonContents, &option, button())
-            .width();
-    }
+    int captionRoom() const override { return pushButtonRoom(button()); }
 
 private:
     int modalResult_;
@@ -82,14 +84,7 @@ public:
     void setChecked(bool checked) override { button()->setChecked(checked); }
 
 protected:
-    int captionRoom() const override {
-        QStyleOptionButton option;
-        option.initFrom(button());
-        return button()
-            ->style()
-            ->subElementRect(QStyle::SE_PushButtonContents, &option, button())
-            .width();
-    }
+    int captionRoom() const override { return pushButtonRoom(button()); }
 };
 
 // A check box whose caption wraps over several lines inside its width, from the top.

@@ -168,29 +168,32 @@ void QtControlBase::applyPalette() {
 }
 
 void QtControlBase::fitCaption() {
+    // The font is set only when it changes: a new font goes to every child of a container.
     const QFont asked = toQFont(font_);
-    widget_->setFont(asked);
-    fittedPixels_ = 0;
+    const QWidget* parent = widget_->parentWidget();
+    const QFont shown = asked.resolve(parent ? parent->font() : QApplication::font());
     const int room = captionRoom();
     const QString text = measuredCaption();
-    if (room <= 0 || text.isEmpty()) return;
-    const QFont shown = widget_->font();
-    if (QFontMetrics(shown).horizontalAdvance(text) <= room) return;
-    // Whole pixels, so that the shrunk font is a Font the layer can name (pixels).
-    const double dpi = widget_->logicalDpiY();
-    const double now = shown.pixelSize() > 0 ? shown.pixelSize() : shown.pointSizeF() * dpi / 72;
-    const int least = static_cast<int>(std::lround(6.0 * dpi / 72));
-    int pixels = static_cast<int>(std::ceil(now)) - 1;
-    QFont smaller = shown;
-    for (; pixels > least; --pixels) {
-        smaller.setPixelSize(pixels);
-        if (QFontMetrics(smaller).horizontalAdvance(text) <= room) break;
+    int pixels = 0;
+    if (room > 0 && !text.isEmpty() && QFontMetrics(shown).horizontalAdvance(text) > room) {
+        // Whole pixels, so that the shrunk font is a Font the layer can name.
+        const double dpi = widget_->logicalDpiY();
+        const double now =
+            shown.pixelSize() > 0 ? shown.pixelSize() : shown.pointSizeF() * dpi / 72;
+        const int least = static_cast<int>(std::lround(6.0 * dpi / 72));
+        QFont smaller = shown;
+        for (pixels = static_cast<int>(std::ceil(now)) - 1; pixels > least; --pixels) {
+            smaller.setPixelSize(pixels);
+            if (QFontMetrics(smaller).horizontalAdvance(text) <= room) break;
+        }
+        pixels = std::max(pixels, least);
     }
-    pixels = std::max(pixels, least);
+    if (pixels == fittedPixels_ && !fontChanged_) return;
     QFont set = asked;
-    set.setPixelSize(pixels);
+    if (pixels > 0) set.setPixelSize(pixels);
     widget_->setFont(set);
     fittedPixels_ = pixels;
+    fontChanged_ = false;
 }
 
 Rect QtControlBase::baseGeometry() const {
@@ -252,6 +255,7 @@ Font QtControlBase::baseFont() const {
 
 void QtControlBase::baseSetFont(const Font& font) {
     font_ = font;
+    fontChanged_ = true;
     fitCaption();
 }
 

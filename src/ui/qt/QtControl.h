@@ -90,7 +90,8 @@ protected:
     std::optional<Colour> colour_;
     std::optional<Colour> fontColour_;
     Font font_;
-    int fittedPixels_ = 0;  // the shrunk font's height, 0 when the asked font fits
+    int fittedPixels_ = 0;      // the shrunk font's height, 0 when the asked font fits
+    bool fontChanged_ = false;  // font_ is not yet the widget's
 
 private:
     class Events;

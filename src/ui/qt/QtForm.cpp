@@ -197,7 +197,7 @@ void QtForm::show() {
         place();
         window_->show();  // a window shown comes up on top
     }
-    window_->activateWindow();
+    activateNow();
 }
 
 void QtForm::hide() {
@@ -214,7 +214,16 @@ bool QtForm::active() const {
 
 void QtForm::activate() {
     window_->raise();
+    activateNow();
+}
+
+void QtForm::activateNow() {
     window_->activateWindow();
+    // The offscreen platform of the tests keeps a window it hid as its focus window and never
+    // activates it again when it is shown: the application is told directly.
+    if (QGuiApplication::platformName() == QLatin1String("offscreen") && window_->isVisible() &&
+        !window_->isActiveWindow())
+        QApplication::setActiveWindow(window_);
 }
 
 int QtForm::showModal() {

@@ -74,6 +74,7 @@ private:
     void build(std::span<const ControlSpec> controls);
     std::unique_ptr<QtControlBase> make(const ControlSpec& spec, QWidget* parent);
     void place();
+    void activateNow();
     bool closeQuery();
     void closed();
     void windowShown();

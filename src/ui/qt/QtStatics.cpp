@@ -93,6 +93,10 @@ public:
 protected:
     // A panel paints its own face, in its own colour or its container's.
     bool fillsBackground() const override { return true; }
+    // The caption keeps off the bevel: two pixels either side at the least.
+    int captionRoom() const override {
+        return std::min(label()->contentsRect().width(), label()->width() - 4);
+    }
 };
 
 class QtPicture : public QtCaption<Picture> {
