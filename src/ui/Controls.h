@@ -133,10 +133,22 @@ public:
 class Edit : public Control {
 public:
     virtual void selectAll() = 0;
+    // Selects `length` bytes from byte `start` (length 0: nothing selected, the caret at start).
+    virtual void select(int start, int length) = 0;
+    // The selected bytes ("" for none).
+    virtual std::string selectedText() const = 0;
     virtual void setReadOnly(bool readOnly) = 0;
     // What typing does: inserts `text` at the caret, replacing the selection.
     virtual void type(std::string_view text) = 0;
     Handler onChange;
+};
+
+// Where a memo's selection lies: `length` bytes from byte `column` of line `line`.
+struct TextSelection {
+    int line = 0;
+    int column = 0;
+    int length = 0;
+    bool operator==(const TextSelection&) const = default;
 };
 
 // A multi-line box of 8-bit lines, one entry per line, no wrapping. Every byte but CR and LF
@@ -164,6 +176,8 @@ public:
     virtual void clearSelection() = 0;
     // The selected bytes ("" for none).
     virtual std::string selectedText() const = 0;
+    // Where the selection lies (length 0 and the caret's place when nothing is selected).
+    virtual TextSelection selection() const = 0;
     virtual void setReadOnly(bool readOnly) = 0;
     virtual void scrollToTop() = 0;
     // What typing does: inserts `text` at the caret, replacing the selection.

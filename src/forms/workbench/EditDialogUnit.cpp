@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "app/PlevoTool.h"
-#include "forms/workbench/ReplaceCharsUnit.h"
 #include "ui/Dialogs.h"
 #include "ui/Toolkit.h"
 
@@ -19,8 +18,7 @@ ui::FormSpec editForm() {
             .caption = "Edit Domain Name",
             .client = {440, 236},
             .style = ui::FormStyle::Dialog,
-            // Centred over the main window at each showing.
-            .place = ui::FormPlace::AsPlaced};
+            .place = ui::FormPlace::OwnerCentre};
 }
 
 std::vector<ControlSpec> editControls() {
@@ -100,7 +98,6 @@ EditAnswer TOKBottomDlg::ask(const std::string& entry, const std::string& domain
     EditDomain->setCaption(entry);
     EditDomainExt->setCaption(domain);
     answer_ = EditAnswer{};
-    form_->centreOver(tool_.Replace().form());
     tool_.dialogs().runModal(*form_);
     return answer_;
 }

@@ -157,6 +157,13 @@ public:
         selected.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
         return fromQString(selected);
     }
+    TextSelection selection() const override {
+        const QTextCursor cursor = memo()->textCursor();
+        const QTextBlock block = memo()->document()->findBlock(cursor.selectionStart());
+        return {.line = block.blockNumber(),
+                .column = cursor.selectionStart() - block.position(),
+                .length = cursor.selectionEnd() - cursor.selectionStart()};
+    }
     void setReadOnly(bool readOnly) override { memo()->setReadOnly(readOnly); }
     void scrollToTop() override { memo()->verticalScrollBar()->setValue(0); }
     void type(std::string_view text) override { memo()->insertPlainText(withLfBreaks(text)); }
