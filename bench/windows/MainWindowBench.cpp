@@ -2,19 +2,18 @@
 // the sort against the load of the same text: the box is refilled once, so the sort should cost
 // about as much as a load.
 #include <benchmark/benchmark.h>
-#include <QApplication>
-#include <QDir>
 
 #include <filesystem>
 #include <fstream>
 #include <random>
 
 #include "app/PlevoTool.h"
+#include "forms/workbench/ReplaceCharsUnit.h"
 #include "platform/Files.h"
 #include "platform/Shell.h"
 #include "registry/SubstituteRegistry.h"
 #include "support/ScriptedDialogs.h"
-#include "forms/workbench/ReplaceCharsUnit.h"
+#include "support/TestToolkit.h"
 
 namespace {
 
@@ -49,8 +48,12 @@ struct Session {
         fs::current_path(dir);
         listPath = plevo::pathText(dir / "list.txt");
         plevo::writeFileAtomic(listPath, domainLikeLines(lines));
-        tool = std::make_unique<plevo::PlevoTool>(plevo::ToolSetup{
-            .dialogs = dialogs, .registry = registry, .shell = shell, .driveC = dir});
+        tool = std::make_unique<plevo::PlevoTool>(
+            plevo::ToolSetup{.toolkit = plevo::test::testToolkit(),
+                             .dialogs = dialogs,
+                             .registry = registry,
+                             .shell = shell,
+                             .driveC = dir});
         tool->state().StartFolder = plevo::pathText(dir);
         tool->state().SafeListLoaded = true;
     }
@@ -72,14 +75,18 @@ struct Session {
                              .fileName = "Outlook Safe Domains.txt"},
                             std::nullopt)
             .expectMessage("File not opened");
-        tool->Replace().Button7->click();
+        click("Button7");
+    }
+    void click(std::string_view button) {
+        tool->Replace().form().get<plevo::ui::Button>(button).click();
     }
 };
 
 void BM_OpenTextFile(benchmark::State& state) {
     Session s(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) s.open();
-    state.counters["lines"] = static_cast<double>(s.tool->Replace().Memo1->lineCount());
+    state.counters["lines"] =
+        static_cast<double>(s.tool->Replace().form().get<plevo::ui::Memo>("Memo1").lineCount());
 }
 
 void BM_SortAlphabetically(benchmark::State& state) {
@@ -89,19 +96,19 @@ void BM_SortAlphabetically(benchmark::State& state) {
         state.PauseTiming();
         s.open();
         state.ResumeTiming();
-        s.tool->Replace().Button6->click();
+        s.click("Button6");
     }
 }
 
 // Steps 2 and 4 on the opened list, CheckBox2 unchecked (no questions).
 void BM_RemoveEmailNames(benchmark::State& state) {
     Session s(static_cast<std::size_t>(state.range(0)));
-    s.tool->Replace().CheckBox2->setChecked(false);
+    s.tool->Replace().form().get<plevo::ui::CheckBox>("CheckBox2").setChecked(false);
     for (auto _ : state) {
         state.PauseTiming();
         s.open();
         state.ResumeTiming();
-        s.tool->Replace().Button1->click();
+        s.click("Button1");
     }
 }
 
@@ -111,7 +118,7 @@ void BM_DeleteDuplicates(benchmark::State& state) {
         state.PauseTiming();
         s.open();
         state.ResumeTiming();
-        s.tool->Replace().Button5->click();
+        s.click("Button5");
     }
 }
 

@@ -3,19 +3,19 @@
 // the script; the substitute registry is kept in a file, written at the end of each operation
 // that changed it.
 #include <benchmark/benchmark.h>
-#include <QApplication>
 
 #include <filesystem>
 #include <random>
 
 #include "app/PlevoTool.h"
+#include "forms/registry/RegistryUnit.h"
+#include "forms/workbench/ReplaceCharsUnit.h"
 #include "platform/Files.h"
 #include "platform/Shell.h"
 #include "registry/KeyNames.h"
-#include "forms/registry/RegistryUnit.h"
 #include "registry/SubstituteRegistry.h"
 #include "support/ScriptedDialogs.h"
-#include "forms/workbench/ReplaceCharsUnit.h"
+#include "support/TestToolkit.h"
 
 namespace {
 
@@ -62,7 +62,8 @@ void BM_RegistryRoad(benchmark::State& state) {
         registry.load(dir / "HKEY_CURRENT_USER.reg");
         ScriptedDialogs dialogs;
         plevo::SubstituteShell shell(dialogs, [](const fs::path&) {});
-        plevo::PlevoTool tool({.dialogs = dialogs,
+        plevo::PlevoTool tool({.toolkit = plevo::test::testToolkit(),
+                               .dialogs = dialogs,
                                .registry = registry,
                                .shell = shell,
                                .driveC = dir / "drive_c",
@@ -100,14 +101,13 @@ void BM_RegistryRoad(benchmark::State& state) {
         writes = 0;
         state.ResumeTiming();
 
-        reg.Button1->click();   // Open both
-        reg.Button2->click();   // Sort: the Mail list into the working list
-        main.Button2->click();  // Save Changes: back into both lists, sorted
-        reg.Button3->click();   // Save into the registry
+        reg.form().get<plevo::ui::Button>("Button1").click();   // Open both
+        reg.form().get<plevo::ui::Button>("Button2").click();   // Sort: Mail into the working list
+        main.form().get<plevo::ui::Button>("Button2").click();  // Save Changes: back, sorted
+        reg.form().get<plevo::ui::Button>("Button3").click();   // Save into the registry
 
         state.PauseTiming();
-        if (reg.ListBox2->lineCount() != static_cast<int>(n))
-            state.SkipWithError("lists not handed back");
+        if (reg.newsCount() != static_cast<int>(n)) state.SkipWithError("lists not handed back");
         dialogs.verify();
         state.ResumeTiming();
     }

@@ -23,11 +23,11 @@ int main(int argc, char** argv) {
     plevo::removeTempFileOnSignals();
     const std::unique_ptr<plevo::ui::Toolkit> toolkit = plevo::ui::createToolkit(argc, argv);
     const std::unique_ptr<plevo::Dialogs> dialogs = plevo::ui::createDialogs(*toolkit);
-    const auto pumpEvents = [&toolkit] { toolkit->processEvents(); };
 
 #ifdef _WIN32
     plevo::WindowsRegistry registry;
-    plevo::WindowsShell shell(pumpEvents);
+    // While the shell waits for a program it started, the windows go on repainting.
+    plevo::WindowsShell shell([&toolkit] { toolkit->processEvents(); });
     const std::filesystem::path driveC = "C:\\";
     std::function<void()> persist;
 #else

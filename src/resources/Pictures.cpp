@@ -1,330 +1,440 @@
 #include "resources/Pictures.h"
 
-#include <QPainter>
-#include <QPainterPath>
-#include <QtMath>
+#include <array>
+#include <cmath>
+#include <numbers>
+#include <string>
+#include <vector>
 
 namespace plevo::pictures {
 namespace {
 
-constexpr int kSize = 66;  // drawn at twice the shown size, scaled down smoothly
+using ui::Colour;
+using ui::PointF;
+using ui::RectF;
+using Points = std::vector<PointF>;
 
-QPixmap canvas() {
-    QPixmap pm(kSize, kSize);
-    pm.fill(Qt::transparent);
-    return pm;
+constexpr Colour kBlack{0, 0, 0};
+constexpr Colour kWhite{0xff, 0xff, 0xff};
+constexpr Colour kRed{0xd0, 0x10, 0x10};
+constexpr Colour kBlue{0x10, 0x50, 0xb0};
+
+// The step pictures are designed on a grid of 66 pixels and shown at 33: this surface halves
+// what is drawn on it.
+class Scaled : public ui::Surface {
+public:
+    Scaled(ui::Surface& to, double factor) : to_(to), f_(factor) {}
+
+    void pen(Colour colour, double width) override { to_.pen(colour, width * f_); }
+    void noPen() override { to_.noPen(); }
+    void brush(Colour colour) override { to_.brush(colour); }
+    void noBrush() override { to_.noBrush(); }
+    void clearBrush() override { to_.clearBrush(); }
+    void line(PointF from, PointF to) override { to_.line(at(from), at(to)); }
+    void polyline(std::span<const PointF> points) override { to_.polyline(all(points)); }
+    void polygon(std::span<const PointF> points) override { to_.polygon(all(points)); }
+    void rectangle(RectF box) override { to_.rectangle(at(box)); }
+    void roundRectangle(RectF box, double radius) override {
+        to_.roundRectangle(at(box), radius * f_);
+    }
+    void ellipse(RectF box) override { to_.ellipse(at(box)); }
+    void arc(RectF box, double start, double span) override { to_.arc(at(box), start, span); }
+    void text(RectF box, std::string_view text, const ui::Font& font, Colour colour,
+              ui::TextAlign align) override {
+        ui::Font scaled = font;
+        scaled.pixels = static_cast<int>(std::lround(font.pixels * f_));
+        to_.text(at(box), text, scaled, colour, align);
+    }
+
+private:
+    PointF at(PointF p) const { return {p.x * f_, p.y * f_}; }
+    RectF at(RectF r) const { return {r.x * f_, r.y * f_, r.w * f_, r.h * f_}; }
+    Points all(std::span<const PointF> points) const {
+        Points out;
+        out.reserve(points.size());
+        for (const PointF& p : points) out.push_back(at(p));
+        return out;
+    }
+
+    ui::Surface& to_;
+    double f_;
+};
+
+Colour mix(Colour a, Colour b, double t) {
+    auto m = [t](std::uint8_t x, std::uint8_t y) {
+        return static_cast<std::uint8_t>(std::lround(x + (y - x) * t));
+    };
+    return {m(a.r, b.r), m(a.g, b.g), m(a.b, b.b)};
 }
 
-void gear(QPainter& p, bool shaded) {
-    const QPointF c(kSize / 2.0, kSize / 2.0);
-    QPainterPath path;
-    const int teeth = 8;
-    for (int i = 0; i < teeth * 2; ++i) {
-        const double a0 = i * M_PI / teeth;
-        const double a1 = (i + 1) * M_PI / teeth;
-        const double r = (i % 2 == 0) ? 30 : 23;
-        const QPointF p0 = c + QPointF(r * qCos(a0), r * qSin(a0));
-        const QPointF p1 = c + QPointF(r * qCos(a1), r * qSin(a1));
-        if (i == 0)
-            path.moveTo(p0);
-        else
-            path.lineTo(p0);
-        path.lineTo(p1);
+// Points of a shape turned by `degrees` (clockwise on the screen) about `centre`.
+Points turned(const Points& points, PointF centre, double degrees) {
+    const double a = degrees * std::numbers::pi / 180;
+    const double c = std::cos(a);
+    const double s = std::sin(a);
+    Points out;
+    out.reserve(points.size());
+    for (const PointF& p : points)
+        out.push_back({centre.x + p.x * c - p.y * s, centre.y + p.x * s + p.y * c});
+    return out;
+}
+
+Points corners(RectF r) {
+    return {{r.x, r.y}, {r.x + r.w, r.y}, {r.x + r.w, r.y + r.h}, {r.x, r.y + r.h}};
+}
+
+// The outline of a rounded rectangle, each corner a quarter circle of a few points.
+Points roundedCorners(RectF r, double radius) {
+    constexpr int kSteps = 4;
+    const std::array<PointF, 4> centres{{{r.x + r.w - radius, r.y + radius},
+                                         {r.x + r.w - radius, r.y + r.h - radius},
+                                         {r.x + radius, r.y + r.h - radius},
+                                         {r.x + radius, r.y + radius}}};
+    Points out;
+    for (int corner = 0; corner < 4; ++corner) {
+        const double from = -90 + corner * 90;
+        for (int i = 0; i <= kSteps; ++i) {
+            const double a = (from + 90.0 * i / kSteps) * std::numbers::pi / 180;
+            out.push_back({centres[static_cast<std::size_t>(corner)].x + radius * std::cos(a),
+                           centres[static_cast<std::size_t>(corner)].y + radius * std::sin(a)});
+        }
     }
-    path.closeSubpath();
-    QPainterPath hole;
-    hole.addEllipse(c, 9, 9);
-    if (shaded) {
-        QRadialGradient g(c, 30);
-        g.setColorAt(0, QColor(0xe0, 0xe0, 0xe0));
-        g.setColorAt(1, QColor(0x60, 0x60, 0x70));
-        p.setBrush(g);
-        p.setPen(QPen(QColor(0x30, 0x30, 0x30), 2));
-        p.drawPath(path.subtracted(hole));
-    } else {
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(QColor(0x20, 0x40, 0x90), 3));
-        p.drawPath(path);
-        p.drawEllipse(c, 9, 9);
+    return out;
+}
+
+// A quadratic curve from `from` to `to` pulled towards `control`, without its first point.
+void curve(Points& out, PointF from, PointF control, PointF to) {
+    constexpr int kSteps = 10;
+    for (int i = 1; i <= kSteps; ++i) {
+        const double t = static_cast<double>(i) / kSteps;
+        const double u = 1 - t;
+        out.push_back({u * u * from.x + 2 * u * t * control.x + t * t * to.x,
+                       u * u * from.y + 2 * u * t * control.y + t * t * to.y});
     }
 }
 
-void book(QPainter& p, int frame) {
-    p.setPen(QPen(QColor(0x50, 0x30, 0x10), 2));
-    p.setBrush(QColor(0x8b, 0x45, 0x13));
-    p.drawRoundedRect(QRectF(4, 18, 58, 40), 4, 4);
-    p.setBrush(Qt::white);
-    p.drawRect(QRectF(8, 14, 24, 40));
-    p.drawRect(QRectF(34, 14, 24, 40));
-    p.setPen(QPen(QColor(0x90, 0x90, 0x90), 1.5));
+void book(ui::Surface& s, int frame) {
+    s.pen({0x50, 0x30, 0x10}, 2);
+    s.brush({0x8b, 0x45, 0x13});
+    s.roundRectangle({4, 18, 58, 40}, 4);
+    s.brush(kWhite);
+    s.rectangle({8, 14, 24, 40});
+    s.rectangle({34, 14, 24, 40});
+    s.pen({0x90, 0x90, 0x90}, 1.5);
     for (int y = 22; y < 50; y += 6) {
-        p.drawLine(QLineF(12, y, 28, y));
-        p.drawLine(QLineF(38, y, 54, y));
+        s.line({12.0, double(y)}, {28.0, double(y)});
+        s.line({38.0, double(y)}, {54.0, double(y)});
     }
     if (frame > 0) {
         // A page on its way from right to left.
         const double t = frame / 5.0;
         const double x = 58 - 48 * t;
-        QPainterPath page;
-        page.moveTo(33, 14);
-        page.quadTo(QPointF((33 + x) / 2, 4), QPointF(x, 12 + 6 * qSin(t * M_PI)));
-        page.lineTo(x, 52);
-        page.quadTo(QPointF((33 + x) / 2, 46), QPointF(33, 54));
-        page.closeSubpath();
-        p.setPen(QPen(QColor(0x60, 0x60, 0x60), 1.5));
-        p.setBrush(QColor(0xf8, 0xf8, 0xe8));
-        p.drawPath(page);
+        Points page{{33, 14}};
+        curve(page, {33, 14}, {(33 + x) / 2, 4}, {x, 12 + 6 * std::sin(t * std::numbers::pi)});
+        page.push_back({x, 52});
+        curve(page, {x, 52}, {(33 + x) / 2, 46}, {33, 54});
+        s.pen({0x60, 0x60, 0x60}, 1.5);
+        s.brush({0xf8, 0xf8, 0xe8});
+        s.polygon(page);
     }
 }
 
-void hand(QPainter& p, bool pressed) {
-    p.setPen(QPen(Qt::black, 2));
-    p.setBrush(QColor(0xc0, 0x20, 0x20));
-    const double down = pressed ? 4 : 0;
-    p.drawRoundedRect(QRectF(14, 44 + down / 2, 38, 14 - down / 2), 4, 4);
-    p.setBrush(QColor(0xf1, 0xc2, 0x7d));
-    QPainterPath finger;
-    finger.addRoundedRect(QRectF(28, 6 + down * 2, 10, 34), 5, 5);
-    finger.addRoundedRect(QRectF(26, 28 + down * 2, 26, 16), 6, 6);
-    p.drawPath(finger.simplified());
+void gear(ui::Surface& s, bool shaded) {
+    const PointF c{33, 33};
+    constexpr int kTeeth = 8;
+    Points wheel;
+    for (int i = 0; i < kTeeth * 2; ++i) {
+        const double a0 = i * std::numbers::pi / kTeeth;
+        const double a1 = (i + 1) * std::numbers::pi / kTeeth;
+        const double r = (i % 2 == 0) ? 30 : 23;
+        wheel.push_back({c.x + r * std::cos(a0), c.y + r * std::sin(a0)});
+        wheel.push_back({c.x + r * std::cos(a1), c.y + r * std::sin(a1)});
+    }
+    auto disc = [&](double r) { return RectF{c.x - r, c.y - r, 2 * r, 2 * r}; };
+    if (!shaded) {
+        s.noBrush();
+        s.pen({0x20, 0x40, 0x90}, 3);
+        s.polygon(wheel);
+        s.ellipse(disc(9));
+        return;
+    }
+    // Lighter towards the hub, in three bands.
+    s.pen({0x30, 0x30, 0x30}, 2);
+    s.brush({0x70, 0x70, 0x80});
+    s.polygon(wheel);
+    s.noPen();
+    s.brush({0xa0, 0xa0, 0xa8});
+    s.ellipse(disc(20));
+    s.brush({0xd0, 0xd0, 0xd4});
+    s.ellipse(disc(14));
+    s.pen({0x30, 0x30, 0x30}, 2);
+    s.clearBrush();
+    s.ellipse(disc(9));
 }
 
-}  // namespace
+void hand(ui::Surface& s, bool pressed) {
+    const double down = pressed ? 4 : 0;
+    s.pen(kBlack, 2);
+    s.brush({0xc0, 0x20, 0x20});
+    s.roundRectangle({14, 44 + down / 2, 38, 14 - down / 2}, 4);
+    // The finger and the fist are one outline: both outlined, then both filled again inside
+    // the outline, which covers where they overlap.
+    const std::array<std::pair<RectF, double>, 2> parts{
+        {{{28, 6 + down * 2, 10, 34}, 5}, {{26, 28 + down * 2, 26, 16}, 6}}};
+    s.brush({0xf1, 0xc2, 0x7d});
+    for (const auto& [box, radius] : parts) s.roundRectangle(box, radius);
+    s.noPen();
+    for (const auto& [box, radius] : parts)
+        s.roundRectangle({box.x + 1, box.y + 1, box.w - 2, box.h - 2}, radius - 1);
+}
 
-QPixmap step(Step kind, int frame) {
-    QPixmap pm = canvas();
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
+void paintStep(ui::Surface& s, Step kind, int frame) {
+    const RectF whole{0, 0, 66, 66};
     switch (kind) {
         case Step::OpenBook:
-            book(p, frame);
+            book(s, frame);
             break;
-        case Step::Remove: {
-            QFont f = p.font();
-            f.setPixelSize(40);
-            f.setBold(true);
-            p.setFont(f);
-            p.setPen(QColor(0x10, 0x50, 0xb0));
-            p.drawText(QRect(0, 0, kSize, kSize), Qt::AlignCenter, QStringLiteral("@"));
-            p.setPen(QPen(QColor(0xd0, 0x10, 0x10), 5, Qt::SolidLine, Qt::RoundCap));
-            p.drawLine(10, 56, 56, 10);
+        case Step::Remove:
+            s.text(whole, "@", {.pixels = 40, .bold = true}, kBlue, ui::TextAlign::Centre);
+            s.pen(kRed, 5);
+            s.line({10, 56}, {56, 10});
+            break;
+        case Step::Edit: {
+            const PointF c{33, 33};
+            s.pen(kBlack, 2);
+            s.brush({0xf5, 0xc5, 0x18});
+            s.polygon(turned(corners({-24, -7, 38, 14}), c, -45));
+            s.brush({0xe8, 0x9a, 0x9a});
+            s.polygon(turned(corners({-30, -7, 6, 14}), c, -45));
+            s.brush({0xf0, 0xd8, 0xb0});
+            s.polygon(turned({{14, -7}, {28, 0}, {14, 7}}, c, -45));
             break;
         }
-        case Step::Edit:
-            p.translate(33, 33);
-            p.rotate(-45);
-            p.setPen(QPen(Qt::black, 2));
-            p.setBrush(QColor(0xf5, 0xc5, 0x18));
-            p.drawRect(QRectF(-24, -7, 38, 14));
-            p.setBrush(QColor(0xe8, 0x9a, 0x9a));
-            p.drawRect(QRectF(-30, -7, 6, 14));
-            p.setBrush(QColor(0xf0, 0xd8, 0xb0));
-            p.drawPolygon(QPolygonF({QPointF(14, -7), QPointF(28, 0), QPointF(14, 7)}));
-            break;
         case Step::Delete:
-            p.setPen(QPen(Qt::black, 2));
-            p.setBrush(Qt::white);
-            p.drawRect(QRectF(6, 6, 30, 40));
-            p.drawRect(QRectF(28, 20, 30, 40));
-            p.setPen(QPen(QColor(0xd0, 0x10, 0x10), 5, Qt::SolidLine, Qt::RoundCap));
-            p.drawLine(32, 26, 54, 54);
-            p.drawLine(54, 26, 32, 54);
+            s.pen(kBlack, 2);
+            s.brush(kWhite);
+            s.rectangle({6, 6, 30, 40});
+            s.rectangle({28, 20, 30, 40});
+            s.pen(kRed, 5);
+            s.line({32, 26}, {54, 54});
+            s.line({54, 26}, {32, 54});
             break;
-        case Step::Sort: {
-            p.setPen(QPen(QColor(0x20, 0x60, 0x20), 5, Qt::SolidLine, Qt::RoundCap));
-            for (int i = 0; i < 4; ++i) p.drawLine(QLineF(8, 12 + i * 14, 18 + i * 9, 12 + i * 14));
-            p.setPen(QPen(QColor(0x10, 0x50, 0xb0), 4, Qt::SolidLine, Qt::RoundCap));
-            p.drawLine(52, 8, 52, 56);
-            p.drawLine(44, 46, 52, 56);
-            p.drawLine(60, 46, 52, 56);
+        case Step::Sort:
+            s.pen({0x20, 0x60, 0x20}, 5);
+            for (int i = 0; i < 4; ++i) s.line({8.0, 12.0 + i * 14}, {18.0 + i * 9, 12.0 + i * 14});
+            s.pen(kBlue, 4);
+            s.line({52, 8}, {52, 56});
+            s.line({44, 46}, {52, 56});
+            s.line({60, 46}, {52, 56});
             break;
-        }
         case Step::Save:
-            p.setPen(QPen(Qt::black, 2));
-            p.setBrush(QColor(0x20, 0x40, 0x90));
-            p.drawRoundedRect(QRectF(6, 6, 54, 54), 4, 4);
-            p.setBrush(Qt::white);
-            p.drawRect(QRectF(14, 6, 36, 20));
-            p.setBrush(QColor(0xc0, 0xc0, 0xc0));
-            p.drawRect(QRectF(16, 38, 34, 22));
+            s.pen(kBlack, 2);
+            s.brush({0x20, 0x40, 0x90});
+            s.roundRectangle({6, 6, 54, 54}, 4);
+            s.brush(kWhite);
+            s.rectangle({14, 6, 36, 20});
+            s.brush({0xc0, 0xc0, 0xc0});
+            s.rectangle({16, 38, 34, 22});
             break;
         case Step::GearOutline:
-            gear(p, false);
+            gear(s, false);
             break;
         case Step::GearShaded:
-            gear(p, true);
+            gear(s, true);
             break;
         case Step::HandUp:
-            hand(p, false);
+            hand(s, false);
             break;
         case Step::HandDown:
-            hand(p, true);
+            hand(s, true);
             break;
         case Step::OpenFolder:
-            p.setPen(QPen(QColor(0x80, 0x60, 0x00), 2));
-            p.setBrush(QColor(0xf0, 0xc0, 0x40));
-            p.drawRect(QRectF(6, 16, 54, 40));
-            p.setBrush(QColor(0xff, 0xd8, 0x60));
-            p.drawPolygon(
-                QPolygonF({QPointF(6, 56), QPointF(16, 28), QPointF(64, 28), QPointF(54, 56)}));
+            s.pen({0x80, 0x60, 0x00}, 2);
+            s.brush({0xf0, 0xc0, 0x40});
+            s.rectangle({6, 16, 54, 40});
+            s.brush({0xff, 0xd8, 0x60});
+            s.polygon(Points{{6, 56}, {16, 28}, {64, 28}, {54, 56}});
             break;
-        case Step::Help: {
-            p.setPen(Qt::NoPen);
-            p.setBrush(QColor(0x10, 0x50, 0xb0));
-            p.drawEllipse(QRectF(4, 4, 58, 58));
-            QFont f = p.font();
-            f.setPixelSize(44);
-            f.setBold(true);
-            p.setFont(f);
-            p.setPen(Qt::white);
-            p.drawText(QRect(0, 0, kSize, kSize), Qt::AlignCenter, QStringLiteral("?"));
+        case Step::Help:
+            s.noPen();
+            s.brush(kBlue);
+            s.ellipse({4, 4, 58, 58});
+            s.text(whole, "?", {.pixels = 44, .bold = true}, kWhite, ui::TextAlign::Centre);
+            break;
+        case Step::Close:
+            s.pen(kBlack, 2);
+            s.brush({0x99, 0x66, 0x33});
+            s.rectangle({10, 6, 32, 54});
+            s.pen(kRed, 5);
+            s.line({30, 33}, {60, 33});
+            s.line({50, 23}, {60, 33});
+            s.line({50, 43}, {60, 33});
+            break;
+        case Step::Clear: {
+            const PointF c{33, 33};
+            s.pen(kBlack, 2);
+            s.brush({0xf0, 0x90, 0xb0});
+            s.polygon(turned(roundedCorners({-26, -12, 30, 24}, 3), c, -30));
+            s.brush({0x40, 0x70, 0xd0});
+            s.polygon(turned(roundedCorners({4, -12, 22, 24}, 3), c, -30));
             break;
         }
-        case Step::Close:
-            p.setPen(QPen(Qt::black, 2));
-            p.setBrush(QColor(0x99, 0x66, 0x33));
-            p.drawRect(QRectF(10, 6, 32, 54));
-            p.setPen(QPen(QColor(0xd0, 0x10, 0x10), 5, Qt::SolidLine, Qt::RoundCap));
-            p.drawLine(30, 33, 60, 33);
-            p.drawLine(50, 23, 60, 33);
-            p.drawLine(50, 43, 60, 33);
-            break;
-        case Step::Clear:
-            p.translate(33, 33);
-            p.rotate(-30);
-            p.setPen(QPen(Qt::black, 2));
-            p.setBrush(QColor(0xf0, 0x90, 0xb0));
-            p.drawRoundedRect(QRectF(-26, -12, 30, 24), 3, 3);
-            p.setBrush(QColor(0x40, 0x70, 0xd0));
-            p.drawRoundedRect(QRectF(4, -12, 22, 24), 3, 3);
-            break;
     }
-    p.end();
-    return pm.scaled(33, 33, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-QPixmap banner(int width, int height) {
-    QPixmap pm(width, height);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient sky(0, 0, width, height);
-    sky.setColorAt(0, QColor(0x10, 0x20, 0x60));
-    sky.setColorAt(1, QColor(0x00, 0x00, 0x00));
-    p.fillRect(pm.rect(), sky);
-    // Envelopes on their way, the last one stopped by a bar.
-    for (int i = 0; i < 5; ++i) {
-        const QRectF env(width - 260 + i * 44, 30 + (i % 2) * 14, 34, 22);
-        p.setPen(QPen(QColor(0xc0, 0xc0, 0xc0), 1.5));
-        p.setBrush(QColor(0xf0, 0xf0, 0xf0, 60 + i * 40));
-        p.drawRect(env);
-        p.drawLine(env.topLeft(), env.center());
-        p.drawLine(env.topRight(), env.center());
+constexpr std::array<const char*, 14> kStepNames{
+    "OpenBook",   "Remove", "Edit",     "Delete",     "Sort", "Save",  "GearOutline",
+    "GearShaded", "HandUp", "HandDown", "OpenFolder", "Help", "Close", "Clear"};
+
+std::string sized(const char* name, int width, int height) {
+    return std::string(name) + "/" + std::to_string(width) + "x" + std::to_string(height);
+}
+
+// A dialog of the system as the pictures show it: grey face, a title bar shading from dark to
+// light blue in three bands.
+void dialogFrame(ui::Surface& s, int width, int height, std::string_view title) {
+    s.pen({0x80, 0x80, 0x80}, 1);
+    s.brush({0xd4, 0xd0, 0xc8});
+    s.rectangle({0, 0, width - 1.0, height - 1.0});
+    s.noPen();
+    const Colour dark{0x0a, 0x24, 0x6a};
+    const Colour light{0xa6, 0xca, 0xf0};
+    const double bar = (width - 4) / 3.0;
+    for (int i = 0; i < 3; ++i) {
+        s.brush(mix(dark, light, (2 * i + 1) / 6.0));
+        s.rectangle({2 + i * bar, 2, bar, 16});
     }
-    p.setPen(QPen(QColor(0xd0, 0x10, 0x10), 5, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(width - 26, 16, width - 26, height - 16);
-    p.end();
-    return pm;
+    s.text({6, 2, width - 12.0, 16}, title, {.pixels = 11, .bold = true}, kWhite);
 }
 
-namespace {
-
-void dialogFrame(QPainter& p, const QRect& r, const QString& title) {
-    p.setPen(QColor(0x80, 0x80, 0x80));
-    p.setBrush(QColor(0xd4, 0xd0, 0xc8));
-    p.drawRect(r.adjusted(0, 0, -1, -1));
-    QLinearGradient bar(r.topLeft(), r.topRight());
-    bar.setColorAt(0, QColor(0x0a, 0x24, 0x6a));
-    bar.setColorAt(1, QColor(0xa6, 0xca, 0xf0));
-    p.fillRect(QRect(r.left() + 2, r.top() + 2, r.width() - 4, 16), bar);
-    p.setPen(Qt::white);
-    QFont f = p.font();
-    f.setPixelSize(11);
-    f.setBold(true);
-    p.setFont(f);
-    p.drawText(QRect(r.left() + 6, r.top() + 2, r.width() - 12, 16), Qt::AlignVCenter, title);
-    f.setBold(false);
-    p.setFont(f);
+void button(ui::Surface& s, RectF r, std::string_view text) {
+    s.pen({0x40, 0x40, 0x40}, 1);
+    s.brush({0xd4, 0xd0, 0xc8});
+    s.rectangle(r);
+    s.text(r, text, {}, kBlack, ui::TextAlign::Centre);
 }
 
-void button(QPainter& p, const QRect& r, const QString& text) {
-    p.setPen(QColor(0x40, 0x40, 0x40));
-    p.setBrush(QColor(0xd4, 0xd0, 0xc8));
-    p.drawRect(r);
-    p.setPen(Qt::black);
-    p.drawText(r, Qt::AlignCenter, text);
+// A white box with a black frame and its text.
+void field(ui::Surface& s, RectF r, std::string_view text) {
+    s.pen(kBlack, 1);
+    s.brush(kWhite);
+    s.rectangle(r);
+    s.text({r.x + 4, r.y, r.w - 8, r.h}, text, {}, kBlack);
 }
 
 }  // namespace
 
-QPixmap runBox(int width, int height) {
-    QPixmap pm(width, height);
-    pm.fill(Qt::white);
-    QPainter p(&pm);
-    dialogFrame(p, pm.rect(), QStringLiteral("Run"));
-    p.setPen(Qt::black);
-    p.drawText(QRect(8, 22, width - 16, 28), Qt::TextWordWrap,
-               QStringLiteral("Type the name of a program, and it will be opened for you."));
-    p.drawText(QRect(8, 54, 40, 16), Qt::AlignVCenter, QStringLiteral("Open:"));
-    p.setBrush(Qt::white);
-    p.drawRect(QRect(48, 54, width - 58, 16));
-    p.drawText(QRect(52, 54, width - 62, 16), Qt::AlignVCenter, QStringLiteral("regedit"));
-    button(p, QRect(width - 120, height - 22, 50, 16), QStringLiteral("OK"));
-    button(p, QRect(width - 64, height - 22, 56, 16), QStringLiteral("Cancel"));
-    return pm;
+ui::Drawing step(Step kind, int frame) {
+    return {.key = std::string("step/") + kStepNames[static_cast<std::size_t>(kind)] + "/" +
+                   std::to_string(frame),
+            .width = 33,
+            .height = 33,
+            .paint = [kind, frame](ui::Surface& s) {
+                Scaled half(s, 0.5);
+                paintStep(half, kind, frame);
+            }};
 }
 
-QPixmap exportDialog(int width, int height) {
-    QPixmap pm(width, height);
-    pm.fill(Qt::white);
-    QPainter p(&pm);
-    dialogFrame(p, pm.rect(), QStringLiteral("Export Registry File"));
-    p.setPen(Qt::black);
-    p.drawText(QRect(12, 26, 80, 18), Qt::AlignVCenter, QStringLiteral("Save in:"));
-    p.setBrush(Qt::white);
-    p.drawRect(QRect(92, 26, width - 200, 18));
-    p.drawText(QRect(96, 26, 200, 18), Qt::AlignVCenter, QStringLiteral("My Documents"));
-    p.drawRect(QRect(12, 50, width - 24, 120));
-    p.drawText(QRect(12, 180, 80, 18), Qt::AlignVCenter, QStringLiteral("File name:"));
-    p.drawRect(QRect(92, 180, width - 200, 18));
-    p.drawText(QRect(96, 180, 200, 18), Qt::AlignVCenter, QStringLiteral("Registry backup"));
-    button(p, QRect(width - 96, 180, 80, 18), QStringLiteral("Save"));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(QRect(12, 210, width - 24, height - 220));
-    p.drawText(QRect(20, 204, 100, 14), Qt::AlignVCenter, QStringLiteral(" Export range "));
-    p.setBrush(Qt::white);
-    p.drawEllipse(QRect(24, 228, 10, 10));
-    p.setBrush(Qt::black);
-    p.drawEllipse(QRect(27, 231, 4, 4));
-    p.drawText(QRect(40, 224, 60, 18), Qt::AlignVCenter, QStringLiteral("All"));
-    p.setBrush(Qt::white);
-    p.drawEllipse(QRect(24, 250, 10, 10));
-    p.drawText(QRect(40, 246, 120, 18), Qt::AlignVCenter, QStringLiteral("Selected branch"));
-    p.setPen(QPen(QColor(0xd0, 0x10, 0x10), 3));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(QRect(16, 220, 70, 26));
-    return pm;
+ui::Drawing banner(int width, int height) {
+    return {.key = sized("banner", width, height),
+            .width = width,
+            .height = height,
+            .paint = [width, height](ui::Surface& s) {
+                // The night sky darkens from the top left corner in three diagonal bands.
+                const Colour top{0x10, 0x20, 0x60};
+                const Colour bottom{0x00, 0x00, 0x00};
+                const double w = width;
+                const double h = height;
+                auto band = [&](double along) { return mix(top, bottom, along); };
+                s.noPen();
+                s.brush(band(1 / 6.0));
+                s.polygon(Points{{0, 0}, {w * 2 / 3, 0}, {0, h * 2 / 3}});
+                s.brush(band(0.5));
+                s.polygon(
+                    Points{{w * 2 / 3, 0}, {w, 0}, {w, h / 3}, {w / 3, h}, {0, h}, {0, h * 2 / 3}});
+                s.brush(band(5 / 6.0));
+                s.polygon(Points{{w, h / 3}, {w, h}, {w / 3, h}});
+                // Envelopes on their way, each clearer than the one before, the last one
+                // stopped by a bar.
+                for (int i = 0; i < 5; ++i) {
+                    const RectF env{w - 260 + i * 44, 30.0 + (i % 2) * 14, 34, 22};
+                    const double along = ((env.x + 17) / w + (env.y + 11) / h) / 2;
+                    s.pen({0xc0, 0xc0, 0xc0}, 1.5);
+                    s.brush(mix(band(along), {0xf0, 0xf0, 0xf0}, (60 + i * 40) / 255.0));
+                    s.rectangle(env);
+                    const PointF centre{env.x + env.w / 2, env.y + env.h / 2};
+                    s.line({env.x, env.y}, centre);
+                    s.line({env.x + env.w, env.y}, centre);
+                }
+                s.pen(kRed, 5);
+                s.line({w - 26, 16}, {w - 26, h - 16});
+            }};
 }
 
-QPixmap markNotDone() {
-    QPixmap pm(16, 16);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(0xd0, 0x10, 0x10), 3, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(3, 3, 13, 13);
-    p.drawLine(13, 3, 3, 13);
-    return pm;
+ui::Drawing runBox(int width, int height) {
+    return {.key = sized("runBox", width, height),
+            .width = width,
+            .height = height,
+            .paint = [width, height](ui::Surface& s) {
+                const double w = width;
+                const double h = height;
+                dialogFrame(s, width, height, "Run");
+                s.text({8, 22, w - 16, 13}, "Type the name of a program, and it", {}, kBlack);
+                s.text({8, 35, w - 16, 13}, "will be opened for you.", {}, kBlack);
+                s.text({8, 54, 40, 16}, "Open:", {}, kBlack);
+                field(s, {48, 54, w - 58, 16}, "regedit");
+                button(s, {w - 120, h - 22, 50, 16}, "OK");
+                button(s, {w - 64, h - 22, 56, 16}, "Cancel");
+            }};
 }
 
-QPixmap markDone() {
-    QPixmap pm(16, 16);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(0x10, 0xa0, 0x10), 3, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(2, 9, 6, 13);
-    p.drawLine(6, 13, 14, 3);
-    return pm;
+ui::Drawing exportDialog(int width, int height) {
+    return {.key = sized("exportDialog", width, height),
+            .width = width,
+            .height = height,
+            .paint = [width, height](ui::Surface& s) {
+                const double w = width;
+                const double h = height;
+                dialogFrame(s, width, height, "Export Registry File");
+                s.text({12, 26, 80, 18}, "Save in:", {}, kBlack);
+                field(s, {92, 26, w - 200, 18}, "My Documents");
+                s.pen(kBlack, 1);
+                s.brush(kWhite);
+                s.rectangle({12, 50, w - 24, 120});
+                s.text({12, 180, 80, 18}, "File name:", {}, kBlack);
+                field(s, {92, 180, w - 200, 18}, "Registry backup");
+                button(s, {w - 96, 180, 80, 18}, "Save");
+                s.pen(kBlack, 1);
+                s.noBrush();
+                s.rectangle({12, 210, w - 24, h - 220});
+                s.text({20, 204, 100, 14}, " Export range ", {}, kBlack);
+                s.brush(kWhite);
+                s.ellipse({24, 228, 10, 10});
+                s.brush(kBlack);
+                s.ellipse({27, 231, 4, 4});
+                s.text({40, 224, 60, 18}, "All", {}, kBlack);
+                s.brush(kWhite);
+                s.ellipse({24, 250, 10, 10});
+                s.text({40, 246, 120, 18}, "Selected branch", {}, kBlack);
+                s.pen(kRed, 3);
+                s.noBrush();
+                s.ellipse({16, 220, 70, 26});
+            }};
+}
+
+ui::Drawing markNotDone() {
+    return {.key = "markNotDone", .width = 16, .height = 16, .paint = [](ui::Surface& s) {
+                s.pen(kRed, 3);
+                s.line({3, 3}, {13, 13});
+                s.line({13, 3}, {3, 13});
+            }};
+}
+
+ui::Drawing markDone() {
+    return {.key = "markDone", .width = 16, .height = 16, .paint = [](ui::Surface& s) {
+                s.pen({0x10, 0xa0, 0x10}, 3);
+                s.polyline(Points{{2, 9}, {6, 13}, {14, 3}});
+            }};
 }
 
 }  // namespace plevo::pictures

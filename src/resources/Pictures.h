@@ -1,7 +1,8 @@
 #pragma once
-// The tool's pictures, drawn at start-up: step pictures, marks and the small icons.
+// The tool's pictures as drawings on the control layer's Surface: step pictures, marks, the
+// registry window's banner and the how-to window's pictures of the system's dialogs.
 
-#include <QPixmap>
+#include "ui/Surface.h"
 
 namespace plevo::pictures {
 
@@ -22,14 +23,16 @@ enum class Step {
     Clear,        // an eraser
 };
 
-QPixmap step(Step kind, int frame = 0);
+// 33 x 33 pixels.
+ui::Drawing step(Step kind, int frame = 0);
 // The registry window's banner: letters flying into a blocked mailbox.
-QPixmap banner(int width, int height);
+ui::Drawing banner(int width, int height);
 // The how-to window's pictures: the system's Run box with "regedit" typed in, and the registry
 // editor's export dialog with the range "All" chosen.
-QPixmap runBox(int width, int height);
-QPixmap exportDialog(int width, int height);
-QPixmap markNotDone();  // a red cross
-QPixmap markDone();     // a green tick
+ui::Drawing runBox(int width, int height);
+ui::Drawing exportDialog(int width, int height);
+// 16 x 16 pixels.
+ui::Drawing markNotDone();  // a red cross
+ui::Drawing markDone();     // a green tick
 
 }  // namespace plevo::pictures

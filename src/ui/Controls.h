@@ -45,6 +45,8 @@ public:
     virtual const std::string& name() const = 0;
     virtual Kind kind() const = 0;
     virtual Form& form() const = 0;
+    // The container it lies in (panel, group box, scroll box); nullptr on the window itself.
+    virtual Control* parent() const = 0;
 
     // Position and size in the parent's client area.
     virtual Rect geometry() const = 0;
@@ -55,7 +57,9 @@ public:
     virtual bool enabled() const = 0;
     virtual void setEnabled(bool enabled) = 0;
     // The caption: the text of a button, label, panel, check box or group box; the contents of an
-    // edit box.
+    // edit box. A one-line caption is never cut: wider than its control less a margin (4 pixels
+    // for panels and buttons, 8 for group boxes, 20 for the mark of a check box or radio button),
+    // it is shown in a smaller font, down to 6 points, which font() then gives (in pixels).
     virtual std::string caption() const = 0;
     virtual void setCaption(std::string_view caption) = 0;
     virtual std::string hint() const = 0;
@@ -129,10 +133,22 @@ public:
 class Edit : public Control {
 public:
     virtual void selectAll() = 0;
+    // Selects `length` bytes from byte `start` (length 0: nothing selected, the caret at start).
+    virtual void select(int start, int length) = 0;
+    // The selected bytes ("" for none).
+    virtual std::string selectedText() const = 0;
     virtual void setReadOnly(bool readOnly) = 0;
     // What typing does: inserts `text` at the caret, replacing the selection.
     virtual void type(std::string_view text) = 0;
     Handler onChange;
+};
+
+// Where a memo's selection lies: `length` bytes from byte `column` of line `line`.
+struct TextSelection {
+    int line = 0;
+    int column = 0;
+    int length = 0;
+    bool operator==(const TextSelection&) const = default;
 };
 
 // A multi-line box of 8-bit lines, one entry per line, no wrapping. Every byte but CR and LF
@@ -160,6 +176,8 @@ public:
     virtual void clearSelection() = 0;
     // The selected bytes ("" for none).
     virtual std::string selectedText() const = 0;
+    // Where the selection lies (length 0 and the caret's place when nothing is selected).
+    virtual TextSelection selection() const = 0;
     virtual void setReadOnly(bool readOnly) = 0;
     virtual void scrollToTop() = 0;
     // What typing does: inserts `text` at the caret, replacing the selection.

@@ -19,19 +19,20 @@ enum Flag : unsigned {
     kHidden = 1u << 0,
     kDisabled = 1u << 1,
     kChecked = 1u << 2,      // check box, radio button, toggle button
-    kWordWrap = 1u << 3,     // label: the caption wraps inside the width, from the top
+    kWordWrap = 1u << 3,     // label, check box: the caption wraps inside the width, from the top
     kCentre = 1u << 4,       // caption centred horizontally (panels always centre)
     kRight = 1u << 5,        // caption to the right
-    kReadOnly = 1u << 6,     // edit, memo
+    kReadOnly = 1u << 6,     // edit, memo; grid: cells cannot be edited
     kDefault = 1u << 7,      // button: Enter anywhere in the window presses it
     kCancel = 1u << 8,       // button: Esc anywhere in the window presses it
     kTransparent = 1u << 9,  // label: no background of its own
     kNoBorder = 1u << 10,    // panel, memo, list box, scroll box: no frame
     kSunken = 1u << 11,      // panel: a lowered bevel instead of the raised one
     kSorted = 1u << 12,      // list box
-    kVScroll = 1u << 13,     // memo: a vertical scroll bar
-    kHScroll = 1u << 14,     // memo: a horizontal scroll bar
+    kVScroll = 1u << 13,     // memo, scroll box: a vertical scroll bar always (else as needed)
+    kHScroll = 1u << 14,     // memo, scroll box: a horizontal scroll bar always (else as needed)
     kNoFocus = 1u << 15,     // button: never takes the keyboard focus from a click
+    kNoHideSel = 1u << 16,   // edit: the selection stays shown while the focus is elsewhere
 };
 
 struct ControlSpec {
@@ -40,7 +41,8 @@ struct ControlSpec {
     // The container (panel, group box, scroll box) by name; "" is the window itself.
     const char* parent = "";
     Rect at;
-    // Caption, or the start text of an edit or memo box (lines separated by "\n").
+    // Caption, or the start text of an edit or memo box, or the start lines of a list box (lines
+    // separated by "\n").
     std::string caption;
     std::string hint;
     std::optional<Colour> colour;
@@ -59,7 +61,12 @@ enum class FormStyle {
     Borderless,  // no frame, no caption bar
 };
 
-enum class FormPlace { ScreenCentre, OwnerCentre, AsPlaced };
+// Where a window appears each time it is shown from hidden.
+enum class FormPlace {
+    ScreenCentre,  // centred on the screen
+    OwnerCentre,   // centred over the program's main window (the first window made)
+    AsPlaced,      // where move() or centreOver() put it
+};
 
 struct FormSpec {
     const char* name = "";
@@ -103,7 +110,12 @@ public:
     // Shows the window modally: returns the result its closing gave (a button's modalResult,
     // endModal, or kResultCancel when the user closed it).
     virtual int showModal() = 0;
+    // Ends the showing with `result` (a result other than kResultNone hides the window), as a
+    // button with that modalResult does after its onClick.
     virtual void endModal(int result) = 0;
+    // How the last showing ended: endModal's result, kResultCancel when closed, kResultNone
+    // while it has not ended (also for a window shown without showModal).
+    virtual int modalResult() const = 0;
     // Closes the window as the user's close box does: onCloseQuery may keep it open, then onClose
     // runs and the window hides.
     virtual void close() = 0;

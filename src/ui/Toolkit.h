@@ -32,6 +32,8 @@ public:
     virtual Rect screenArea() const = 0;
     // The width `text` takes in `font`.
     virtual int textWidth(const Font& font, std::string_view text) const = 0;
+    // The height of one line of text in `font`.
+    virtual int textHeight(const Font& font) const = 0;
     // Hands a document to the system's program for it; false when nothing took it.
     virtual bool openDocument(const std::string& path) = 0;
 };

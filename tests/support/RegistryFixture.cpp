@@ -4,6 +4,14 @@
 #include "registry/KeyNames.h"
 
 namespace plevo::test {
+namespace {
+
+std::string focusIn(const ui::Form& form) {
+    const ui::Control* focused = form.focusedControl();
+    return focused ? focused->name() : "";
+}
+
+}  // namespace
 
 RegistryFixture::RegistryFixture() {
     reg_ = &tool_->RegistryForm();
@@ -81,7 +89,15 @@ void RegistryFixture::showRegistryWindow() {
     registry_.flush();  // what the test set up is on disk; from here on writes are counted
     registryWrites_ = 0;
     showMainWindow();
-    main_->Button10->click();
+    clickMain("Button10");
+}
+
+std::string RegistryFixture::regFocus() const {
+    return focusIn(reg_->form());
+}
+
+std::string RegistryFixture::mainFocus() const {
+    return focusIn(main_->form());
 }
 
 const std::string RegistryFixture::kSampleIdentity =
@@ -100,9 +116,9 @@ void RegistryFixture::openSampleIdentity() {
         .expectMessage(infoMessage(blocks + "\\News"))
         .expectMessage(backupMessage("Mail"))
         .expectMessage(backupMessage("News"));
-    reg_->Button1->click();
-    ASSERT_EQ(reg_->ListBox1->lineCount(), 30);
-    ASSERT_EQ(reg_->ListBox2->lineCount(), 4);
+    clickReg("Button1");
+    ASSERT_EQ(reg<ui::ListBox>("ListBox1").lineCount(), 30);
+    ASSERT_EQ(reg<ui::ListBox>("ListBox2").lineCount(), 4);
 }
 
 }  // namespace plevo::test

@@ -3,6 +3,7 @@
 // questions and messages that opening the registry shows.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "forms/registry/RegistryUnit.h"
@@ -39,6 +40,18 @@ protected:
     // A first start on the sample registry, then Open with the default option: both lists read.
     void openSampleIdentity();
     static const std::string kSampleIdentity;
+
+    // A control of the registry window by its name, as kind T.
+    template <class T>
+    T& reg(std::string_view name) const {
+        return reg_->form().get<T>(name);
+    }
+    // What a user's click on a control of the registry window (or of the main window) runs.
+    void clickReg(std::string_view name) { reg<ui::Control>(name).click(); }
+    void clickMain(std::string_view name) { control<ui::Control>(name).click(); }
+    // The control of the registry window that has the keyboard focus, by its name ("" for none).
+    std::string regFocus() const;
+    std::string mainFocus() const;
 
     TRegistryForm* reg_ = nullptr;
 };

@@ -1,7 +1,6 @@
 #include "support/ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
-#include <QDialog>
 
 namespace plevo::test {
 namespace {
@@ -93,7 +92,7 @@ ScriptedDialogs& ScriptedDialogs::expectError(std::string part) {
 }
 
 ScriptedDialogs& ScriptedDialogs::expectModal(std::string title,
-                                              std::function<void(QDialog&)> act) {
+                                              std::function<void(ui::Form&)> act) {
     queue_.push_back({.kind = Kind::Modal, .text = std::move(title), .act = std::move(act)});
     return *this;
 }
@@ -195,18 +194,32 @@ void ScriptedDialogs::error(const std::string& text) {
         << testing::PrintToString(step->text);
 }
 
-int ScriptedDialogs::runModal(QDialog& dialog) {
-    auto step = next(Kind::Modal, dialog.windowTitle().toStdString());
-    if (!step) return QDialog::Rejected;
-    EXPECT_EQ(dialog.windowTitle().toStdString(), step->text);
-    dialog.setResult(QDialog::Rejected);
-    dialog.show();  // runs the dialog's own start-up, as exec() would
-    if (step->act) step->act(dialog);
-    if (dialog.isVisible()) {
-        ADD_FAILURE() << "the script left dialog " << step->text << " open";
-        dialog.hide();
-    }
-    return dialog.result();
+int ScriptedDialogs::runModal(ui::Form& form) {
+    auto step = next(Kind::Modal, form.caption());
+    if (!step) return ui::kResultCancel;
+    EXPECT_EQ(form.caption(), step->text);
+    // The script acts once the dialog's modal showing has started (its own start-up has run), as
+    // a user would; a script that leaves the dialog open fails and the dialog is closed for it.
+    static constexpr const char* kActTimer = "ScriptedDialogsAct";
+    ui::Timer* act = form.findTimer(kActTimer);
+    if (!act) act = &form.addTimer(kActTimer, 0);
+    bool acted = false;
+    act->onTimer = [&] {
+        act->stop();
+        if (acted) return;
+        acted = true;
+        if (step->act) step->act(form);
+        if (form.visible()) {
+            ADD_FAILURE() << "the script left dialog " << step->text << " open";
+            form.endModal(ui::kResultCancel);
+        }
+    };
+    act->start();
+    const int result = form.showModal();
+    act->stop();
+    act->onTimer = {};
+    EXPECT_TRUE(acted) << "dialog " << step->text << " ended before its script ran";
+    return result;
 }
 
 }  // namespace plevo::test

@@ -10,8 +10,7 @@
 #include <vector>
 
 #include "ui/Dialogs.h"
-
-class QDialog;
+#include "ui/Form.h"
 
 namespace plevo::test {
 
@@ -33,8 +32,9 @@ public:
     ScriptedDialogs& expectSaveFile(FileDialogOptions options, std::optional<std::string> answer);
     // The general error box; the text must contain `part`.
     ScriptedDialogs& expectError(std::string part);
-    // One of the tool's own dialogs, by window title; `act` works the shown dialog and closes it.
-    ScriptedDialogs& expectModal(std::string title, std::function<void(QDialog&)> act);
+    // One of the tool's own dialogs, by window title; `act` works the shown dialog from inside its
+    // modal showing and closes it.
+    ScriptedDialogs& expectModal(std::string title, std::function<void(ui::Form&)> act);
 
     // Prompts the tool shows in many places, by what they are.
     // The safe list's open dialog, cancelled, and its "File not opened".
@@ -59,7 +59,7 @@ public:
     std::optional<std::string> openFile(const FileDialogOptions& options) override;
     std::optional<std::string> saveFile(const FileDialogOptions& options) override;
     void error(const std::string& text) override;
-    int runModal(QDialog& dialog) override;
+    int runModal(ui::Form& form) override;
 
 private:
     struct Step {
@@ -73,7 +73,7 @@ private:
         std::optional<std::string> reply;
         FileDialogOptions options;
         std::function<void()> during;
-        std::function<void(QDialog&)> act;
+        std::function<void(ui::Form&)> act;
     };
     // The next expectation when it is of this kind; nullopt (and a failure) otherwise.
     std::optional<Step> next(Kind kind, const std::string& shown);

@@ -62,10 +62,26 @@ protected:
     std::unique_ptr<PlevoTool> tool_;
     TReplace* main_ = nullptr;
 
-    // A control of the main window by its name, as kind T.
+    // A control or timer of the main window by its name (a control as kind T).
     template <class T>
     T& control(std::string_view name) const {
         return main_->form().get<T>(name);
+    }
+    ui::Timer& timer(std::string_view name) const { return main_->form().timer(name); }
+    ui::Memo& memo(std::string_view name) const { return control<ui::Memo>(name); }
+    std::string caption(std::string_view name) const {
+        return control<ui::Control>(name).caption();
+    }
+    bool visible(std::string_view name) const { return control<ui::Control>(name).visible(); }
+    bool enabled(std::string_view name) const { return control<ui::Control>(name).enabled(); }
+    void click(std::string_view name) const { control<ui::Control>(name).click(); }
+    // Whether the focus of the main window is on `name`.
+    bool focusedOn(std::string_view name) const {
+        return main_->form().focusedControl() == &control<ui::Control>(name);
+    }
+    // Whether the show-me pulse points at picture `name` of the main window.
+    bool pulseOn(std::string_view name) const {
+        return tool_->pulse().target() == &control<ui::Picture>(name);
     }
 };
 

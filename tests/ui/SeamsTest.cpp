@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QTimer>
 #include <new>
 
-#include "ui/EventPump.h"
-#include "ui/HandlerGuard.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TestToolkit.h"
+#include "ui/EventPump.h"
+#include "ui/Form.h"
+#include "ui/HandlerGuard.h"
+#include "ui/Toolkit.h"
 
 using plevo::test::ScriptedDialogs;
 
@@ -23,22 +24,28 @@ TEST(HandlerGuard, AnExceptionShowsItsTextAndTheCallerGoesOn) {
 }
 
 TEST(EventPump, RunsPendingEventsAtMostEveryInterval) {
-    plevo::EventPump pump;
+    plevo::ui::Toolkit& toolkit = plevo::test::testToolkit();
+    const auto form = toolkit.createForm({.name = "Pump"}, {});
+    plevo::ui::Timer& timer = form->addTimer("Soon", 0);
     int fired = 0;
+    timer.onTimer = [&] {
+        timer.stop();
+        ++fired;
+    };
+    plevo::EventPump pump(toolkit);
     pump.pumpNow();
-    QTimer::singleShot(0, [&] { ++fired; });
+    timer.start();
     pump.pump();  // too soon after the last time
     EXPECT_EQ(fired, 0);
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < plevo::EventPump::kIntervalMs + 5) {
+    const auto start = toolkit.milliseconds();
+    while (toolkit.milliseconds() - start < plevo::EventPump::kIntervalMs + 5) {
     }
     pump.pump();
     EXPECT_EQ(fired, 1);
 }
 
 TEST(EventPump, WalksNestAndEnd) {
-    plevo::EventPump pump;
+    plevo::EventPump pump(plevo::test::testToolkit());
     EXPECT_FALSE(pump.walking());
     {
         plevo::EventPump::Walk a(pump);

@@ -2,9 +2,9 @@
 // the very handlers of the steps a user would click, in order. The shared flag AssistantRunning
 // keeps informational messages away and tells the run when a step could not go on.
 #include "app/PlevoTool.h"
-#include "ui/Dialogs.h"
 #include "forms/registry/RegistryUnit.h"
 #include "forms/workbench/ReplaceCharsUnit.h"
+#include "ui/Dialogs.h"
 
 namespace plevo {
 

@@ -1,102 +1,118 @@
 #include "forms/guidance/HowToUnit.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QScrollBar>
+#include <vector>
 
 #include "app/PlevoTool.h"
-#include "ui/qt/Forms.h"
-#include "resources/Pictures.h"
 #include "forms/workbench/ReplaceCharsUnit.h"
+#include "resources/Pictures.h"
+#include "ui/Toolkit.h"
 
 namespace plevo {
+namespace {
 
-THowTo::THowTo(PlevoTool& tool) : QWidget(nullptr), tool_(tool) {
-    setObjectName(QStringLiteral("HowTo"));
-    setWindowTitle(QStringLiteral("How to use Regedit.exe"));
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint);
-    fixClientSize(this, 633, 489);
+using ui::ControlSpec;
+using ui::Kind;
 
-    Scroller = new QScrollArea(this);
-    Scroller->setObjectName(QStringLiteral("Scroller"));
-    Scroller->setGeometry(0, 0, 633, 489);
-    Scroller->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // Without a frame the page keeps its 617 pixels, the width of GroupBox2, beside the bar.
-    Scroller->setFrameShape(QFrame::NoFrame);
-    auto* page = new QWidget;
-    page->setFixedSize(617, 144 + 489);  // room to scroll the second step to the top
-    setBackground(page, QColor(0xf0, 0xf0, 0xf0));
+constexpr const char* kStep1 =
+    "1. Open Regedit from the Start button - selct Run and type in Regedit  ";
+constexpr const char* kStep2 =
+    "2. From Regedit select File\\Export, and check the All option at the bottom. Save the "
+    "Registry. (Use Import to return the registry)";
+// The second step's group is 617 wide; the page keeps that width beside the scroll bar.
+constexpr int kPageWidth = 617;
+constexpr int kGroup2Top = 144;
 
-    GroupBox1 = new QGroupBox(
-        QStringLiteral("1. Open Regedit from the Start button - selct Run and type in Regedit  "),
-        page);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setGeometry(4, 4, 353, 113);
-    fitCaption(GroupBox1, GroupBox1->title().trimmed(), 353 - 8);
-    setBackground(GroupBox1, Qt::white);
-    Image1 = new TImage(QStringLiteral("Image1"), pictures::runBox(175, 98), GroupBox1);
-    Image1->setGeometry(8, 14, 175, 98);  // below the caption
+std::vector<ControlSpec> controlTable() {
+    return {
+        // Without a frame the page keeps its 617 pixels beside the scroll bar.
+        {.kind = Kind::ScrollBox,
+         .name = "Scroller",
+         .at = {0, 0, THowTo::kClientWidth, THowTo::kClientHeight},
+         .colour = ui::colours::kButtonFace,
+         .flags = ui::kNoBorder | ui::kVScroll},
+        // The two group captions are longer than the groups drawn for them: their font shrinks
+        // until they fit.
+        {.kind = Kind::GroupBox,
+         .name = "GroupBox1",
+         .parent = "Scroller",
+         .at = {4, 4, 353, 113},
+         .caption = kStep1,
+         .colour = ui::colours::kWhite},
+        {.kind = Kind::Picture,
+         .name = "Image1",
+         .parent = "GroupBox1",
+         .at = {8, 14, 175, 98},  // below the caption
+         .drawing = pictures::runBox(175, 98)},
+        {.kind = Kind::Label,
+         .name = "Label2",
+         .parent = "Scroller",
+         .at = {372, 40, 220, 24},
+         .caption = "You can use the Esc key to exit.",
+         .colour = ui::colours::kYellow,
+         .flags = ui::kCentre},
+        {.kind = Kind::GroupBox,
+         .name = "GroupBox2",
+         .parent = "Scroller",
+         .at = {0, kGroup2Top, kPageWidth, 305},
+         .caption = kStep2,
+         .colour = ui::colours::kWhite},
+        {.kind = Kind::Picture,
+         .name = "Image2",
+         .parent = "GroupBox2",
+         .at = {2, 16, 613, 288},
+         .drawing = pictures::exportDialog(613, 288)},
+    };
+}
 
-    Label2 = new QLabel(QStringLiteral("You can use the Esc key to exit."), page);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(372, 40, 220, 24);
-    Label2->setAlignment(Qt::AlignCenter);
-    setBackground(Label2, Qt::yellow);
+}  // namespace
 
-    GroupBox2 = new QGroupBox(
-        QStringLiteral(
-            "2. From Regedit select File\\Export, and check the All option at the bottom. "
-            "Save the Registry. (Use Import to return the registry)"),
-        page);
-    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
-    GroupBox2->setGeometry(0, 144, 617, 305);
-    fitCaption(GroupBox2, GroupBox2->title(), 617 - 8);
-    setBackground(GroupBox2, Qt::white);
-    Image2 = new TImage(QStringLiteral("Image2"), pictures::exportDialog(613, 288), GroupBox2);
-    Image2->setGeometry(2, 16, 613, 288);
-    Scroller->setWidget(page);
+THowTo::THowTo(PlevoTool& tool) : tool_(tool) {
+    const std::vector<ControlSpec> controls = controlTable();
+    form_ = tool_.toolkit().createForm({.name = "HowTo",
+                                        .caption = "How to use Regedit.exe",
+                                        .client = {kClientWidth, kClientHeight},
+                                        .style = ui::FormStyle::Window,
+                                        .place = ui::FormPlace::AsPlaced},
+                                       controls);
+    ui::Form& f = *form_;
+    Scroller = &f.get<ui::ScrollBox>("Scroller");
+    GroupBox1 = &f.get<ui::GroupBox>("GroupBox1");
+    Image1 = &f.get<ui::Picture>("Image1");
+    Label2 = &f.get<ui::Label>("Label2");
+    GroupBox2 = &f.get<ui::GroupBox>("GroupBox2");
+    Image2 = &f.get<ui::Picture>("Image2");
+    // Room below the second step, so that it can be scrolled to the top.
+    Scroller->setContentSize({kPageWidth, kGroup2Top + kClientHeight});
 
-    GroupBox1->installEventFilter(this);
-    connect(Image1, &TLabel::clicked, this, tool_.operation(this, &THowTo::GroupBox1Click));
+    f.onActivate = tool_.operation(this, &THowTo::FormActivate);
+    f.onKey = [this](const ui::KeyPress& key) {
+        bool taken = false;
+        tool_.handle([&] { taken = FormKeyDown(key); });
+        return taken;
+    };
+    GroupBox1->onClick = tool_.operation(this, &THowTo::GroupBox1Click);
+    Image1->onClick = tool_.operation(this, &THowTo::GroupBox1Click);
 }
 
 void THowTo::showWindow() {
-    if (isHidden()) centreOver(this, &tool_.Replace());
-    show();
-    raise();
-    activateWindow();
+    if (!form_->visible()) form_->centreOver(tool_.Replace().form());
+    form_->show();
+    form_->activate();
     FormActivate();
 }
 
 void THowTo::FormActivate() {
-    Scroller->verticalScrollBar()->setValue(0);
+    Scroller->setScrollY(0);
 }
 
 void THowTo::GroupBox1Click() {
-    Scroller->verticalScrollBar()->setValue(GroupBox2->y());
+    Scroller->setScrollY(GroupBox2->geometry().y);
 }
 
-bool THowTo::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) tool_.handle([this] { FormActivate(); });
-    return QWidget::event(event);
-}
-
-void THowTo::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        hide();
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
-bool THowTo::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == GroupBox1 && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        tool_.handle([this] { GroupBox1Click(); });
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
+bool THowTo::FormKeyDown(const ui::KeyPress& key) {
+    if (key.key != ui::kKeyEscape) return false;
+    form_->hide();
+    return true;
 }
 
 }  // namespace plevo

@@ -2,41 +2,43 @@
 // The how-to window: how to back up the registry with the system's registry editor before the
 // tool changes it, in two pictures.
 
-#include <QGroupBox>
-#include <QLabel>
-#include <QScrollArea>
-#include <QWidget>
+#include <memory>
 
-#include "ui/qt/Controls.h"
+#include "ui/Form.h"
 
 namespace plevo {
 
 class PlevoTool;
 
-class THowTo : public QWidget {
-    Q_OBJECT
+class THowTo {
 public:
     explicit THowTo(PlevoTool& tool);
 
-    QScrollArea* Scroller;
-    QGroupBox* GroupBox1;
-    TImage* Image1;
-    QLabel* Label2;
-    QGroupBox* GroupBox2;
-    TImage* Image2;
+    static constexpr int kClientWidth = 633;
+    static constexpr int kClientHeight = 489;
+
+    ui::Form& form() { return *form_; }
 
     // Shows the window without blocking the main window.
     void showWindow();
+
+    // Handlers.
     void FormActivate();    // back to the top
     void GroupBox1Click();  // down to the second step
 
-protected:
-    bool event(QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;  // clicks on GroupBox1
-
 private:
+    // Keys reach the window before the focused control: Esc closes it.
+    bool FormKeyDown(const ui::KeyPress& key);
+
+    ui::ScrollBox* Scroller;
+    ui::GroupBox* GroupBox1;
+    ui::Picture* Image1;
+    ui::Label* Label2;
+    ui::GroupBox* GroupBox2;
+    ui::Picture* Image2;
+
     PlevoTool& tool_;
+    std::unique_ptr<ui::Form> form_;
 };
 
 }  // namespace plevo

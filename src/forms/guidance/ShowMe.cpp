@@ -1,6 +1,6 @@
-// Guidance on the main window: the show-me pulse that points at the next step, the three
-// animations that run on steps 1, 7 and 8 until the user starts, the show-me switch, and the
-// help panel's text.
+// Guidance on the main window: the three animations that run on steps 1, 7 and 8 until the user
+// starts, the show-me switch, and the help panel's text. The pulse that points at the next step is
+// ShowMePulse.
 #include "app/PlevoTool.h"
 #include "forms/registry/RegistryUnit.h"
 #include "forms/workbench/ReplaceCharsUnit.h"
@@ -66,32 +66,23 @@ const char* const TReplace::kMainHelpLines[55] = {
     "",
 };
 
-void TReplace::AnimateBtnTimerTimer() {
-    // Each tick shrinks the picture by one pixel down to 2, then grows it back to full size,
-    // where the pulse stops. With the switch off the ticks do nothing and the pulse waits.
-    SharedState& s = tool_.state();
-    if (!ShowMeCheckBox->isChecked()) return;
-    if (AnimGrowing) {
-        if (s.AnimSize < SharedState::AnimFullSize) {
-            ++s.AnimSize;
-        } else {
-            AnimateBtnTimer->stop();
-            AnimGrowing = false;
-        }
-    } else if (s.AnimSize <= 2) {
-        AnimGrowing = true;
-    } else {
-        --s.AnimSize;
-    }
-    SetAnimatedImageSize(s.AnimSize);
+bool TReplace::showMeOn() const {
+    return ShowMeCheckBox->checked();
+}
+
+void TReplace::setShowMe(bool on) {
+    // The registry window's switch sets this one; the animations follow as after a click.
+    if (ShowMeCheckBox->checked() == on) return;
+    ShowMeCheckBox->setChecked(on);
+    ShowMeCheckBoxClick();
 }
 
 void TReplace::ShowMeCheckBoxClick() {
-    // The registry window's box always shows the same state; running this twice does no harm.
-    QCheckBox* mirror = tool_.RegistryForm().ShowMeRegBox;
-    if (mirror->isChecked() != ShowMeCheckBox->isChecked())
-        mirror->setChecked(ShowMeCheckBox->isChecked());
-    if (ShowMeCheckBox->isChecked()) {
+    // The registry window's box always shows the same state. With the switch off the pulse's
+    // ticks do nothing and it waits where it is.
+    const bool on = ShowMeCheckBox->checked();
+    tool_.RegistryForm().setShowMe(on);
+    if (on) {
         // They go on from the frames and the interval they had.
         Timer2->start();
         Timer3->start();
@@ -102,7 +93,7 @@ void TReplace::ShowMeCheckBoxClick() {
 }
 
 void TReplace::Timer2Timer() {
-    const bool first = !RegistryImage1->isHidden();
+    const bool first = RegistryImage1->visible();
     RegistryImage1->setVisible(!first);
     RegistryImage3->setVisible(!first);
     RegistryImage2->setVisible(first);
@@ -118,23 +109,24 @@ void TReplace::Timer2Timer() {
 }
 
 void TReplace::Timer3Timer() {
-    const bool first = !AssistImage1->isHidden();
+    const bool first = AssistImage1->visible();
     AssistImage1->setVisible(!first);
     AssistImage2->setVisible(first);
 }
 
 void TReplace::Timer4Timer() {
-    TImage* frames[] = {OpenImage, OpenImage1, OpenImage2, OpenImage4, OpenImage5, OpenImage3};
-    TImage* next = OpenImage;  // when none of the first five is shown
-    if (!OpenImage->isHidden())
+    ui::Picture* const frames[] = {OpenImage,  OpenImage1, OpenImage2,
+                                   OpenImage4, OpenImage5, OpenImage3};
+    ui::Picture* next = OpenImage;  // when none of the first five is shown
+    if (OpenImage->visible())
         next = OpenImage1;
-    else if (!OpenImage1->isHidden())
+    else if (OpenImage1->visible())
         next = OpenImage2;
-    else if (!OpenImage2->isHidden())
+    else if (OpenImage2->visible())
         next = OpenImage4;
-    else if (!OpenImage4->isHidden())
+    else if (OpenImage4->visible())
         next = OpenImage5;
-    for (TImage* f : frames) f->setVisible(f == next);
+    for (ui::Picture* f : frames) f->setVisible(f == next);
 }
 
 }  // namespace plevo

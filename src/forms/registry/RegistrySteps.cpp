@@ -1,25 +1,22 @@
 // The registry window's steps: Open (identity, rule set-up, reading the lists, backups), Sort
 // (hand one list to the working list), accepting the worked list back, and Save.
-#include <QCoreApplication>
 #include <charconv>
 #include <exception>
+#include <initializer_list>
 
 #include "app/PlevoTool.h"
-#include "ui/Dialogs.h"
-#include "platform/Files.h"
-#include "ui/qt/Forms.h"
-#include "platform/Shell.h"
-#include "ui/qt/Text.h"
-#include "registry/OutlookExpressStore.h"
+#include "forms/guidance/ShowMePulse.h"
 #include "forms/registry/RegistryUnit.h"
-#include "registry/RuleSetup.h"
 #include "forms/workbench/ReplaceCharsUnit.h"
 #include "lists/TextList.h"
+#include "platform/Files.h"
+#include "platform/Shell.h"
+#include "registry/OutlookExpressStore.h"
+#include "registry/RuleSetup.h"
+#include "ui/Dialogs.h"
 
 namespace plevo {
 namespace {
-
-const QColor kGrey(0x80, 0x80, 0x80);
 
 enum class Choice { Chosen, OutOfRange, NotANumber };
 
@@ -81,14 +78,14 @@ TRegistryForm::OpenEnd TRegistryForm::openSteps() {
     TReplace& main = tool_.Replace();
 
     main.ResetStepImages();
-    main.AnimateBtnTimer->stop();
+    tool_.pulse().stop();
 
-    IdentityLabel->clear();
-    RegKeyLabel->clear();
-    BothLists = RadioBtnBoth->isChecked();
+    IdentityLabel->setCaption("");
+    RegKeyLabel->setCaption("");
+    BothLists = RadioBtnBoth->checked();
     clearLists();
     AdvancedPanel->setEnabled(false);
-    setForeground(AdvancedPanel, kGrey);
+    AdvancedPanel->setFontColour(ui::colours::kGray);
 
     CurrentKeyPath = std::string(kIdentitiesKey);
     reg.closeKey();
@@ -134,12 +131,12 @@ TRegistryForm::OpenEnd TRegistryForm::openSteps() {
         }
     }
     const Identity& identity = identities[static_cast<std::size_t>(chosen)];
-    IdentityLabel->setText(QStringLiteral("User: ") + toQString(identity.userName));
+    IdentityLabel->setCaption("User: " + identity.userName);
 
     IdentityKeyPath = identity.keyPath;
     RulesKeyPath.clear();
     AdvancedPanel->setEnabled(true);
-    setForeground(AdvancedPanel, Qt::black);
+    AdvancedPanel->setFontColour(ui::colours::kBlack);
 
     if (reg.keyExists(rulesMailPath(IdentityKeyPath))) {
         RulesKeyPath = rulesMailPath(IdentityKeyPath);
@@ -162,7 +159,7 @@ TRegistryForm::OpenEnd TRegistryForm::openSteps() {
     if (BothLists) {
         if (!readPass(0, true)) return OpenEnd::Early;
         if (!readPass(1, false)) return OpenEnd::Early;
-    } else if (!readPass(0, RadioBtnMail->isChecked())) {
+    } else if (!readPass(0, RadioBtnMail->checked())) {
         return OpenEnd::Early;
     }
     return OpenEnd::AllPasses;
@@ -171,7 +168,7 @@ TRegistryForm::OpenEnd TRegistryForm::openSteps() {
 void TRegistryForm::clearLists() {
     ListBox1->setSorted(false);
     ListBox2->setSorted(false);
-    RegistryGroupBox->setTitle(QString());
+    RegistryGroupBox->setCaption("");
     MailOpened = false;
     NewsOpened = false;
     markOpened(MailGroupBox, false);
@@ -209,26 +206,17 @@ bool TRegistryForm::readPass(int pass, bool mail) {
     if (!hasSubkeyNamedExactly(reg, CurrentKeyPath, kCriteriaKey)) return true;
 
     CurrentKeyPath = criteriaPath(CurrentKeyPath);
-    RegKeyLabel->setText(toQString(CurrentKeyPath));
+    RegKeyLabel->setCaption(CurrentKeyPath);
     // The pass's kind decides, not the path: an identity's key name may hold "News" or "Mail".
     (mail ? MailOpened : NewsOpened) = true;
     markOpened(mail ? MailGroupBox : NewsGroupBox, true);
-    for (QWidget* w : {static_cast<QWidget*>(Button3), static_cast<QWidget*>(SaveRegImage),
-                       static_cast<QWidget*>(SaveRegLabel), static_cast<QWidget*>(SortRegLabel)})
-        w->setEnabled(true);
+    for (ui::Control* c :
+         std::initializer_list<ui::Control*>{Button3, SaveRegImage, SaveRegLabel, SortRegLabel})
+        c->setEnabled(true);
 
     // Entry by entry, so that an entry of the wrong type still leaves the ones before it in the
-    // list (and in its backup).
-    TListBox* list = mail ? ListBox1 : ListBox2;
-    ListBox1->setUpdatesEnabled(false);
-    ListBox2->setUpdatesEnabled(false);
-    struct Repaint {
-        TRegistryForm& f;
-        ~Repaint() {
-            f.ListBox1->setUpdatesEnabled(true);
-            f.ListBox2->setUpdatesEnabled(true);
-        }
-    } repaint{*this};
+    // list (and in its backup). The list is filled once, with what was read.
+    ui::ListBox* list = mail ? ListBox1 : ListBox2;
     std::vector<std::string> entries;
     try {
         readListEntriesInto(reg, CurrentKeyPath, entries);
@@ -247,18 +235,20 @@ void TRegistryForm::finishOpen(OpenEnd end) {
     SharedState& s = tool_.state();
     TReplace& main = tool_.Replace();
     if (end == OpenEnd::Early || (!MailOpened && !NewsOpened)) s.AssistantRunning = false;
+    ShowMePulse& pulse = tool_.pulse();
     if (MailOpened || NewsOpened) {
-        main.Label7->setEnabled(true);
-        main.Label8->setEnabled(true);
+        main.enableSearches();
         Button2->setFocus();
-        aimPulse(SortRegImage);
+        pulse.aim(*SortRegImage);
     }
     if (MailOpened) backup("Mail", ListBox1);
     if (NewsOpened) backup("News", ListBox2);
-    if (end == OpenEnd::AllPasses) main.AnimateBtnTimer->start();
+    // An open that ran to its end points again, from where the picture stands, at the step it
+    // pointed at last.
+    if (end == OpenEnd::AllPasses && pulse.target()) pulse.aim(*pulse.target());
 }
 
-void TRegistryForm::backup(const char* kind, const TListBox* list) {
+void TRegistryForm::backup(const char* kind, const ui::ListBox* list) {
     const std::string name = std::string("C:\\") + kind + " Plevo.txt";
     // Written whole or not at all: a failed write leaves the earlier backup as it was.
     writeFileAtomic(tool_.driveC().resolve(name), formatRebuiltList(list->lines()));
@@ -289,7 +279,7 @@ bool TRegistryForm::setUpRule() {
             EventPump::Walk walk(tool_.pump());
             run = tool_.shell().open(file, std::string(kRuleSetupFile));
         }
-        QCoreApplication::processEvents();
+        tool_.pump().pumpNow();
         if (run != ShellRun::Refused)
             d.message(
                 "A Rule has been set up for you.\n\rPlease reopen your Identity if requested");
@@ -319,28 +309,23 @@ bool TRegistryForm::setUpRule() {
 // ---- Sort: hand one list to the working list ---------------------------------------------------
 
 void TRegistryForm::Button2Click() {
-    SharedState& s = tool_.state();
     Dialogs& d = tool_.dialogs();
     TReplace& main = tool_.Replace();
-    main.ResetStepImages();
-    for (QWidget* w : {static_cast<QWidget*>(main.Label10), static_cast<QWidget*>(main.Label11),
-                       static_cast<QWidget*>(main.Label12), static_cast<QWidget*>(main.Label13),
-                       static_cast<QWidget*>(main.CheckBox2)})
-        w->setEnabled(true);
+    main.prepareForRegistryList();
 
-    if (RadioBtnMail->isChecked() && !MailOpened) {
+    if (RadioBtnMail->checked() && !MailOpened) {
         d.message("You must create and open the Mail Blocked Senders List");
         return;
     }
-    if (RadioBtnNews->isChecked() && !NewsOpened) {
+    if (RadioBtnNews->checked() && !NewsOpened) {
         d.message("You must create and open the News Blocked Senders List");
         return;
     }
-    if (RadioBtnBoth->isChecked() && !MailOpened) {
+    if (RadioBtnBoth->checked() && !MailOpened) {
         d.message("You must create an Outlook Express Mail Blocked Senders List");
         return;
     }
-    if (RadioBtnBoth->isChecked() && !NewsOpened) {
+    if (RadioBtnBoth->checked() && !NewsOpened) {
         d.message(
             "You do not have an Outlook Express News Blocked Senders List\n\rFor now you can "
             "only work on your Mail Blocked Senders List\n\rOpen Outlook Express, go to your "
@@ -349,56 +334,20 @@ void TRegistryForm::Button2Click() {
         RadioBtnMail->setChecked(true);
         OptionClick();
     }
-    const bool news = RadioBtnNews->isChecked();
-    main.Memo1->setLines(news ? ListBox2->lines() : ListBox1->lines());
-
-    for (QWidget* w :
-         {static_cast<QWidget*>(main.Button1), static_cast<QWidget*>(main.RemoveImage),
-          static_cast<QWidget*>(main.Button2), static_cast<QWidget*>(main.SaveImage),
-          static_cast<QWidget*>(main.Button5), static_cast<QWidget*>(main.DeleteImage),
-          static_cast<QWidget*>(main.Button6), static_cast<QWidget*>(main.SortImage),
-          static_cast<QWidget*>(main.Button8), static_cast<QWidget*>(main.EditImage),
-          static_cast<QWidget*>(main.Button9), static_cast<QWidget*>(main.ClearTextImage)})
-        w->setEnabled(true);
-    for (TImage* no : {main.RemoveImageNo, main.SaveImageNo, main.DeleteImageNo, main.SortImageNo,
-                       main.EditImageNo})
-        no->show();
-    for (TImage* yes : {main.RemoveImageYes, main.SaveImageYes, main.DeleteImageYes,
-                        main.SortImageYes, main.EditImageYes})
-        yes->hide();
-    main.Label2->setText(news ? QStringLiteral("Num of News Registry lines =")
-                              : QStringLiteral("Num of Mail Registry lines ="));
-
-    main.raise();
-    main.activateWindow();
-    // The press of "Open Outlook File": its handler, directly, so that an error ends the Sort.
-    main.Button3Click();
-    s.ListFromRegistry = true;
-    d.message(s.AssistantRunning
-                  ? "Your Blocked Senders List will now be sorted,\n\ryou may be asked to confirm "
-                    "some actions."
-                  : "You can now sort this Blocked Senders list or open your own text file\n\rof "
-                    "blocked senders to replace existing Mail or News registry entries");
-    s.AnimImage = main.RemoveImage;
-    s.AnimSize = main.RemoveImage->width();
-    main.AnimateBtnTimer->start();
-    main.Button1->setFocus();
+    const bool news = RadioBtnNews->checked();
+    main.takeRegistryList(news ? ListBox2->lines() : ListBox1->lines(), news);
 }
 
 // ---- Accept the worked list ---------------------------------------------------------------
 
-void TRegistryForm::acceptList(QRadioButton* option, const std::vector<std::string>& lines) {
-    auto replace = [&](TListBox* list) {
+void TRegistryForm::acceptList(ListOption option, const std::vector<std::string>& lines) {
+    auto replace = [&](ui::ListBox* list) {
         list->clearLines();
         list->setSorted(true);
         list->addLines(lines);
     };
-    if (option == RadioBtnMail) replace(ListBox1);
-    if (option == RadioBtnNews) replace(ListBox2);
-    if (option == RadioBtnBoth) {
-        replace(ListBox1);
-        replace(ListBox2);
-    }
+    if (option != ListOption::News) replace(ListBox1);
+    if (option != ListOption::Mail) replace(ListBox2);
 }
 
 // ---- Save: write the lists back over their entry keys -----------------------------------------
@@ -411,7 +360,7 @@ void TRegistryForm::Button3Click() {
         const std::string& path = OpenedListPaths[static_cast<std::size_t>(p)];
         reg.closeKey();
         if (path.empty() || !reg.keyExists(path)) continue;
-        const TListBox* source =
+        const ui::ListBox* source =
             openedListKinds_[static_cast<std::size_t>(p)] == BlockList::News ? ListBox2 : ListBox1;
         writeListEntries(reg, path, source->lines());
     }

@@ -2,26 +2,211 @@
 // RegistrySteps.cpp.
 #include "forms/registry/RegistryUnit.h"
 
-#include <QShowEvent>
+#include <initializer_list>
+#include <iterator>
+#include <string>
+#include <vector>
 
 #include "app/PlevoTool.h"
-#include "app/SharedState.h"
-#include "ui/qt/Forms.h"
-#include "resources/Pictures.h"
+#include "forms/guidance/ShowMePulse.h"
 #include "forms/workbench/ReplaceCharsUnit.h"
+#include "resources/Pictures.h"
+#include "ui/Toolkit.h"
 
 namespace plevo {
 namespace {
 
-const QColor kRed(0xff, 0x00, 0x00);
-const QColor kLime(0x00, 0xff, 0x00);
-const QColor kGrey(0x80, 0x80, 0x80);
+using ui::ControlSpec;
+using ui::Kind;
+namespace colours = ui::colours;
 
-TLabel* whiteLabel(const char* name, const QString& text, QRect where, QWidget* parent) {
-    auto* l = new TLabel(QString::fromLatin1(name), text, parent);
-    l->setGeometry(where);
-    setForeground(l, Qt::white);
-    return l;
+constexpr int kStep = ShowMePulse::kFullSize;
+// The buttons lie below the client area: they hold the focus and answer Enter, the user clicks
+// the pictures.
+constexpr int kHiddenRow = TRegistryForm::kClientHeight + 20;
+// Captions on the black window are white; labels let what lies under them show.
+constexpr unsigned kOnDark = ui::kTransparent;
+
+ui::FormSpec formSpec() {
+    return {.name = "RegistryForm",
+            .caption = "Registry (The registry contains the Outlook Express Blocked Senders List)",
+            .client = {TRegistryForm::kClientWidth, TRegistryForm::kClientHeight},
+            .style = ui::FormStyle::Dialog,
+            .place = ui::FormPlace::AsPlaced,
+            .colour = colours::kBlack};
+}
+
+std::vector<ControlSpec> controlTable() {
+    using pictures::Step;
+    const int w = TRegistryForm::kClientWidth;
+    const ui::Font big{.points = 12, .bold = true};
+    return {
+        // The banner with the identity and the key path over it.
+        {.kind = Kind::Panel, .name = "Panel1", .at = {0, 0, w, 105}},
+        {.kind = Kind::Picture,
+         .name = "Image1",
+         .parent = "Panel1",
+         .at = {1, 1, w - 2, 103},
+         .drawing = pictures::banner(w, 105)},
+        {.kind = Kind::Label,
+         .name = "IdentityLabel",
+         .parent = "Panel1",
+         .at = {16, 14, 640, 22},
+         .fontColour = colours::kWhite,
+         .font = big,
+         .flags = kOnDark},
+        // A key path longer than the panel continues on a second line.
+        {.kind = Kind::Label,
+         .name = "RegKeyLabel",
+         .parent = "Panel1",
+         .at = {16, 60, 640, 40},
+         .fontColour = colours::kWhite,
+         .flags = kOnDark | ui::kWordWrap},
+
+        // The two lists; only the frame shows whether a list was read.
+        {.kind = Kind::GroupBox,
+         .name = "MailGroupBox",
+         .at = {8, 110, 324, 246},
+         .caption = "Blocked Senders Mail Registry Entries",
+         .colour = colours::kRed},
+        {.kind = Kind::ListBox,
+         .name = "ListBox1",
+         .parent = "MailGroupBox",
+         .at = {8, 22, 308, 216},
+         .colour = colours::kWhite},
+        {.kind = Kind::GroupBox,
+         .name = "NewsGroupBox",
+         .at = {340, 110, 324, 246},
+         .caption = "Blocked Senders News Registry Entries",
+         .colour = colours::kRed},
+        {.kind = Kind::ListBox,
+         .name = "ListBox2",
+         .parent = "NewsGroupBox",
+         .at = {8, 22, 308, 216},
+         .colour = colours::kWhite},
+        {.kind = Kind::Memo,
+         .name = "MemoRegHelp",
+         .at = {0, 0, w, 356},
+         .flags = ui::kHidden | ui::kReadOnly | ui::kVScroll | ui::kHScroll},
+
+        // The steps, the options and the switches.
+        {.kind = Kind::GroupBox,
+         .name = "RegistryGroupBox",
+         .at = {8, 360, 656, 110},
+         .caption = "For use with Outlook Express",
+         .fontColour = colours::kWhite},
+        {.kind = Kind::Picture,
+         .name = "OpenRegImage",
+         .parent = "RegistryGroupBox",
+         .at = {24, 26, kStep, kStep},
+         .drawing = pictures::step(Step::OpenBook)},
+        {.kind = Kind::Label,
+         .name = "Label1",
+         .parent = "RegistryGroupBox",
+         .at = {4, 64, 82, 18},
+         .caption = "Open Outlook",
+         .fontColour = colours::kWhite,
+         .flags = kOnDark},
+        {.kind = Kind::Picture,
+         .name = "SortRegImage",
+         .parent = "RegistryGroupBox",
+         .at = {120, 26, kStep, kStep},
+         .drawing = pictures::step(Step::Sort)},
+        // The chosen option's caption, on two lines under the picture.
+        {.kind = Kind::Label,
+         .name = "SortRegLabel",
+         .parent = "RegistryGroupBox",
+         .at = {88, 62, 100, 44},
+         .fontColour = colours::kWhite,
+         .flags = kOnDark | ui::kWordWrap | ui::kCentre | ui::kDisabled},
+        {.kind = Kind::Picture,
+         .name = "SaveRegImage",
+         .parent = "RegistryGroupBox",
+         .at = {216, 26, kStep, kStep},
+         .flags = ui::kDisabled,
+         .drawing = pictures::step(Step::Save)},
+        {.kind = Kind::Label,
+         .name = "SaveRegLabel",
+         .parent = "RegistryGroupBox",
+         .at = {196, 64, 84, 18},
+         .caption = "Save Registry",
+         .fontColour = colours::kWhite,
+         .flags = kOnDark | ui::kDisabled},
+        {.kind = Kind::GroupBox,
+         .name = "OptionsGroupBox",
+         .parent = "RegistryGroupBox",
+         .at = {284, 10, 234, 94},
+         .caption = "Registry Options",
+         .fontColour = colours::kWhite},
+        {.kind = Kind::RadioButton,
+         .name = "RadioBtnMail",
+         .parent = "OptionsGroupBox",
+         .at = {6, 20, 226, 20},
+         .caption = "Sort blocked Mail Entries",
+         .fontColour = colours::kWhite},
+        {.kind = Kind::RadioButton,
+         .name = "RadioBtnNews",
+         .parent = "OptionsGroupBox",
+         .at = {6, 42, 226, 20},
+         .caption = "Sort Blocked News Entries",
+         .fontColour = colours::kWhite},
+        {.kind = Kind::RadioButton,
+         .name = "RadioBtnBoth",
+         .parent = "OptionsGroupBox",
+         .at = {6, 64, 226, 20},
+         .caption = "Sort blocked Mail and copy to News",
+         .fontColour = colours::kWhite,
+         .flags = ui::kChecked},
+        // Greyed until an open has found the identity; the caption keeps clear of the gear.
+        {.kind = Kind::Panel,
+         .name = "AdvancedPanel",
+         .parent = "RegistryGroupBox",
+         .at = {524, 12, 128, 40},
+         .caption = "Advanced Rules  ",
+         .colour = colours::kSilver,
+         .fontColour = colours::kGray,
+         .flags = ui::kRight},
+        {.kind = Kind::Picture,
+         .name = "ImageAdvanced",
+         .parent = "AdvancedPanel",
+         .at = {2, 8, 24, 24},
+         .drawing = pictures::step(Step::GearShaded)},
+        {.kind = Kind::Picture,
+         .name = "Image2",
+         .parent = "RegistryGroupBox",
+         .at = {546, 70, 24, 24},
+         .drawing = pictures::step(Step::Help)},
+        {.kind = Kind::CheckBox,
+         .name = "ShowMeRegBox",
+         .parent = "RegistryGroupBox",
+         .at = {576, 58, 76, 20},
+         .caption = "Show Me",
+         .fontColour = colours::kWhite,
+         .flags = ui::kChecked},
+        {.kind = Kind::Picture,
+         .name = "CloseImage",
+         .parent = "RegistryGroupBox",
+         .at = {620, 80, 24, 24},
+         .drawing = pictures::step(Step::Close)},
+
+        {.kind = Kind::Button,
+         .name = "Button1",
+         .at = {0, kHiddenRow, 80, 24},
+         .caption = "Open Registry"},
+        {.kind = Kind::Button,
+         .name = "Button2",
+         .at = {80, kHiddenRow, 80, 24},
+         .caption = "Sort "},
+        {.kind = Kind::Button,
+         .name = "Button3",
+         .at = {160, kHiddenRow, 80, 24},
+         .caption = "Save changes to registry?",
+         .flags = ui::kDisabled},
+        {.kind = Kind::Button,
+         .name = "CloseRegBtn",
+         .at = {240, kHiddenRow, 80, 24},
+         .caption = "Close"},
+    };
 }
 
 }  // namespace
@@ -78,225 +263,174 @@ const char* const TRegistryForm::kHelpLines[49] = {
     "",
 };
 
-TRegistryForm::TRegistryForm(PlevoTool& tool) : QWidget(nullptr), tool_(tool) {
-    setObjectName(QStringLiteral("RegistryForm"));
-    setWindowTitle(QStringLiteral(
-        "Registry (The registry contains the Outlook Express Blocked Senders List)"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    fixClientSize(this, kClientWidth, kClientHeight);
-    setBackground(this, Qt::black);
-    buildTop();
-    buildBottom();
+TRegistryForm::TRegistryForm(PlevoTool& tool) : tool_(tool) {
+    const std::vector<ControlSpec> controls = controlTable();
+    form_ = tool_.toolkit().createForm(formSpec(), controls);
+    findControls();
+    ListBox1->addLines({"", " Select the Help [?] button for help with this form"});
+    MemoRegHelp->setLines(std::vector<std::string>(std::begin(kHelpLines), std::end(kHelpLines)));
+    bindHandlers();
+}
 
-    auto plain = [this](void (TRegistryForm::*handler)()) {
+void TRegistryForm::findControls() {
+    ui::Form& f = *form_;
+    Panel1 = &f.get<ui::Panel>("Panel1");
+    IdentityLabel = &f.get<ui::Label>("IdentityLabel");
+    RegKeyLabel = &f.get<ui::Label>("RegKeyLabel");
+    MailGroupBox = &f.get<ui::GroupBox>("MailGroupBox");
+    ListBox1 = &f.get<ui::ListBox>("ListBox1");
+    NewsGroupBox = &f.get<ui::GroupBox>("NewsGroupBox");
+    ListBox2 = &f.get<ui::ListBox>("ListBox2");
+    MemoRegHelp = &f.get<ui::Memo>("MemoRegHelp");
+    RegistryGroupBox = &f.get<ui::GroupBox>("RegistryGroupBox");
+    OpenRegImage = &f.get<ui::Picture>("OpenRegImage");
+    Label1 = &f.get<ui::Label>("Label1");
+    SortRegImage = &f.get<ui::Picture>("SortRegImage");
+    SortRegLabel = &f.get<ui::Label>("SortRegLabel");
+    SaveRegImage = &f.get<ui::Picture>("SaveRegImage");
+    SaveRegLabel = &f.get<ui::Label>("SaveRegLabel");
+    Image2 = &f.get<ui::Picture>("Image2");
+    CloseImage = &f.get<ui::Picture>("CloseImage");
+    ShowMeRegBox = &f.get<ui::CheckBox>("ShowMeRegBox");
+    AdvancedPanel = &f.get<ui::Panel>("AdvancedPanel");
+    ImageAdvanced = &f.get<ui::Picture>("ImageAdvanced");
+    OptionsGroupBox = &f.get<ui::GroupBox>("OptionsGroupBox");
+    RadioBtnMail = &f.get<ui::RadioButton>("RadioBtnMail");
+    RadioBtnNews = &f.get<ui::RadioButton>("RadioBtnNews");
+    RadioBtnBoth = &f.get<ui::RadioButton>("RadioBtnBoth");
+    Button1 = &f.get<ui::Button>("Button1");
+    Button2 = &f.get<ui::Button>("Button2");
+    Button3 = &f.get<ui::Button>("Button3");
+    CloseRegBtn = &f.get<ui::Button>("CloseRegBtn");
+}
+
+void TRegistryForm::bindHandlers() {
+    auto plain = [this](void (TRegistryForm::*handler)()) -> ui::Handler {
         return tool_.operation(this, handler);
     };
-    auto step = [this](void (TRegistryForm::*handler)()) { return tool_.step(this, handler); };
-    connect(OpenRegImage, &TLabel::clicked, this, step(&TRegistryForm::Button1Click));
-    connect(Button1, &QPushButton::clicked, this, step(&TRegistryForm::Button1Click));
-    connect(SortRegImage, &TLabel::clicked, this, step(&TRegistryForm::Button2Click));
-    connect(Button2, &QPushButton::clicked, this, step(&TRegistryForm::Button2Click));
-    connect(SaveRegImage, &TLabel::clicked, this, step(&TRegistryForm::Button3Click));
-    connect(Button3, &QPushButton::clicked, this, step(&TRegistryForm::Button3Click));
-    for (QRadioButton* r : {RadioBtnMail, RadioBtnNews, RadioBtnBoth})
-        connect(r, &QRadioButton::clicked, this, plain(&TRegistryForm::OptionClick));
-    connect(Image2, &TLabel::clicked, this, plain(&TRegistryForm::Image2Click));
-    connect(ShowMeRegBox, &QCheckBox::clicked, this, plain(&TRegistryForm::ShowMeRegBoxClick));
-    connect(CloseImage, &TLabel::clicked, this, plain(&TRegistryForm::CloseImageClick));
-    connect(CloseRegBtn, &QPushButton::clicked, this, plain(&TRegistryForm::CloseImageClick));
-    connect(ListBox1, &TListBox::clickedInList, this, plain(&TRegistryForm::refreshCounts));
-}
-
-void TRegistryForm::buildTop() {
-    Panel1 = new TPanel(QStringLiteral("Panel1"), QString(), this);
-    Panel1->setGeometry(0, 0, kClientWidth, 105);
-    Panel1->setPixmap(pictures::banner(kClientWidth, 105));
-    Panel1->setScaledContents(true);
-    IdentityLabel = whiteLabel("IdentityLabel", QString(), QRect(16, 14, 640, 22), Panel1);
-    QFont big = IdentityLabel->font();
-    big.setPointSize(big.pointSize() + 4);
-    big.setBold(true);
-    IdentityLabel->setFont(big);
-    // A key path longer than the panel continues on a second line.
-    RegKeyLabel = whiteLabel("RegKeyLabel", QString(), QRect(16, 60, 640, 40), Panel1);
-    RegKeyLabel->setWordWrap(true);
-    RegKeyLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-
-    auto group = [this](const char* name, const QString& caption, int x, TListBox*& list,
-                        const char* listName) {
-        auto* g = new QGroupBox(caption, this);
-        g->setObjectName(QString::fromLatin1(name));
-        g->setGeometry(x, 110, 324, 246);
-        setBackground(g, kRed);
-        list = new TListBox(QString::fromLatin1(listName), g);
-        list->setGeometry(8, 22, 308, 216);
-        setBackground(list, Qt::white);  // only the frame shows the list's state
-        return g;
+    auto step = [this](void (TRegistryForm::*handler)()) -> ui::Handler {
+        return tool_.step(this, handler);
     };
-    MailGroupBox = group("MailGroupBox", QStringLiteral("Blocked Senders Mail Registry Entries"), 8,
-                         ListBox1, "ListBox1");
-    NewsGroupBox = group("NewsGroupBox", QStringLiteral("Blocked Senders News Registry Entries"),
-                         340, ListBox2, "ListBox2");
-    ListBox1->addItems(
-        {QString(), QStringLiteral(" Select the Help [?] button for help with this form")});
-
-    MemoRegHelp = new QPlainTextEdit(this);
-    MemoRegHelp->setObjectName(QStringLiteral("MemoRegHelp"));
-    MemoRegHelp->setReadOnly(true);
-    MemoRegHelp->setLineWrapMode(QPlainTextEdit::NoWrap);
-    QStringList help;
-    for (const char* line : kHelpLines) help << QString::fromLatin1(line);
-    MemoRegHelp->setPlainText(help.join(u'\n'));
-    MemoRegHelp->setGeometry(0, 0, kClientWidth, 356);
-    MemoRegHelp->hide();
-}
-
-void TRegistryForm::buildBottom() {
-    using pictures::Step;
-    const int size = SharedState::AnimFullSize;
-    RegistryGroupBox = new QGroupBox(QStringLiteral("For use with Outlook Express"), this);
-    RegistryGroupBox->setObjectName(QStringLiteral("RegistryGroupBox"));
-    RegistryGroupBox->setGeometry(8, 360, 656, 110);
-    setForeground(RegistryGroupBox, Qt::white);
-    QWidget* g = RegistryGroupBox;
-
-    OpenRegImage = new TImage(QStringLiteral("OpenRegImage"), pictures::step(Step::OpenBook), g);
-    OpenRegImage->setGeometry(24, 26, size, size);
-    Label1 = whiteLabel("Label1", QStringLiteral("Open Outlook"), QRect(4, 64, 82, 18), g);
-    SortRegImage = new TImage(QStringLiteral("SortRegImage"), pictures::step(Step::Sort), g);
-    SortRegImage->setGeometry(120, 26, size, size);
-    SortRegLabel = whiteLabel("SortRegLabel", QString(), QRect(88, 62, 100, 44), g);
-    SortRegLabel->setWordWrap(true);
-    SortRegLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    SortRegLabel->setEnabled(false);
-    SaveRegImage = new TImage(QStringLiteral("SaveRegImage"), pictures::step(Step::Save), g);
-    SaveRegImage->setGeometry(216, 26, size, size);
-    SaveRegImage->setEnabled(false);
-    SaveRegLabel =
-        whiteLabel("SaveRegLabel", QStringLiteral("Save Registry"), QRect(196, 64, 84, 18), g);
-    SaveRegLabel->setEnabled(false);
-
-    OptionsGroupBox = new QGroupBox(QStringLiteral("Registry Options"), g);
-    OptionsGroupBox->setObjectName(QStringLiteral("OptionsGroupBox"));
-    OptionsGroupBox->setGeometry(284, 10, 234, 94);
-    setForeground(OptionsGroupBox, Qt::white);
-    auto radio = [this](const char* name, const QString& caption, int y) {
-        auto* r = new QRadioButton(caption, OptionsGroupBox);
-        r->setObjectName(QString::fromLatin1(name));
-        r->setGeometry(6, y, 226, 20);
-        setCaptionOnDark(r);
-        return r;
-    };
-    RadioBtnMail = radio("RadioBtnMail", QStringLiteral("Sort blocked Mail Entries"), 20);
-    RadioBtnNews = radio("RadioBtnNews", QStringLiteral("Sort Blocked News Entries"), 42);
-    RadioBtnBoth = radio("RadioBtnBoth", QStringLiteral("Sort blocked Mail and copy to News"), 64);
-    RadioBtnBoth->setChecked(true);
-
-    AdvancedPanel =
-        new TPanel(QStringLiteral("AdvancedPanel"), QStringLiteral("Advanced Rules  "), g);
-    AdvancedPanel->setGeometry(524, 12, 128, 40);
-    AdvancedPanel->setContentsMargins(26, 0, 0, 0);
-    AdvancedPanel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    setBackground(AdvancedPanel, QColor(0xc0, 0xc0, 0xc0));
-    setForeground(AdvancedPanel, kGrey);
-    ImageAdvanced = new TImage(QStringLiteral("ImageAdvanced"), pictures::step(Step::GearShaded),
-                               AdvancedPanel);
-    ImageAdvanced->setGeometry(2, 8, 24, 24);
-
-    Image2 = new TImage(QStringLiteral("Image2"), pictures::step(Step::Help), g);
-    Image2->setGeometry(546, 70, 24, 24);
-    ShowMeRegBox = new QCheckBox(QStringLiteral("Show Me"), g);
-    ShowMeRegBox->setObjectName(QStringLiteral("ShowMeRegBox"));
-    ShowMeRegBox->setGeometry(576, 58, 76, 20);
-    ShowMeRegBox->setChecked(true);
-    setCaptionOnDark(ShowMeRegBox);
-    CloseImage = new TImage(QStringLiteral("CloseImage"), pictures::step(Step::Close), g);
-    CloseImage->setGeometry(620, 80, 24, 24);
-
-    auto hidden = [this](const char* name, const QString& caption, int x) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setGeometry(x, kClientHeight + 20, 80, 24);
-        return b;
-    };
-    Button1 = hidden("Button1", QStringLiteral("Open Registry"), 0);
-    Button2 = hidden("Button2", QStringLiteral("Sort "), 80);
-    Button3 = hidden("Button3", QStringLiteral("Save changes to registry?"), 160);
-    Button3->setEnabled(false);
-    CloseRegBtn = hidden("CloseRegBtn", QStringLiteral("Close"), 240);
-}
-
-void TRegistryForm::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    tool_.handle([this] { FormShow(); });
+    form_->onShow = plain(&TRegistryForm::FormShow);
+    OpenRegImage->onClick = step(&TRegistryForm::Button1Click);
+    Button1->onClick = step(&TRegistryForm::Button1Click);
+    SortRegImage->onClick = step(&TRegistryForm::Button2Click);
+    Button2->onClick = step(&TRegistryForm::Button2Click);
+    SaveRegImage->onClick = step(&TRegistryForm::Button3Click);
+    Button3->onClick = step(&TRegistryForm::Button3Click);
+    for (ui::RadioButton* r : {RadioBtnMail, RadioBtnNews, RadioBtnBoth})
+        r->onClick = plain(&TRegistryForm::OptionClick);
+    Image2->onClick = plain(&TRegistryForm::Image2Click);
+    ShowMeRegBox->onClick = plain(&TRegistryForm::ShowMeRegBoxClick);
+    CloseImage->onClick = plain(&TRegistryForm::CloseImageClick);
+    CloseRegBtn->onClick = plain(&TRegistryForm::CloseImageClick);
+    ListBox1->onClick = plain(&TRegistryForm::refreshCounts);
 }
 
 void TRegistryForm::FormShow() {
-    const QString caption = checkedOption()->text();
-    Button2->setText(caption);
-    SortRegLabel->setText(caption);
-    MemoRegHelp->resize((width() / 10) * 6, MemoRegHelp->height());
+    showOptionCaption();
+    const ui::Rect help = MemoRegHelp->geometry();
+    MemoRegHelp->setGeometry({help.x, help.y, (form_->clientSize().w / 10) * 6, help.h});
 }
 
 void TRegistryForm::showWindow() {
-    if (isHidden()) centreOver(this, &tool_.Replace());
-    show();
-    raise();
+    if (!form_->visible()) form_->centreOver(tool_.Replace().form());
+    form_->show();
+    form_->activate();
 }
 
 void TRegistryForm::resetStepImages() {
-    for (TImage* i : {OpenRegImage, SortRegImage, SaveRegImage})
-        i->resize(SharedState::AnimFullSize, SharedState::AnimFullSize);
+    for (ui::Picture* i : {OpenRegImage, SortRegImage, SaveRegImage}) {
+        const ui::Rect r = i->geometry();
+        i->setGeometry({r.x, r.y, kStep, kStep});
+    }
 }
 
-QRadioButton* TRegistryForm::checkedOption() const {
-    if (RadioBtnMail->isChecked()) return RadioBtnMail;
-    if (RadioBtnNews->isChecked()) return RadioBtnNews;
+ui::RadioButton* TRegistryForm::optionButton(ListOption option) const {
+    switch (option) {
+        case ListOption::Mail:
+            return RadioBtnMail;
+        case ListOption::News:
+            return RadioBtnNews;
+        case ListOption::Both:
+            break;
+    }
     return RadioBtnBoth;
 }
 
-void TRegistryForm::aimPulse(TImage* image) {
-    SharedState& s = tool_.state();
-    s.AnimImage = image;
-    s.AnimSize = image->width();
-    tool_.Replace().AnimateBtnTimer->start();
+TRegistryForm::ListOption TRegistryForm::checkedOption() const {
+    if (RadioBtnMail->checked()) return ListOption::Mail;
+    if (RadioBtnNews->checked()) return ListOption::News;
+    return ListOption::Both;
 }
 
-void TRegistryForm::markOpened(QGroupBox* group, bool opened) {
-    setBackground(group, opened ? kLime : kRed);
+std::string TRegistryForm::optionCaption(ListOption option) const {
+    return optionButton(option)->caption();
+}
+
+int TRegistryForm::mailCount() const {
+    return ListBox1->lineCount();
+}
+
+int TRegistryForm::newsCount() const {
+    return ListBox2->lineCount();
+}
+
+void TRegistryForm::forgetOpenedLists() {
+    OpenedListPaths = {};
+}
+
+void TRegistryForm::pointAtOpen() {
+    Button1->setFocus();
+    tool_.pulse().aim(*OpenRegImage);
+}
+
+void TRegistryForm::pointAtSave() {
+    if (Button3->enabled()) Button3->setFocus();
+    tool_.pulse().aim(*SaveRegImage);
+}
+
+void TRegistryForm::setShowMe(bool on) {
+    ShowMeRegBox->setChecked(on);
+}
+
+void TRegistryForm::showOptionCaption() {
+    const std::string caption = optionCaption(checkedOption());
+    Button2->setCaption(caption);
+    SortRegLabel->setCaption(caption);
+}
+
+void TRegistryForm::markOpened(ui::GroupBox* group, bool opened) {
+    group->setColour(opened ? colours::kLime : colours::kRed);
 }
 
 void TRegistryForm::refreshCounts() {
-    RegistryGroupBox->setTitle(QString::number(ListBox1->lineCount()) +
-                               QStringLiteral(" Registry entries") + QString(66, u' ') +
-                               QString::number(ListBox2->lineCount()) +
-                               QStringLiteral(" Registry entries"));
+    RegistryGroupBox->setCaption(std::to_string(ListBox1->lineCount()) + " Registry entries" +
+                                 std::string(66, ' ') + std::to_string(ListBox2->lineCount()) +
+                                 " Registry entries");
 }
 
 void TRegistryForm::OptionClick() {
     tool_.Replace().ResetStepImages();
-    aimPulse(OpenRegImage);
-    const QString caption = checkedOption()->text();
-    Button2->setText(caption);
-    SortRegLabel->setText(caption);
+    tool_.pulse().aim(*OpenRegImage);
+    showOptionCaption();
     Button1->setFocus();
 }
 
 void TRegistryForm::Image2Click() {
-    const bool showHelp = MemoRegHelp->isHidden();
-    for (QWidget* w : {static_cast<QWidget*>(MailGroupBox), static_cast<QWidget*>(NewsGroupBox),
-                       static_cast<QWidget*>(Panel1)})
-        w->setVisible(!showHelp);
+    const bool showHelp = !MemoRegHelp->visible();
+    for (ui::Control* c : std::initializer_list<ui::Control*>{MailGroupBox, NewsGroupBox, Panel1})
+        c->setVisible(!showHelp);
     MemoRegHelp->setVisible(showHelp);
 }
 
 void TRegistryForm::ShowMeRegBoxClick() {
-    QCheckBox* main = tool_.Replace().ShowMeCheckBox;
-    if (main->isChecked() != ShowMeRegBox->isChecked()) main->setChecked(ShowMeRegBox->isChecked());
+    TReplace& main = tool_.Replace();
+    if (main.showMeOn() != ShowMeRegBox->checked()) main.setShowMe(ShowMeRegBox->checked());
 }
 
 void TRegistryForm::CloseImageClick() {
-    hide();
+    form_->hide();
 }
 
 }  // namespace plevo

@@ -113,9 +113,11 @@ private:
     // The message and the deletion of the file wait until the import has ended.
     bool setUpRule();
     void markOpened(ui::GroupBox* group, bool opened);
-    void aimPulse(ui::Picture* image);
-    void buildTop();
-    void buildBottom();
+    ui::RadioButton* optionButton(ListOption option) const;
+    // Both the Sort button and the label under its picture name the chosen option.
+    void showOptionCaption();
+    void findControls();
+    void bindHandlers();
 
     PlevoTool& tool_;
     std::unique_ptr<ui::Form> form_;

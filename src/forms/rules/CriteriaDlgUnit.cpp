@@ -1,16 +1,19 @@
 #include "forms/rules/CriteriaDlgUnit.h"
 
-#include "ui/qt/Forms.h"
+#include "app/PlevoTool.h"
+#include "ui/Toolkit.h"
 
 namespace plevo {
 
-TCriteriaDlg::TCriteriaDlg(PlevoTool& tool) : QDialog(nullptr), tool_(tool) {
-    setObjectName(QStringLiteral("CriteriaDlg"));
-    setWindowTitle(QStringLiteral("Criteria Option"));
-    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setModal(true);
-    fixClientSize(this, 289, 221);
-    setBackground(this, Qt::white);
+TCriteriaDlg::TCriteriaDlg(PlevoTool& tool) : tool_(tool) {
+    // A white modal box without a frame; its controls come with the rules editor.
+    form_ = tool_.toolkit().createForm({.name = "CriteriaDlg",
+                                        .caption = "Criteria Option",
+                                        .client = {kClientWidth, kClientHeight},
+                                        .style = ui::FormStyle::Borderless,
+                                        .place = ui::FormPlace::ScreenCentre,
+                                        .colour = ui::colours::kWhite},
+                                       {});
 }
 
 }  // namespace plevo

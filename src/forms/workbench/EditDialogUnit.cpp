@@ -1,134 +1,136 @@
 #include "forms/workbench/EditDialogUnit.h"
 
-#include <QPalette>
+#include <algorithm>
+#include <vector>
 
 #include "app/PlevoTool.h"
-#include "ui/qt/Forms.h"
-#include "ui/qt/Text.h"
-#include "forms/workbench/ReplaceCharsUnit.h"
+#include "ui/Dialogs.h"
+#include "ui/Toolkit.h"
 
 namespace plevo {
+namespace {
 
-TOKBottomDlg::TOKBottomDlg(PlevoTool& tool) : QDialog(nullptr), tool_(tool) {
-    setObjectName(QStringLiteral("OKBottomDlg"));
-    setWindowTitle(QStringLiteral("Edit Domain Name"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
-    setModal(true);
-    fixClientSize(this, 440, 236);
+using ui::ControlSpec;
+using ui::Kind;
 
-    auto text = [this](const char* name, const QString& caption, QRect where) {
-        auto* l = new QLabel(caption, this);
-        l->setObjectName(QString::fromLatin1(name));
-        l->setGeometry(where);
-        l->setWordWrap(true);
-        return l;
-    };
-    Label2 = text("Label2",
-                  QStringLiteral("Select the [Update] button to automatically remove the "
-                                 "highlighted section"),
-                  QRect(12, 8, 416, 20));
-    EditDomain = new QLineEdit(this);
-    EditDomain->setObjectName(QStringLiteral("EditDomain"));
-    EditDomain->setGeometry(12, 30, 416, 24);
-    // The highlighted first label stays visible while the focus is elsewhere.
-    QPalette p = EditDomain->palette();
-    p.setColor(QPalette::Inactive, QPalette::Highlight,
-               p.color(QPalette::Active, QPalette::Highlight));
-    p.setColor(QPalette::Inactive, QPalette::HighlightedText,
-               p.color(QPalette::Active, QPalette::HighlightedText));
-    EditDomain->setPalette(p);
-    Label3 =
-        text("Label3",
-             QStringLiteral("You can also edit this Domain name, as you want it to be blocked."),
-             QRect(12, 62, 416, 20));
-    EditDomainExt = new QLineEdit(this);
-    EditDomainExt->setObjectName(QStringLiteral("EditDomainExt"));
-    EditDomainExt->setGeometry(12, 84, 416, 24);
-    DlgCheckBox = new QCheckBox(QStringLiteral("Add if Checked"), this);
-    DlgCheckBox->setObjectName(QStringLiteral("DlgCheckBox"));
-    DlgCheckBox->setGeometry(12, 118, 200, 22);
-    Label4 = text("Label4",
-                  QStringLiteral("You can add this domain to your safe domain list, [Not to be "
-                                 "blocked]"),
-                  QRect(12, 142, 416, 20));
-
-    IgnoreButton = new QPushButton(QStringLiteral("&Do not update"), this);
-    IgnoreButton->setObjectName(QStringLiteral("IgnoreButton"));
-    IgnoreButton->setGeometry(160, 192, 124, 30);
-    OKBtn = new QPushButton(QStringLiteral("&Update"), this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setGeometry(24, 192, 124, 30);
-    OKBtn->setDefault(true);
-    OKBtn->setAutoDefault(true);
-    CancelBtn = new QPushButton(QStringLiteral("&Cancel and Close"), this);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    CancelBtn->setGeometry(296, 192, 124, 30);
-
-    // "&Do not update" comes first in the tab order.
-    setTabOrder(IgnoreButton, OKBtn);
-    setTabOrder(OKBtn, CancelBtn);
-    setTabOrder(CancelBtn, EditDomain);
-    setTabOrder(EditDomain, EditDomainExt);
-    setTabOrder(EditDomainExt, DlgCheckBox);
-
-    connect(DlgCheckBox, &QCheckBox::clicked, this,
-            tool_.operation(this, &TOKBottomDlg::DlgCheckBoxClick));
-    connect(OKBtn, &QPushButton::clicked, this, tool_.operation(this, &TOKBottomDlg::OKBtnClick));
-    connect(IgnoreButton, &QPushButton::clicked, this,
-            tool_.operation(this, &TOKBottomDlg::IgnoreButtonClick));
-    connect(CancelBtn, &QPushButton::clicked, this,
-            tool_.operation(this, &TOKBottomDlg::CancelBtnClick));
+ui::FormSpec editForm() {
+    return {.name = "OKBottomDlg",
+            .caption = "Edit Domain Name",
+            .client = {440, 236},
+            .style = ui::FormStyle::Dialog,
+            .place = ui::FormPlace::OwnerCentre};
 }
 
-void TOKBottomDlg::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    centreOver(this, &tool_.Replace());
-    tool_.handle([this] { FormShow(); });
+std::vector<ControlSpec> editControls() {
+    // The table order is the tab order: "&Do not update" comes first.
+    return {
+        {.kind = Kind::Label,
+         .name = "Label2",
+         .at = {12, 8, 416, 20},
+         .caption = "Select the [Update] button to automatically remove the highlighted section",
+         .flags = ui::kWordWrap},
+        {.kind = Kind::Label,
+         .name = "Label3",
+         .at = {12, 62, 416, 20},
+         .caption = "You can also edit this Domain name, as you want it to be blocked.",
+         .flags = ui::kWordWrap},
+        {.kind = Kind::Label,
+         .name = "Label4",
+         .at = {12, 142, 416, 20},
+         .caption = "You can add this domain to your safe domain list, [Not to be blocked]",
+         .flags = ui::kWordWrap},
+        {.kind = Kind::Button,
+         .name = "IgnoreButton",
+         .at = {160, 192, 124, 30},
+         .caption = "&Do not update"},
+        {.kind = Kind::Button,
+         .name = "OKBtn",
+         .at = {24, 192, 124, 30},
+         .caption = "&Update",
+         .flags = ui::kDefault},
+        // Esc is "&Cancel and Close".
+        {.kind = Kind::Button,
+         .name = "CancelBtn",
+         .at = {296, 192, 124, 30},
+         .caption = "&Cancel and Close",
+         .flags = ui::kCancel},
+        // The highlighted first label stays visible while the focus is elsewhere.
+        {.kind = Kind::Edit,
+         .name = "EditDomain",
+         .at = {12, 30, 416, 24},
+         .flags = ui::kNoHideSel},
+        {.kind = Kind::Edit, .name = "EditDomainExt", .at = {12, 84, 416, 24}},
+        {.kind = Kind::CheckBox,
+         .name = "DlgCheckBox",
+         .at = {12, 118, 200, 22},
+         .caption = "Add if Checked"},
+    };
+}
+
+}  // namespace
+
+TOKBottomDlg::TOKBottomDlg(PlevoTool& tool) : tool_(tool) {
+    const std::vector<ControlSpec> table = editControls();
+    form_ = tool_.toolkit().createForm(editForm(), table);
+    ui::Form& f = *form_;
+    Label2 = &f.get<ui::Label>("Label2");
+    EditDomain = &f.get<ui::Edit>("EditDomain");
+    Label3 = &f.get<ui::Label>("Label3");
+    EditDomainExt = &f.get<ui::Edit>("EditDomainExt");
+    DlgCheckBox = &f.get<ui::CheckBox>("DlgCheckBox");
+    Label4 = &f.get<ui::Label>("Label4");
+    OKBtn = &f.get<ui::Button>("OKBtn");
+    IgnoreButton = &f.get<ui::Button>("IgnoreButton");
+    CancelBtn = &f.get<ui::Button>("CancelBtn");
+
+    DlgCheckBox->onClick = tool_.operation(this, &TOKBottomDlg::DlgCheckBoxClick);
+    OKBtn->onClick = tool_.operation(this, &TOKBottomDlg::OKBtnClick);
+    IgnoreButton->onClick = tool_.operation(this, &TOKBottomDlg::IgnoreButtonClick);
+    CancelBtn->onClick = tool_.operation(this, &TOKBottomDlg::CancelBtnClick);
+    f.onShow = tool_.operation(this, &TOKBottomDlg::FormShow);
+}
+
+TOKBottomDlg::~TOKBottomDlg() = default;
+
+EditAnswer TOKBottomDlg::ask(const std::string& entry, const std::string& domain) {
+    entry_ = entry;
+    domain_ = domain;
+    EditDomain->setCaption(entry);
+    EditDomainExt->setCaption(domain);
+    answer_ = EditAnswer{};
+    tool_.dialogs().runModal(*form_);
+    return answer_;
 }
 
 void TOKBottomDlg::FormShow() {
-    SharedState& s = tool_.state();
-    s.EditSkipped = false;
-    s.EditCancelled = false;
     DlgCheckBox->setChecked(false);
-    s.EditAddToSafe = false;
+    answer_.addToSafe = false;
     EditDomain->setFocus();
-    const auto cut =
-        static_cast<int>(s.EditEntry.size()) - static_cast<int>(s.EditDomainPart.size());
-    EditDomain->setSelection(0, std::max(cut, 0));
+    // The first labels, which Update takes away, are highlighted.
+    const auto cut = static_cast<int>(entry_.size()) - static_cast<int>(domain_.size());
+    EditDomain->select(0, std::max(cut, 0));
 }
 
 void TOKBottomDlg::DlgCheckBoxClick() {
-    SharedState& s = tool_.state();
-    if (DlgCheckBox->isChecked()) {
-        s.EditAddToSafe = true;
-        EditDomain->setSelection(0, 0);
-        EditDomain->deselect();
-    } else {
-        s.EditAddToSafe = false;
-    }
+    answer_.addToSafe = DlgCheckBox->checked();
+    if (answer_.addToSafe) EditDomain->select(0, 0);
 }
 
 void TOKBottomDlg::OKBtnClick() {
-    SharedState& s = tool_.state();
-    s.EditEntry = fromQString(EditDomain->text());
-    s.EditDomainPart = fromQString(EditDomainExt->text());
-    done(QDialog::Accepted);
+    answer_.kind = EditAnswer::Kind::Take;
+    answer_.entry = EditDomain->caption();
+    answer_.domain = EditDomainExt->caption();
+    form_->endModal(ui::kResultOk);
 }
 
 void TOKBottomDlg::IgnoreButtonClick() {
-    tool_.state().EditSkipped = true;
-    done(kSkipped);
+    answer_.kind = EditAnswer::Kind::Skip;
+    form_->endModal(ui::kResultIgnore);
 }
 
 void TOKBottomDlg::CancelBtnClick() {
-    tool_.state().EditCancelled = true;
-    done(QDialog::Rejected);
-}
-
-void TOKBottomDlg::reject() {
-    tool_.handle([this] { CancelBtnClick(); });
+    answer_.kind = EditAnswer::Kind::Cancel;
+    form_->endModal(ui::kResultCancel);
 }
 
 }  // namespace plevo

@@ -3,34 +3,37 @@
 // the progress display and the hand-over to the next step.
 #include <algorithm>
 
+#include <string>
+
 #include "app/PlevoTool.h"
-#include "ui/Dialogs.h"
-#include "ui/qt/Text.h"
 #include "forms/workbench/EditDialogUnit.h"
+#include "forms/workbench/MemoLists.h"
+#include "forms/workbench/ReplaceCharsUnit.h"
 #include "lists/ListOperations.h"
 #include "lists/Progress.h"
-#include "forms/workbench/ReplaceCharsUnit.h"
+#include "ui/Dialogs.h"
 
 namespace plevo {
+
 void TReplace::endWalk() {
-    ProgressBar1->setValue(0);
-    Panel1->setText(QStringLiteral("0 %"));
+    ProgressBar1->setPosition(0);
+    Panel1->setCaption("0 %");
 }
 
 // ---- 2. Remove email name upto and including @ ----------------------------------------------
 
 void TReplace::Button1Click() {
-    RemoveImageNo->hide();
-    RemoveImageYes->show();
+    RemoveImageNo->setVisible(false);
+    RemoveImageYes->setVisible(true);
     ResetStepImages();
     const int n = Memo1->lineCount();
     PrepareProgress();
 
-    if (!CheckBox2->isChecked()) {
+    if (!CheckBox2->checked()) {
         // Nothing is asked and the safe list cannot change: one pass, one refill of the box.
-        TextList list = Memo1->textList();
+        TextList list = memoList(*Memo1);
         const std::vector<std::string> safe = Memo2->lines();
-        if (reduceAll(list.entries, safe) > 0) Memo1->setTextList(list);
+        if (reduceAll(list.entries, safe) > 0) setMemoList(*Memo1, list);
         setProgress(n, n);
     } else {
         SharedState& s = tool_.state();
@@ -40,10 +43,9 @@ void TReplace::Button1Click() {
         SafeSet safe(safeLines);
         unsigned safeRevision = safeListRevision_;
         for (int i = 0; i < n; ++i) {
-            ProgressBar1->setValue(i);
-            Panel1->setText(QString::number(progressPercent(i, n)) + QStringLiteral(" %"));
+            setProgress(i, n);
             tool_.pump().pump();
-            ProgressBar1->setValue(i + 1);
+            ProgressBar1->setPosition(i + 1);
             // The box is read as it stands: the user may have typed into it meanwhile.
             if (i >= Memo1->lineCount()) break;
             if (safeRevision != safeListRevision_) {
@@ -58,7 +60,7 @@ void TReplace::Button1Click() {
             const std::string left = entry.substr(0, entry.size() - domainText.size());
             // The box may be unchecked while the walk goes on: from then on the answer is Yes.
             const Answer answer =
-                !CheckBox2->isChecked()
+                !CheckBox2->checked()
                     ? Answer::Yes
                     : d.confirm(messageLines(
                                     {"Remove " + left, "From     " + entry, "",
@@ -85,15 +87,15 @@ void TReplace::Button1Click() {
     }
     endWalk();
     PrepareProgress();
-    Label1->setText(QString::number(Memo1->lineCount()));
+    Label1->setCaption(std::to_string(Memo1->lineCount()));
     PointNextStep(Button8, EditImage);
 }
 
 void TReplace::CheckBox2Click() {
-    if (CheckBox2->isChecked()) return;
+    if (CheckBox2->checked()) return;
     const std::string d = kExampleFreeMailDomain;
-    Panel11->setText(QStringLiteral("*"));
-    Panel11->show();
+    Panel11->setCaption("*");
+    Panel11->setVisible(true);
     tool_.dialogs().message(messageLines({
         "Warning!",
         "If you uncheck this box, you will not be asked for confirmation!",
@@ -105,17 +107,16 @@ void TReplace::CheckBox2Click() {
         "in your list*, then Oulook will block all incomming emails from " + d,
         "Only Uncheck if you are sure you do not want to confirm new entries?",
     }));
-    Panel11->hide();
-    Panel11->setText(QStringLiteral("2"));
+    Panel11->setVisible(false);
+    Panel11->setCaption("2");
 }
 
 // ---- 3. Edit.. Domain Names -------------------------------------------------------------------
 
 void TReplace::Button8Click() {
     ResetStepImages();
-    EditImageNo->hide();
-    EditImageYes->show();
-    SharedState& s = tool_.state();
+    EditImageNo->setVisible(false);
+    EditImageYes->setVisible(true);
     TOKBottomDlg& dialog = tool_.OKBottomDlg();
     EventPump::Walk walk(tool_.pump());
 
@@ -126,28 +127,24 @@ void TReplace::Button8Click() {
     const int n = static_cast<int>(entries.size());
     for (int i = 0; i < n; ++i) {
         if (const auto proposal = editOffer(entries[i], safe)) {
-            s.EditEntry = entries[i];
-            s.EditDomainPart = std::string(*proposal);
-            dialog.EditDomain->setText(toQString(s.EditEntry));
-            dialog.EditDomainExt->setText(toQString(s.EditDomainPart));
-            tool_.dialogs().runModal(dialog);
-            if (s.EditCancelled) {
+            const EditAnswer answer = dialog.ask(entries[i], std::string(*proposal));
+            if (answer.kind == EditAnswer::Kind::Cancel) {
                 endWalk();
                 return;
             }
-            if (!s.EditSkipped) {
-                if (!s.EditEntry.empty() && i < Memo1->lineCount())
-                    Memo1->replaceLine(i, s.EditDomainPart);
-                if (s.EditAddToSafe && !s.EditDomainPart.empty()) {
-                    Memo2->appendLine(s.EditDomainPart);
+            if (answer.kind == EditAnswer::Kind::Take) {
+                // An emptied upper box keeps the entry as it is.
+                if (!answer.entry.empty() && i < Memo1->lineCount())
+                    Memo1->replaceLine(i, answer.domain);
+                if (answer.addToSafe && !answer.domain.empty()) {
+                    Memo2->appendLine(answer.domain);
                     safe.assign(Memo2->lines());
                 }
             }
         }
         // The bar keeps the range it had, so it stops at its maximum; the percentage follows it.
-        ProgressBar1->setValue(std::min(ProgressBar1->value() + 1, ProgressBar1->maximum()));
-        Panel1->setText(QString::number(progressPercent(ProgressBar1->value(), n)) +
-                        QStringLiteral(" %"));
+        ProgressBar1->setPosition(std::min(ProgressBar1->position() + 1, ProgressBar1->maximum()));
+        Panel1->setCaption(std::to_string(progressPercent(ProgressBar1->position(), n)) + " %");
         tool_.pump().pump();
     }
     endWalk();
@@ -158,8 +155,8 @@ void TReplace::Button8Click() {
 
 void TReplace::Button5Click() {
     ResetStepImages();
-    DeleteImageNo->hide();
-    DeleteImageYes->show();
+    DeleteImageNo->setVisible(false);
+    DeleteImageYes->setVisible(true);
     PrepareProgress();
     std::vector<std::string> entries = Memo1->lines();
     const int n = static_cast<int>(entries.size());
@@ -167,7 +164,7 @@ void TReplace::Button5Click() {
     setProgress(n, n);
     Memo1->setLines(entries);
     endWalk();
-    Label1->setText(QString::number(Memo1->lineCount()));
+    Label1->setCaption(std::to_string(Memo1->lineCount()));
     PointNextStep(Button6, SortImage);
 }
 

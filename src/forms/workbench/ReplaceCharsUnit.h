@@ -52,8 +52,8 @@ public:
     // Helpers the steps use.
     void PrepareProgress();
     void ResetStepMarks();
-    void SetAnimatedImageSize(int size);
     void SortBoxLines(ui::Memo* box);
+    // Focus on the step's button, and the pulse on its picture.
     void PointNextStep(ui::Button* button, ui::Picture* image);
 
     // Handlers, as a user's click or key runs them.
@@ -176,11 +176,13 @@ private:
     ui::Timer* Timer2;           // the step-7 pictures
     ui::Timer* Timer3;           // the step-8 pictures
     ui::Timer* Timer4;           // the step-1 pictures
+    ui::Timer* greeting_;        // runs FormShow once the window is on the screen
 
-    void buildLists();
-    void buildSteps();
-    void buildBottom();
-    void connectHandlers();
+    // Finds every control of the table by its name.
+    void findControls();
+    void bindHandlers();
+    // The first showing greets the user, once the window stands on the screen.
+    void onShown();
     // Stops the three guidance animations and puts the step-7 pictures to their first frame.
     void stopGuidance();
     void enableListSteps();

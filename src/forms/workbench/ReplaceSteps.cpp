@@ -1,69 +1,74 @@
 // The main window's helpers and the handlers of its steps: open, save and clear the working list,
-// open and save the safe list, sort, and the step-7 hand-over to the registry window.
+// open and save the safe list, sort, and the step-7 hand-over to and from the registry window.
 #include <algorithm>
 #include <filesystem>
+#include <string>
 
 #include "app/PlevoTool.h"
 #include "forms/guidance/HowToUnit.h"
-#include "ui/Dialogs.h"
-#include "platform/Files.h"
-#include "ui/qt/Text.h"
 #include "forms/registry/RegistryUnit.h"
+#include "forms/workbench/MemoLists.h"
+#include "forms/workbench/ReplaceCharsUnit.h"
 #include "lists/LineSort.h"
 #include "lists/Progress.h"
-#include "forms/workbench/ReplaceCharsUnit.h"
-
-#include <algorithm>
+#include "platform/Files.h"
+#include "ui/Dialogs.h"
 
 namespace plevo {
 namespace {
 
 const char* const kTextFilter = "Text files (*.txt)|*.TXT";
 
+void setFullSize(ui::Picture* picture) {
+    // The top left corner stays where it is.
+    ui::Rect r = picture->geometry();
+    r.w = r.h = ShowMePulse::kFullSize;
+    picture->setGeometry(r);
+}
+
+void setEnabled(std::initializer_list<ui::Control*> controls, bool enabled) {
+    for (ui::Control* c : controls) c->setEnabled(enabled);
+}
+
 }  // namespace
 
 // ---- helpers -------------------------------------------------------------------------------
 
 void TReplace::PrepareProgress() {
-    ProgressBar1->setMinimum(0);
     // A bar with no range shows a lasting busy block; an empty list shows an empty bar instead.
-    ProgressBar1->setMaximum(std::max(1, Memo1->lineCount()));
-    ProgressBar1->setStyleSheet(
-        QStringLiteral("QProgressBar { background-color: aqua; border: 1px solid grey; }"
-                       "QProgressBar::chunk { background-color: red; }"));
+    ProgressBar1->setRange(0, std::max(1, Memo1->lineCount()));
+    // An aqua bar that fills in red.
+    ProgressBar1->setColour(ui::colours::kAqua);
+    ProgressBar1->setFontColour(ui::colours::kRed);
 }
 
 void TReplace::setProgress(int position, int lines) {
-    ProgressBar1->setValue(position);
-    Panel1->setText(QString::number(progressPercent(position, lines)) + QStringLiteral(" %"));
+    ProgressBar1->setPosition(position);
+    Panel1->setCaption(std::to_string(progressPercent(position, lines)) + " %");
 }
 
 void TReplace::ResetStepImages() {
-    for (TImage* i : {RemoveImage, SaveImage, DeleteImage, SortImage, EditImage})
-        i->resize(SharedState::AnimFullSize, SharedState::AnimFullSize);
+    pulse_->stop();
+    for (ui::Picture* i : {RemoveImage, SaveImage, DeleteImage, SortImage, EditImage})
+        setFullSize(i);
     tool_.RegistryForm().resetStepImages();
 }
 
 void TReplace::ResetStepMarks() {
-    AnimateBtnTimer->stop();
-    for (TImage* no : {RemoveImageNo, EditImageNo, DeleteImageNo, SortImageNo, SaveImageNo})
-        no->show();
-    for (TImage* yes : {RemoveImageYes, EditImageYes, DeleteImageYes, SortImageYes, SaveImageYes})
-        yes->hide();
+    pulse_->stop();
+    for (ui::Picture* no : {RemoveImageNo, EditImageNo, DeleteImageNo, SortImageNo, SaveImageNo})
+        no->setVisible(true);
+    for (ui::Picture* yes :
+         {RemoveImageYes, EditImageYes, DeleteImageYes, SortImageYes, SaveImageYes})
+        yes->setVisible(false);
 }
 
-void TReplace::SetAnimatedImageSize(int size) {
-    if (TImage* image = tool_.state().AnimImage) image->resize(size, size);
-}
-
-void TReplace::PointNextStep(QPushButton* button, TImage* image) {
+void TReplace::PointNextStep(ui::Button* button, ui::Picture* image) {
     button->setFocus();
-    tool_.state().AnimImage = image;
-    tool_.state().AnimSize = image->width();
-    AnimateBtnTimer->start();
+    pulse_->aim(*image);
 }
 
-void TReplace::SortBoxLines(TMemo* box) {
+void TReplace::SortBoxLines(ui::Memo* box) {
     // Other steps wait while the lines are out of the box.
     EventPump::Walk walk(tool_.pump());
     PrepareProgress();
@@ -80,22 +85,19 @@ void TReplace::stopGuidance() {
     Timer2->stop();
     Timer3->stop();
     Timer4->stop();
-    RegistryImage1->show();
-    RegistryImage3->show();
-    RegistryImage2->hide();
-    RegistryImage4->hide();
+    RegistryImage1->setVisible(true);
+    RegistryImage3->setVisible(true);
+    RegistryImage2->setVisible(false);
+    RegistryImage4->setVisible(false);
 }
 
 void TReplace::enableListSteps() {
     Button1->setEnabled(true);
     RemoveImage->setEnabled(true);
     ResetStepMarks();
-    for (QWidget* w : {static_cast<QWidget*>(Button2), static_cast<QWidget*>(SaveImage),
-                       static_cast<QWidget*>(Button5), static_cast<QWidget*>(DeleteImage),
-                       static_cast<QWidget*>(Button6), static_cast<QWidget*>(SortImage),
-                       static_cast<QWidget*>(Button8), static_cast<QWidget*>(EditImage),
-                       static_cast<QWidget*>(Button9), static_cast<QWidget*>(ClearTextImage)})
-        w->setEnabled(true);
+    setEnabled({Button2, SaveImage, Button5, DeleteImage, Button6, SortImage, Button8, EditImage,
+                Button9, ClearTextImage},
+               true);
 }
 
 // ---- showing, closing, counters, keys ---------------------------------------------------------
@@ -105,7 +107,7 @@ void TReplace::FormShow() {
     s.StartFolder = pathText(std::filesystem::current_path());
     PrepareProgress();
     const std::string safeFile = s.StartFolder + kPathSeparator + SharedState::SafeDomainsFileName;
-    Edit1->setText(fileExists(pathFromText(safeFile)) ? pathToQString(safeFile) : QString());
+    Edit1->setCaption(fileExists(pathFromText(safeFile)) ? safeFile : std::string());
     tool_.dialogs().message(messageLines({
         "New Users can use button [8. Assist me].This automates",
         "most of the process, there maybe some user choices to make.",
@@ -116,31 +118,32 @@ void TReplace::FormShow() {
         "",
         "Important! make sure Outlook Express has been shut down.",
     }));
-    s.SafeDomainsHelp = formatTextList(Memo2->textList());
-    MemoMainHelp->resize((HelpPanel->width() / 10) * 6, MemoMainHelp->height());
+    s.SafeDomainsHelp = formatTextList(memoList(*Memo2));
+    ui::Rect help = MemoMainHelp->geometry();
+    help.w = (HelpPanel->geometry().w / 10) * 6;
+    MemoMainHelp->setGeometry(help);
 }
 
 void TReplace::CloseImageClick() {
-    close();
+    form_->close();
 }
 
 void TReplace::FormClose() {
     // A save that fails shows its error; the program still closes.
-    if (tool_.state().SafeListSaved && SaveOutlookImage->isEnabled() &&
+    if (tool_.state().SafeListSaved && SaveOutlookImage->enabled() &&
         tool_.dialogs().confirm("Do you want to save the Safe Domains List?", Buttons::YesNo) ==
             Answer::Yes)
         tool_.handle([this] { Button4Click(); });
-    tool_.RegistryForm().OpenedListPaths[0].clear();
-    tool_.RegistryForm().OpenedListPaths[1].clear();
+    tool_.RegistryForm().forgetOpenedLists();
     tool_.closeAll();
 }
 
 void TReplace::Memo1Change() {
-    Label1->setText(QStringLiteral(" ") + QString::number(Memo1->lineCount()));
+    Label1->setCaption(" " + std::to_string(Memo1->lineCount()));
 }
 
 void TReplace::Memo2Change() {
-    Label6->setText(QString::number(Memo2->lineCount()));
+    Label6->setCaption(std::to_string(Memo2->lineCount()));
     SharedState& s = tool_.state();
     if (s.SaveReminderShown == 0 && !s.AssistantRunning) {
         tool_.dialogs().message("Remember to Save any changes before you exit the program!");
@@ -149,17 +152,11 @@ void TReplace::Memo2Change() {
 }
 
 void TReplace::HelpImageClick() {
-    if (!HelpPanel->isHidden()) {
-        HelpPanel->hide();
-        for (QWidget* w : {TextPanel, DomainPanel, static_cast<QWidget*>(DoNotBlockPanel),
-                           static_cast<QWidget*>(BlockPanel)})
-            w->show();
-    } else {
-        for (QWidget* w : {TextPanel, DomainPanel, static_cast<QWidget*>(DoNotBlockPanel),
-                           static_cast<QWidget*>(BlockPanel)})
-            w->hide();
-        HelpPanel->show();
-    }
+    const bool showHelp = !HelpPanel->visible();
+    for (ui::Control* c :
+         std::initializer_list<ui::Control*>{TextPanel, DomainPanel, DoNotBlockPanel, BlockPanel})
+        c->setVisible(!showHelp);
+    HelpPanel->setVisible(showHelp);
 }
 
 void TReplace::BitBtn2Click() {
@@ -185,13 +182,9 @@ void TReplace::Button7Click() {
     // Read before anything changes: a file that cannot be read leaves every list as it was.
     const std::string bytes = readFile(path);
 
-    for (QWidget* w : {static_cast<QWidget*>(Label7), static_cast<QWidget*>(Label8),
-                       static_cast<QWidget*>(Label10), static_cast<QWidget*>(Label11),
-                       static_cast<QWidget*>(Label12), static_cast<QWidget*>(Label13),
-                       static_cast<QWidget*>(CheckBox2)})
-        w->setEnabled(true);
-    Label2->setText(QStringLiteral("Number of text entry lines ="));
-    Memo1->setTextList(parseTextList(bytes));
+    setEnabled({Label7, Label8, Label10, Label11, Label12, Label13, CheckBox2}, true);
+    Label2->setCaption("Number of text entry lines =");
+    setMemoList(*Memo1, parseTextList(bytes));
     enableListSteps();
     s.ListFromRegistry = false;
     Button3Click();
@@ -204,15 +197,15 @@ void TReplace::Button2Click() {
     SharedState& s = tool_.state();
     Dialogs& d = tool_.dialogs();
     ResetStepImages();
-    SaveImageNo->hide();
-    SaveImageYes->show();
+    SaveImageNo->setVisible(false);
+    SaveImageYes->setVisible(true);
     TRegistryForm& reg = tool_.RegistryForm();
     s.ListFromRegistry = reg.MailOpened || reg.NewsOpened;
 
     if (!s.ListFromRegistry) {
         const auto path = pathFromText(s.ListFileName);
         if (!s.ListFileName.empty() && fileExists(path)) {
-            writeFileAtomic(path, formatTextList(Memo1->textList()));
+            writeFileAtomic(path, formatTextList(memoList(*Memo1)));
             d.message(messageLines(
                 {"File '" + s.ListFileName + "' saved.",
                  "If you want to save this file to the registry,open the registry first"}));
@@ -225,7 +218,7 @@ void TReplace::Button2Click() {
                   Buttons::YesNo) == Answer::Yes) {
         const auto target = d.saveFile(
             {.defaultExt = "txt", .filter = kTextFilter, .fileName = SharedState::DefaultListName});
-        if (target) writeFileAtomic(pathFromText(*target), formatTextList(Memo1->textList()));
+        if (target) writeFileAtomic(pathFromText(*target), formatTextList(memoList(*Memo1)));
     }
 
     if (s.ListFromRegistry) {
@@ -242,75 +235,76 @@ void TReplace::Button2Click() {
 }
 
 void TReplace::handListToRegistry() {
+    using Option = TRegistryForm::ListOption;
     SharedState& s = tool_.state();
     Dialogs& d = tool_.dialogs();
     TRegistryForm& reg = tool_.RegistryForm();
     reg.showWindow();
-    if (reg.Button3->isEnabled()) reg.Button3->setFocus();
     const std::vector<std::string> lines = Memo1->lines();
     const std::string list = SharedState::DefaultListName;
-    auto accepted = [&](QRadioButton* option, const std::string& first, const std::string& second) {
+    auto accepted = [&](Option option, const std::string& first, const std::string& second) {
         reg.acceptList(option, lines);
         if (!s.AssistantRunning)
             d.message(
                 messageLines({first, second, "", "Only save to the registry if you are sure?"}));
-        s.AnimImage = reg.SaveRegImage;
-        s.AnimSize = reg.SaveRegImage->width();
-        AnimateBtnTimer->start();
+        reg.pointAtSave();
     };
-    if (reg.RadioBtnMail->isChecked()) {
-        if (reg.MailOpened)
-            accepted(reg.RadioBtnMail, "The text file has replaced the original " + list,
-                     "[Mail] registry entries.");
-        else
-            d.message(fromQString(reg.RadioBtnMail->text()) + " is not available.");
-    } else if (reg.RadioBtnNews->isChecked()) {
-        if (reg.NewsOpened)
-            accepted(reg.RadioBtnNews, "The text file has replaced the original " + list,
-                     "[News] registry entries.");
-        else
-            d.message(fromQString(reg.RadioBtnNews->text()) + " is not available.");
-    } else if (reg.RadioBtnBoth->isChecked()) {
-        if (reg.MailOpened && reg.NewsOpened)
-            accepted(reg.RadioBtnBoth, "The text file has replaced both the original " + list,
-                     "[Mail] and [News] registry entries.");
-        else
-            d.message(
-                messageLines({fromQString(reg.RadioBtnMail->text()) + " or ",
-                              fromQString(reg.RadioBtnNews->text()) + " may not be available."}));
+    switch (reg.checkedOption()) {
+        case Option::Mail:
+            if (reg.MailOpened)
+                accepted(Option::Mail, "The text file has replaced the original " + list,
+                         "[Mail] registry entries.");
+            else
+                d.message(reg.optionCaption(Option::Mail) + " is not available.");
+            break;
+        case Option::News:
+            if (reg.NewsOpened)
+                accepted(Option::News, "The text file has replaced the original " + list,
+                         "[News] registry entries.");
+            else
+                d.message(reg.optionCaption(Option::News) + " is not available.");
+            break;
+        case Option::Both:
+            if (reg.MailOpened && reg.NewsOpened)
+                accepted(Option::Both, "The text file has replaced both the original " + list,
+                         "[Mail] and [News] registry entries.");
+            else
+                d.message(
+                    messageLines({reg.optionCaption(Option::Mail) + " or ",
+                                  reg.optionCaption(Option::News) + " may not be available."}));
+            break;
     }
-    DomainsGroupBox->setTitle(
-        QStringLiteral("There are ") + QString::number(reg.ListBox1->lineCount()) +
-        QStringLiteral(" original Registry entries ") +
-        QStringLiteral("                       There ") + QStringLiteral("will be ") +
-        QString::number(reg.ListBox2->lineCount()) + QStringLiteral(" saved Registry entries"));
+    DomainsGroupBox->setCaption("There are " + std::to_string(reg.mailCount()) +
+                                " original Registry entries " + "                       There " +
+                                "will be " + std::to_string(reg.newsCount()) +
+                                " saved Registry entries");
 }
 
 // ---- Clear Text File ----------------------------------------------------------------------
 
 void TReplace::Button9Click() {
     Dialogs& d = tool_.dialogs();
-    Panel10->show();
-    Panel11->show();
+    Panel10->setVisible(true);
+    Panel11->setVisible(true);
     if (d.confirm("Do you want 1 cleared?", Buttons::YesNoCancel) == Answer::Yes)
         Memo1->clearLines();
-    Panel10->hide();
+    Panel10->setVisible(false);
     if (d.confirm("Do you want 2 cleared?", Buttons::YesNoCancel) == Answer::Yes)
         Memo2->clearLines();
-    Panel11->hide();
+    Panel11->setVisible(false);
 }
 
 // ---- 5. Sort Alphabetically ----------------------------------------------------------------
 
 void TReplace::Button6Click() {
     ResetStepImages();
-    SortImageNo->hide();
-    SortImageYes->show();
+    SortImageNo->setVisible(false);
+    SortImageYes->setVisible(true);
     SortBoxLines(Memo1);
     if (!tool_.state().AssistantRunning)
         tool_.dialogs().message("Save your changes when you have completed all changes");
     setProgress(0, 0);
-    Label1->setText(QString::number(Memo1->lineCount()));
+    Label1->setCaption(std::to_string(Memo1->lineCount()));
     PointNextStep(Button2, SaveImage);
 }
 
@@ -321,13 +315,50 @@ void TReplace::Button10Click() {
     ResetStepMarks();
     TRegistryForm& reg = tool_.RegistryForm();
     reg.showWindow();
-    PointNextStep(reg.Button1, reg.OpenRegImage);
+    reg.pointAtOpen();
+}
+
+void TReplace::prepareForRegistryList() {
+    ResetStepImages();
+    setEnabled({Label10, Label11, Label12, Label13, CheckBox2}, true);
+}
+
+void TReplace::takeRegistryList(const std::vector<std::string>& lines, bool news) {
+    SharedState& s = tool_.state();
+    Memo1->setLines(lines);
+    setEnabled({Button1, RemoveImage, Button2, SaveImage, Button5, DeleteImage, Button6, SortImage,
+                Button8, EditImage, Button9, ClearTextImage},
+               true);
+    for (ui::Picture* no : {RemoveImageNo, SaveImageNo, DeleteImageNo, SortImageNo, EditImageNo})
+        no->setVisible(true);
+    for (ui::Picture* yes :
+         {RemoveImageYes, SaveImageYes, DeleteImageYes, SortImageYes, EditImageYes})
+        yes->setVisible(false);
+    Label2->setCaption(news ? "Num of News Registry lines =" : "Num of Mail Registry lines =");
+
+    form_->activate();
+    // The press of "Open Outlook File": its handler, directly, so that an error ends the hand-over.
+    Button3Click();
+    s.ListFromRegistry = true;
+    tool_.dialogs().message(
+        s.AssistantRunning
+            ? "Your Blocked Senders List will now be sorted,\n\ryou may be asked to confirm "
+              "some actions."
+            : "You can now sort this Blocked Senders list or open your own text file\n\rof "
+              "blocked senders to replace existing Mail or News registry entries");
+    pulse_->aim(*RemoveImage);
+    Button1->setFocus();
+}
+
+void TReplace::enableSearches() {
+    Label7->setEnabled(true);
+    Label8->setEnabled(true);
 }
 
 // ---- the safe list --------------------------------------------------------------------------
 
 void TReplace::loadSafeList(const std::string& path) {
-    Memo2->setTextList(parseTextList(readFile(pathFromText(path))));
+    setMemoList(*Memo2, parseTextList(readFile(pathFromText(path))));
     SortBoxLines(Memo2);
 }
 
@@ -336,9 +367,7 @@ void TReplace::Button3Click() {
     const std::string path = s.StartFolder + kPathSeparator + SharedState::SafeDomainsFileName;
     if (fileExists(pathFromText(path))) {
         loadSafeList(path);
-        for (QWidget* w : {static_cast<QWidget*>(Button4), static_cast<QWidget*>(SaveOutlookImage),
-                           static_cast<QWidget*>(Label7), static_cast<QWidget*>(Label8)})
-            w->setEnabled(true);
+        setEnabled({Button4, SaveOutlookImage, Label7, Label8}, true);
         s.SafeListLoaded = true;
         tool_.dialogs().message(path + " opened successfully");
         return;
@@ -354,18 +383,18 @@ void TReplace::Button3Click() {
     Button4->setEnabled(true);
     SaveOutlookImage->setEnabled(true);
     s.SafeListLoaded = true;
-    Edit1->setText(QString::fromLatin1(SharedState::SafeDomainsFileName));
+    Edit1->setCaption(SharedState::SafeDomainsFileName);
 }
 
 void TReplace::Button4Click() {
     SharedState& s = tool_.state();
-    if (Memo2->document()->isEmpty()) {
+    if (Memo2->isEmpty()) {
         tool_.dialogs().message("Nothing to save?");
         return;
     }
     SortBoxLines(Memo2);
     const std::string path = s.StartFolder + kPathSeparator + SharedState::SafeDomainsFileName;
-    writeFileAtomic(pathFromText(path), formatTextList(Memo2->textList()));
+    writeFileAtomic(pathFromText(path), formatTextList(memoList(*Memo2)));
     tool_.dialogs().message(std::string(SharedState::SafeDomainsFileName) + " saved.");
     s.SafeListSaved = true;
 }

@@ -1,39 +1,26 @@
 // Search in either list of the main window: each line holding the term is offered in turn,
 // highlighted and marked by a blinking arrow, until the user takes one, cancels, or the list ends.
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
+#include <string>
 
 #include "app/PlevoTool.h"
-#include "ui/Dialogs.h"
-#include "ui/qt/Text.h"
-#include "lists/LineSort.h"
 #include "forms/workbench/ReplaceCharsUnit.h"
+#include "lists/LineSort.h"
+#include "ui/Dialogs.h"
 
 namespace plevo {
 namespace {
 
-void selectFirstOccurrence(QPlainTextEdit* box, const std::string& text) {
-    // Searched in the blocks' own text: the document's find() would read a non-breaking space
-    // as a blank and miss lines that hold one. The text has no line break, so a match never
-    // spans two lines.
+void selectFirstOccurrence(ui::Memo* box, const std::string& text) {
+    // The text has no line break, so a match never spans two lines; it may lie in an earlier line
+    // than the one found.
     box->setFocus();
-    const QString wanted = toQString(text);
-    for (QTextBlock b = box->document()->begin(); b.isValid(); b = b.next()) {
-        const qsizetype at = b.text().indexOf(wanted);
-        if (at < 0) continue;
-        QTextCursor c(box->document());
-        c.setPosition(b.position() + static_cast<int>(at));
-        c.setPosition(b.position() + static_cast<int>(at + wanted.size()), QTextCursor::KeepAnchor);
-        box->setTextCursor(c);
+    const int n = box->lineCount();
+    for (int i = 0; i < n; ++i) {
+        const std::size_t at = box->line(i).find(text);
+        if (at == std::string::npos) continue;
+        box->select(i, static_cast<int>(at), static_cast<int>(text.size()));
         return;
     }
-}
-
-void removeSelection(QPlainTextEdit* box) {
-    QTextCursor c = box->textCursor();
-    c.setPosition(0);
-    box->setTextCursor(c);
 }
 
 }  // namespace
@@ -48,14 +35,14 @@ void TReplace::Label8Click() {
 
 void TReplace::restoreFoundLine() {
     SharedState& s = tool_.state();
-    auto* box = static_cast<TMemo*>(s.SearchBox);
+    ui::Memo* box = s.SearchBox;
     if (box && s.FoundLineIndex >= 0 && s.FoundLineIndex < box->lineCount())
         box->replaceLine(s.FoundLineIndex, s.FoundLine);
 }
 
 void TReplace::Timer1Timer() {
     SharedState& s = tool_.state();
-    auto* box = static_cast<TMemo*>(s.SearchBox);
+    ui::Memo* box = s.SearchBox;
     if (!box || s.FoundLineIndex < 0 || s.FoundLineIndex >= box->lineCount()) return;
     if (!MarkerPhase) {
         MarkerPhase = true;
@@ -66,11 +53,11 @@ void TReplace::Timer1Timer() {
     }
 }
 
-void TReplace::Search(TMemo* box) {
+void TReplace::Search(ui::Memo* box) {
     SharedState& s = tool_.state();
     Dialogs& d = tool_.dialogs();
     s.SearchBox = box;
-    if (box->document()->isEmpty()) return;
+    if (box->isEmpty()) return;
     const auto answer =
         d.input("Search?", "ex: someone@mail.example, mail.example, @, John", std::string());
     const std::string term = upperCaseAZ(answer.value_or(std::string()));
@@ -86,7 +73,10 @@ void TReplace::Search(TMemo* box) {
         }
     } stop{*this};
 
-    const ScreenPoint under{x() + RemoveImage->x(), y() + RemoveImage->y() + RemoveImage->height()};
+    // The question stands below step 2's picture, clear of the list.
+    const ui::Rect remove = RemoveImage->geometry();
+    const ui::Point corner = form_->position();
+    const ScreenPoint under{corner.x + remove.x, corner.y + remove.y + remove.h};
     const int n = box->lineCount();
     for (int i = 0; i < n && i < box->lineCount(); ++i) {
         const std::string line = box->line(i);
@@ -107,7 +97,7 @@ void TReplace::Search(TMemo* box) {
             return;
         }
         if (a == Answer::Cancel) {
-            removeSelection(box);
+            box->clearSelection();
             stop.found = false;
             return;
         }
@@ -116,7 +106,7 @@ void TReplace::Search(TMemo* box) {
     if (stop.found) restoreFoundLine();
     stop.found = false;
     d.message("Search complete, entry not found.");
-    removeSelection(box);
+    box->clearSelection();
 }
 
 }  // namespace plevo

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QStringList>
 
+#include "ui/Form.h"
 #include "ui/qt/Text.h"
 
 namespace plevo {
@@ -111,8 +112,8 @@ void QtDialogs::error(const std::string& text) {
     box.exec();
 }
 
-int QtDialogs::runModal(QDialog& dialog) {
-    return dialog.exec();
+int QtDialogs::runModal(ui::Form& form) {
+    return form.showModal();
 }
 
 }  // namespace plevo

@@ -1,8 +1,7 @@
 #pragma once
 // The dialogs a user sees: Qt message boxes, input box and file dialogs.
 
-#include <QPointer>
-#include <QWidget>
+#include <QString>
 
 #include "ui/Dialogs.h"
 
@@ -21,7 +20,7 @@ public:
     std::optional<std::string> openFile(const FileDialogOptions& options) override;
     std::optional<std::string> saveFile(const FileDialogOptions& options) override;
     void error(const std::string& text) override;
-    int runModal(QDialog& dialog) override;
+    int runModal(ui::Form& form) override;
 };
 
 // "Text files (*.txt)|*.TXT" as a Qt name filter; patterns match either letter case.

@@ -1,7 +1,6 @@
 // "8. Assist me": the whole road in one run, and the ways it ends early.
 #include "platform/Files.h"
 #include "support/RegistryFixture.h"
-#include "forms/workbench/EditDialogUnit.h"
 
 namespace plevo::test {
 namespace {
@@ -40,18 +39,18 @@ TEST_F(Assistant, RunsTheWholeRoadAndWritesTheRegistry) {
                       .news = Lines{"old@n.example"}};
     addIdentity(spec);
     showOnly();
-    main_->CheckBox2->setChecked(false);
+    control<ui::CheckBox>("CheckBox2").setChecked(false);
     expectUpToTheImport(Answer::Yes);
     dialogs_.expectMessage("Your Blocked Senders List has been successfully updated");
-    main_->Label16->click();
+    click("Label16");
 
     const Lines cleaned{"x.example", "y.example"};
     EXPECT_EQ(entriesAt(listPath(spec, "Mail") + "\\Criteria"), cleaned);
     EXPECT_EQ(entriesAt(listPath(spec, "News") + "\\Criteria"), cleaned);
     EXPECT_EQ(registryWrites_, 1);
-    EXPECT_FALSE(reg_->isVisible());
+    EXPECT_FALSE(reg_->form().visible());
     EXPECT_FALSE(tool_->state().AssistantRunning);
-    for (QTimer* t : {main_->Timer2, main_->Timer3, main_->Timer4}) EXPECT_FALSE(t->isActive());
+    for (const char* t : {"Timer2", "Timer3", "Timer4"}) EXPECT_FALSE(timer(t).running()) << t;
 }
 
 TEST_F(Assistant, NoIdentityShowsWhyAndThenTheFailure) {
@@ -61,8 +60,8 @@ TEST_F(Assistant, NoIdentityShowsWhyAndThenTheFailure) {
             "You have not set up any identities in Outlook or your\n\rregistry is "
             "corrupted. Try setting up a new Identity in Outlook")
         .expectMessage(kFailure);
-    main_->AssistImage1->click();
-    EXPECT_FALSE(reg_->isVisible());
+    click("AssistImage1");
+    EXPECT_FALSE(reg_->form().visible());
     EXPECT_FALSE(tool_->state().AssistantRunning);
 }
 
@@ -70,11 +69,11 @@ TEST_F(Assistant, DecliningTheImportStopsSilentlyAndChangesNothing) {
     IdentitySpec spec{.mail = Lines{"a@x.example"}, .news = Lines{}};
     addIdentity(spec);
     showOnly();
-    main_->CheckBox2->setChecked(false);
+    control<ui::CheckBox>("CheckBox2").setChecked(false);
     expectUpToTheImport(Answer::No);
-    main_->Panel4->click();
+    click("Panel4");
     EXPECT_EQ(entriesAt(listPath(spec, "Mail") + "\\Criteria"), Lines{"a@x.example"});
-    EXPECT_TRUE(reg_->isVisible());
+    EXPECT_TRUE(reg_->form().visible());
     EXPECT_FALSE(tool_->state().AssistantRunning);
     EXPECT_EQ(registryWrites_, 0);
 }
@@ -91,10 +90,10 @@ TEST_F(Assistant, ACancelledRemovalEndsOnlyThatStep) {
             Buttons::YesNoCancel, Answer::Cancel)
         // The run goes on: the edit step offers the long domain.
         .expectModal("Edit Domain Name",
-                     [](QDialog& d) { static_cast<TOKBottomDlg&>(d).CancelBtn->click(); })
+                     [](ui::Form& d) { d.get<ui::Button>("CancelBtn").click(); })
         .expectBackupQuestion(Answer::No)
         .expectImportQuestion(Answer::No);
-    main_->Panel4->click();
+    click("Panel4");
     EXPECT_FALSE(tool_->state().AssistantRunning);
 }
 

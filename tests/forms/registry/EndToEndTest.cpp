@@ -26,15 +26,15 @@ TEST_F(EndToEnd, CleanTheSampleRegistryFromOpenToSave) {
         .expectMessage(
             "You can now sort this Blocked Senders list or open your own text file\n\rof "
             "blocked senders to replace existing Mail or News registry entries");
-    reg_->Button2->click();
-    ASSERT_EQ(main_->Memo1->lineCount(), 30);
+    clickReg("Button2");
+    ASSERT_EQ(control<ui::Memo>("Memo1").lineCount(), 30);
 
-    main_->CheckBox2->setChecked(false);  // no questions while reducing
-    main_->Button1->click();
-    main_->Button5->click();
+    control<ui::CheckBox>("CheckBox2").setChecked(false);  // no questions while reducing
+    clickMain("Button1");
+    clickMain("Button5");
     dialogs_.expectMessage("Save your changes when you have completed all changes");
-    main_->Button6->click();
-    const Lines worked = main_->Memo1->lines();
+    clickMain("Button6");
+    const Lines worked = control<ui::Memo>("Memo1").lines();
     EXPECT_EQ(worked.size(), 22u);
 
     dialogs_.expectBackupQuestion(Answer::No)
@@ -42,10 +42,10 @@ TEST_F(EndToEnd, CleanTheSampleRegistryFromOpenToSave) {
         .expectMessage(
             "The text file has replaced both the original Blocked Senders List\n\r[Mail] "
             "and [News] registry entries.\n\r\n\rOnly save to the registry if you are sure?");
-    main_->Button2->click();
+    clickMain("Button2");
     const int writesBefore = registryWrites_;
     dialogs_.expectMessage("Registry updated, you can close now.");
-    reg_->Button3->click();
+    clickReg("Button3");
     EXPECT_EQ(registryWrites_, writesBefore + 1);  // the file is written once, at the end
 
     const Lines expected = {
@@ -72,8 +72,8 @@ TEST_F(EndToEnd, CleanTheSampleRegistryFromOpenToSave) {
         "uk.lottery-notice.test",
         "vip.lucky-spins.test",
     };
-    EXPECT_EQ(reg_->ListBox1->lines(), expected);
-    EXPECT_EQ(reg_->ListBox2->lines(), expected);
+    EXPECT_EQ(reg<ui::ListBox>("ListBox1").lines(), expected);
+    EXPECT_EQ(reg<ui::ListBox>("ListBox2").lines(), expected);
 
     // Both Criteria keys hold the same entries under keys 000 to 015.
     for (const char* kind : {"\\Mail\\Criteria", "\\News\\Criteria"}) {

@@ -1,9 +1,8 @@
 // The registry window: its controls, Open, Sort, the worked list taken back, and Save.
-#include <QTest>
-
 #include "platform/Files.h"
 #include "registry/KeyNames.h"
 #include "support/RegistryFixture.h"
+#include "ui/Controls.h"
 
 namespace plevo::test {
 namespace {
@@ -22,7 +21,7 @@ protected:
             .expectMessage(infoMessage(listPath(spec, "News")))
             .expectMessage(backupMessage("Mail"))
             .expectMessage(backupMessage("News"));
-        reg_->Button1->click();
+        clickReg("Button1");
         dialogs_.verify();
     }
     // Sort with the safe-list dialog cancelled (no safe-domains file in the start folder).
@@ -31,7 +30,7 @@ protected:
             "You can now sort this Blocked Senders list or open your own text "
             "file\n\rof blocked senders to replace existing Mail or News registry "
             "entries");
-        reg_->Button2->click();
+        clickReg("Button2");
         dialogs_.verify();
     }
     // Save Changes with no backup copy and Yes to the import question.
@@ -41,79 +40,79 @@ protected:
 };
 
 TEST_F(RegistryWindow, ControlsAndHelpPage) {
-    EXPECT_EQ(reg_->size(), QSize(672, 476));
-    EXPECT_EQ(reg_->MailGroupBox->title(), "Blocked Senders Mail Registry Entries");
-    EXPECT_EQ(reg_->NewsGroupBox->title(), "Blocked Senders News Registry Entries");
-    EXPECT_EQ(reg_->RegistryGroupBox->title(), "For use with Outlook Express");
-    EXPECT_EQ(reg_->ListBox1->lines(),
+    ui::Form& form = reg_->form();
+    EXPECT_EQ(form.clientSize(), (ui::Size{672, 476}));
+    EXPECT_EQ(reg<ui::GroupBox>("MailGroupBox").caption(), "Blocked Senders Mail Registry Entries");
+    EXPECT_EQ(reg<ui::GroupBox>("NewsGroupBox").caption(), "Blocked Senders News Registry Entries");
+    EXPECT_EQ(reg<ui::GroupBox>("RegistryGroupBox").caption(), "For use with Outlook Express");
+    EXPECT_EQ(reg<ui::ListBox>("ListBox1").lines(),
               (Lines{"", " Select the Help [?] button for help with this form"}));
-    EXPECT_EQ(reg_->AdvancedPanel->text(), "Advanced Rules  ");
-    EXPECT_TRUE(reg_->RadioBtnBoth->isChecked());
-    EXPECT_EQ(reg_->RadioBtnMail->text(), "Sort blocked Mail Entries");
-    EXPECT_EQ(reg_->RadioBtnNews->text(), "Sort Blocked News Entries");
-    EXPECT_EQ(reg_->RadioBtnBoth->text(), "Sort blocked Mail and copy to News");
-    EXPECT_EQ(reg_->Button1->text(), "Open Registry");
-    EXPECT_EQ(reg_->Button3->text(), "Save changes to registry?");
-    EXPECT_FALSE(reg_->Button3->isEnabled());
-    EXPECT_FALSE(reg_->SaveRegImage->isEnabled());
-    EXPECT_TRUE(reg_->ShowMeRegBox->isChecked());
-    EXPECT_EQ(reg_->ShowMeRegBox->text(), "Show Me");
-    for (QWidget* b :
-         {static_cast<QWidget*>(reg_->Button1), static_cast<QWidget*>(reg_->Button2),
-          static_cast<QWidget*>(reg_->Button3), static_cast<QWidget*>(reg_->CloseRegBtn)})
-        EXPECT_GE(b->y(), reg_->height());
-    const QStringList help = reg_->MemoRegHelp->toPlainText().split(u'\n');
-    ASSERT_EQ(help.size(), 49);
+    EXPECT_EQ(reg<ui::Panel>("AdvancedPanel").caption(), "Advanced Rules  ");
+    EXPECT_TRUE(reg<ui::RadioButton>("RadioBtnBoth").checked());
+    EXPECT_EQ(reg<ui::RadioButton>("RadioBtnMail").caption(), "Sort blocked Mail Entries");
+    EXPECT_EQ(reg<ui::RadioButton>("RadioBtnNews").caption(), "Sort Blocked News Entries");
+    EXPECT_EQ(reg<ui::RadioButton>("RadioBtnBoth").caption(), "Sort blocked Mail and copy to News");
+    EXPECT_EQ(reg<ui::Button>("Button1").caption(), "Open Registry");
+    EXPECT_EQ(reg<ui::Button>("Button3").caption(), "Save changes to registry?");
+    EXPECT_FALSE(reg<ui::Button>("Button3").enabled());
+    EXPECT_FALSE(reg<ui::Picture>("SaveRegImage").enabled());
+    EXPECT_TRUE(reg<ui::CheckBox>("ShowMeRegBox").checked());
+    EXPECT_EQ(reg<ui::CheckBox>("ShowMeRegBox").caption(), "Show Me");
+    for (const char* b : {"Button1", "Button2", "Button3", "CloseRegBtn"})
+        EXPECT_GE(reg<ui::Button>(b).geometry().y, form.clientSize().h) << b;
+    const Lines help = reg<ui::Memo>("MemoRegHelp").lines();
+    ASSERT_EQ(help.size(), 49u);
     EXPECT_EQ(help[1], " [ *Press the Help button again to close this help page ]");
     EXPECT_EQ(help[5], " necessary for the program to access the registry in order to work with ");
     EXPECT_EQ(help[31], "     entries. When you have made any changes you want to ");
     EXPECT_EQ(help[48], "");
 
     showRegistryWindow();
-    EXPECT_EQ(reg_->Button2->text(), "Sort blocked Mail and copy to News");
-    EXPECT_EQ(reg_->MemoRegHelp->width(), (reg_->width() / 10) * 6);
-    reg_->Image2->click();
-    EXPECT_FALSE(reg_->MemoRegHelp->isHidden());
-    EXPECT_TRUE(reg_->MailGroupBox->isHidden());
-    reg_->Image2->click();
-    EXPECT_TRUE(reg_->MemoRegHelp->isHidden());
-    EXPECT_FALSE(reg_->Panel1->isHidden());
+    EXPECT_EQ(reg<ui::Button>("Button2").caption(), "Sort blocked Mail and copy to News");
+    EXPECT_EQ(reg<ui::Memo>("MemoRegHelp").geometry().w, (form.clientSize().w / 10) * 6);
+    clickReg("Image2");
+    EXPECT_TRUE(reg<ui::Memo>("MemoRegHelp").visible());
+    EXPECT_FALSE(reg<ui::GroupBox>("MailGroupBox").visible());
+    clickReg("Image2");
+    EXPECT_FALSE(reg<ui::Memo>("MemoRegHelp").visible());
+    EXPECT_TRUE(reg<ui::Panel>("Panel1").visible());
 
-    reg_->RadioBtnNews->click();
-    EXPECT_EQ(reg_->Button2->text(), "Sort Blocked News Entries");
-    EXPECT_EQ(reg_->SortRegLabel->text(), "Sort Blocked News Entries");
-    EXPECT_EQ(tool_->state().AnimImage, reg_->OpenRegImage);
-    EXPECT_EQ(reg_->focusWidget(), reg_->Button1);
+    clickReg("RadioBtnNews");
+    EXPECT_EQ(reg<ui::Button>("Button2").caption(), "Sort Blocked News Entries");
+    EXPECT_EQ(reg<ui::Label>("SortRegLabel").caption(), "Sort Blocked News Entries");
+    EXPECT_EQ(tool_->pulse().target(), &reg<ui::Picture>("OpenRegImage"));
+    EXPECT_EQ(regFocus(), "Button1");
 
-    reg_->ShowMeRegBox->click();
-    EXPECT_FALSE(main_->ShowMeCheckBox->isChecked());
-    main_->ShowMeCheckBox->click();
-    EXPECT_TRUE(reg_->ShowMeRegBox->isChecked());
-    reg_->CloseImage->click();
-    EXPECT_TRUE(reg_->isHidden());
+    clickReg("ShowMeRegBox");
+    EXPECT_FALSE(control<ui::CheckBox>("ShowMeCheckBox").checked());
+    clickMain("ShowMeCheckBox");
+    EXPECT_TRUE(reg<ui::CheckBox>("ShowMeRegBox").checked());
+    clickReg("CloseImage");
+    EXPECT_FALSE(form.visible());
 }
 
 TEST_F(RegistryWindow, OneIdentityOpensBothListsAndBacksThemUp) {
     IdentitySpec spec{.mail = Lines{"b@x.example", "", "a@x.example"},
                       .news = Lines{"n@y.example"}};
     openBoth(spec);
-    EXPECT_EQ(reg_->IdentityLabel->text(), "User: Main Identity");
-    EXPECT_EQ(reg_->ListBox1->lines(), (Lines{"b@x.example", "", "a@x.example"}));  // as read
-    EXPECT_EQ(reg_->ListBox2->lines(), (Lines{"n@y.example"}));
+    EXPECT_EQ(reg<ui::Label>("IdentityLabel").caption(), "User: Main Identity");
+    EXPECT_EQ(reg<ui::ListBox>("ListBox1").lines(),
+              (Lines{"b@x.example", "", "a@x.example"}));  // as read
+    EXPECT_EQ(reg<ui::ListBox>("ListBox2").lines(), (Lines{"n@y.example"}));
     EXPECT_TRUE(reg_->MailOpened);
     EXPECT_TRUE(reg_->NewsOpened);
     EXPECT_EQ(reg_->OpenedListPaths[0], listPath(spec, "Mail") + "\\Criteria");
     EXPECT_EQ(reg_->OpenedListPaths[1], listPath(spec, "News") + "\\Criteria");
-    EXPECT_EQ(reg_->RegKeyLabel->text().toStdString(), listPath(spec, "News") + "\\Criteria");
+    EXPECT_EQ(reg<ui::Label>("RegKeyLabel").caption(), listPath(spec, "News") + "\\Criteria");
     EXPECT_EQ(reg_->RulesKeyPath, "Identities\\" + spec.key +
                                       "\\Software\\Microsoft\\Outlook Express\\5.0\\Rules\\Mail");
-    EXPECT_EQ(reg_->RegistryGroupBox->title().toStdString(),
+    EXPECT_EQ(reg<ui::GroupBox>("RegistryGroupBox").caption(),
               "3 Registry entries" + kSpaces66 + "1 Registry entries");
-    EXPECT_TRUE(reg_->Button3->isEnabled());
-    EXPECT_TRUE(reg_->SaveRegImage->isEnabled());
-    EXPECT_TRUE(main_->Label7->isEnabled());
-    EXPECT_EQ(reg_->focusWidget(), reg_->Button2);
-    EXPECT_EQ(tool_->state().AnimImage, reg_->SortRegImage);
+    EXPECT_TRUE(reg<ui::Button>("Button3").enabled());
+    EXPECT_TRUE(reg<ui::Picture>("SaveRegImage").enabled());
+    EXPECT_TRUE(control<ui::Label>("Label7").enabled());
+    EXPECT_EQ(regFocus(), "Button2");
+    EXPECT_EQ(tool_->pulse().target(), &reg<ui::Picture>("SortRegImage"));
     EXPECT_EQ(backupFile("Mail"), "b@x.example\r\n\r\na@x.example\r\n");
     EXPECT_EQ(backupFile("News"), "n@y.example\r\n");
     EXPECT_EQ(registryWrites_, 0);  // an open changes nothing in the registry
@@ -122,13 +121,14 @@ TEST_F(RegistryWindow, OneIdentityOpensBothListsAndBacksThemUp) {
     ASSERT_TRUE(registry_.openKey(listPath(spec, "Mail") + "\\Criteria\\000", false));
     registry_.writeString("Value", "changed@x.example");
     registry_.closeKey();
-    reg_->RadioBtnMail->click();
+    clickReg("RadioBtnMail");
     dialogs_.expectMessage("You can use the Advanced Rules button")
         .expectMessage(infoMessage(listPath(spec, "Mail")))
         .expectMessage(backupMessage("Mail"));
-    reg_->Button1->click();
-    EXPECT_EQ(reg_->ListBox1->lines(), (Lines{"changed@x.example", "", "a@x.example"}));
-    EXPECT_EQ(reg_->ListBox2->lineCount(), 0);
+    clickReg("Button1");
+    EXPECT_EQ(reg<ui::ListBox>("ListBox1").lines(),
+              (Lines{"changed@x.example", "", "a@x.example"}));
+    EXPECT_EQ(reg<ui::ListBox>("ListBox2").lineCount(), 0);
     EXPECT_FALSE(reg_->NewsOpened);
     EXPECT_EQ(reg_->OpenedListPaths[1], "");
     EXPECT_EQ(backupFile("Mail"), "changed@x.example\r\n\r\na@x.example\r\n");
@@ -145,23 +145,23 @@ TEST_F(RegistryWindow, ThreeIdentitiesAskWhichOne) {
         "is "
         "Main Identity,\n\r0. Ann\n\r1. Bob\n\r2. Cy\n\r";
     dialogs_.expectInput("Identity's", prompt, "0", "3");
-    reg_->Button1->click();
+    clickReg("Button1");
     EXPECT_FALSE(reg_->MailOpened);
-    EXPECT_EQ(reg_->focusWidget(), reg_->Button1);
+    EXPECT_EQ(regFocus(), "Button1");
 
     dialogs_.expectInput("Identity's", prompt, "0", "x")
         .expectMessage("You can only select a number from 0 to 2");
-    reg_->Button1->click();
+    clickReg("Button1");
     dialogs_.expectInput("Identity's", prompt, "0", std::nullopt);
-    reg_->Button1->click();
+    clickReg("Button1");
     for (const char* outside : {"-1", "99999999999999999999"}) {
         dialogs_.expectInput("Identity's", prompt, "0", std::string(outside));
-        reg_->Button1->click();
+        clickReg("Button1");
     }
     for (const char* notANumber : {"", "1.0", " 1", "+"}) {
         dialogs_.expectInput("Identity's", prompt, "0", std::string(notANumber))
             .expectMessage("You can only select a number from 0 to 2");
-        reg_->Button1->click();
+        clickReg("Button1");
     }
     EXPECT_FALSE(reg_->MailOpened);
 
@@ -170,9 +170,9 @@ TEST_F(RegistryWindow, ThreeIdentitiesAskWhichOne) {
         .expectMessage("You can use the Advanced Rules button")
         .expectMessage(backupMessage("Mail"))
         .expectMessage(backupMessage("News"));
-    reg_->Button1->click();
-    EXPECT_EQ(reg_->IdentityLabel->text(), "User: Bob");
-    EXPECT_EQ(reg_->ListBox1->lines(), Lines{"b@b.example"});
+    clickReg("Button1");
+    EXPECT_EQ(reg<ui::Label>("IdentityLabel").caption(), "User: Bob");
+    EXPECT_EQ(reg<ui::ListBox>("ListBox1").lines(), Lines{"b@b.example"});
     EXPECT_TRUE(tool_->state().AssistantRunning);
 }
 
@@ -181,34 +181,34 @@ TEST_F(RegistryWindow, MissingListsEndTheOpen) {
     addIdentity(spec);
     showRegistryWindow();
     tool_->state().AssistantRunning = true;
-    reg_->RadioBtnNews->click();
+    clickReg("RadioBtnNews");
     dialogs_.expectMessage("You can use the Advanced Rules button")
         .expectMessage(
             "Please set up a News Blocked Senders List in Outlook Express\n\rthen try again.");
-    reg_->Button1->click();
+    clickReg("Button1");
     EXPECT_FALSE(reg_->NewsOpened);
     EXPECT_FALSE(tool_->state().AssistantRunning);  // an open that read nothing stops the assistant
 
     // Both lists chosen and only Mail there: Mail is read and backed up, then the open ends.
-    reg_->RadioBtnBoth->click();
+    clickReg("RadioBtnBoth");
     dialogs_.expectMessage("You can use the Advanced Rules button")
         .expectMessage(infoMessage(listPath(spec, "Mail")))
         .expectMessage(
             "Please set up a News Blocked Senders List in Outlook Express\n\rthen try again.")
         .expectMessage(backupMessage("Mail"));
-    reg_->Button1->click();
+    clickReg("Button1");
     EXPECT_TRUE(reg_->MailOpened);
-    EXPECT_EQ(reg_->focusWidget(), reg_->Button2);
+    EXPECT_EQ(regFocus(), "Button2");
 }
 
 TEST_F(RegistryWindow, AListKeyWithoutCriteriaReadsNothingAndAnEntryWithoutValueIsEmpty) {
     IdentitySpec spec{.mail = Lines{"x"}, .criteria = false};
     addIdentity(spec);
     showRegistryWindow();
-    reg_->RadioBtnMail->click();
+    clickReg("RadioBtnMail");
     dialogs_.expectMessage("You can use the Advanced Rules button")
         .expectMessage(infoMessage(listPath(spec, "Mail")));
-    reg_->Button1->click();
+    clickReg("Button1");
     EXPECT_FALSE(reg_->MailOpened);
 
     ASSERT_TRUE(registry_.openKey(listPath(spec, "Mail") + "\\Criteria\\000", true));
@@ -218,8 +218,8 @@ TEST_F(RegistryWindow, AListKeyWithoutCriteriaReadsNothingAndAnEntryWithoutValue
     dialogs_.expectMessage("You can use the Advanced Rules button")
         .expectMessage(infoMessage(listPath(spec, "Mail")))
         .expectMessage(backupMessage("Mail"));
-    reg_->Button1->click();
-    EXPECT_EQ(reg_->ListBox1->lines(), (Lines{"", "v@x.example"}));
+    clickReg("Button1");
+    EXPECT_EQ(reg<ui::ListBox>("ListBox1").lines(), (Lines{"", "v@x.example"}));
     EXPECT_EQ(backupFile("Mail"), "\r\nv@x.example\r\n");
 }
 
@@ -230,13 +230,13 @@ TEST_F(RegistryWindow, AnEntryOfTheWrongTypeEndsTheOpenAfterBackingUpWhatWasRead
     registry_.writeDword("Value", 7);
     registry_.closeKey();
     showRegistryWindow();
-    reg_->RadioBtnMail->click();
+    clickReg("RadioBtnMail");
     dialogs_.expectMessage("You can use the Advanced Rules button")
         .expectMessage(infoMessage(listPath(spec, "Mail")))
         .expectMessage(backupMessage("Mail"))
         .expectError("Invalid data type for 'Value'");
-    reg_->Button1->click();
-    EXPECT_EQ(reg_->ListBox1->lines(), Lines{"a@x.example"});
+    clickReg("Button1");
+    EXPECT_EQ(reg<ui::ListBox>("ListBox1").lines(), Lines{"a@x.example"});
     EXPECT_EQ(backupFile("Mail"), "a@x.example\r\n");
 }
 
@@ -245,114 +245,112 @@ TEST_F(RegistryWindow, NoIdentitiesKeyOrNoIdentity) {
     dialogs_.expectMessage(
         "You have not set up any identities in Outlook or your\n\rregistry is "
         "corrupted. Try setting up a new Identity in Outlook");
-    reg_->Button1->click();
+    clickReg("Button1");
     ASSERT_TRUE(registry_.openKey("Identities\\Plain", true));
     registry_.closeKey();
     dialogs_.expectMessage(
         "There are no Identities in Outlook to check.\n\rYou must first create an "
         "account in Outlook Express.");
-    reg_->Button1->click();
+    clickReg("Button1");
 }
 
 TEST_F(RegistryWindow, SortRefusesListsNotOpenedAndFallsBackToMail) {
     IdentitySpec spec{.mail = Lines{"m2@x.example", "m1@x.example"}};
     addIdentity(spec);
     showRegistryWindow();
-    reg_->RadioBtnNews->click();
+    clickReg("RadioBtnNews");
     dialogs_.expectMessage("You must create and open the News Blocked Senders List");
-    reg_->Button2->click();
-    reg_->RadioBtnMail->click();
+    clickReg("Button2");
+    clickReg("RadioBtnMail");
     dialogs_.expectMessage("You must create and open the Mail Blocked Senders List");
-    reg_->Button2->click();
-    reg_->RadioBtnBoth->click();
+    clickReg("Button2");
+    clickReg("RadioBtnBoth");
     dialogs_.expectMessage("You must create an Outlook Express Mail Blocked Senders List");
-    reg_->Button2->click();
-    EXPECT_FALSE(main_->Button1->isEnabled());  // the working list was not touched
+    clickReg("Button2");
+    EXPECT_FALSE(control<ui::Button>("Button1").enabled());  // the working list was not touched
 
     dialogs_.expectMessage("You can use the Advanced Rules button")
         .expectMessage(infoMessage(listPath(spec, "Mail")))
         .expectMessage(
             "Please set up a News Blocked Senders List in Outlook Express\n\rthen try again.")
         .expectMessage(backupMessage("Mail"));
-    reg_->Button1->click();
+    clickReg("Button1");
     dialogs_.expectMessage(
         "You do not have an Outlook Express News Blocked Senders List\n\rFor now "
         "you can only work on your Mail Blocked Senders List\n\rOpen Outlook "
         "Express, go to your Blocked Senders List. In the News\n\rcolumn, put a "
         "check in the News column, then try again.");
     sortExpectingHandOff();
-    EXPECT_TRUE(reg_->RadioBtnMail->isChecked());
-    EXPECT_EQ(reg_->Button2->text(), "Sort blocked Mail Entries");
-    EXPECT_EQ(main_->Memo1->lines(), (Lines{"m2@x.example", "m1@x.example"}));
-    EXPECT_EQ(main_->Label2->text(), "Num of Mail Registry lines =");
+    EXPECT_TRUE(reg<ui::RadioButton>("RadioBtnMail").checked());
+    EXPECT_EQ(reg<ui::Button>("Button2").caption(), "Sort blocked Mail Entries");
+    EXPECT_EQ(control<ui::Memo>("Memo1").lines(), (Lines{"m2@x.example", "m1@x.example"}));
+    EXPECT_EQ(control<ui::Label>("Label2").caption(), "Num of Mail Registry lines =");
     EXPECT_TRUE(tool_->state().ListFromRegistry);
-    for (QWidget* w :
-         {static_cast<QWidget*>(main_->Button1), static_cast<QWidget*>(main_->Button2),
-          static_cast<QWidget*>(main_->Button5), static_cast<QWidget*>(main_->Button6),
-          static_cast<QWidget*>(main_->Button8), static_cast<QWidget*>(main_->Button9),
-          static_cast<QWidget*>(main_->Label10), static_cast<QWidget*>(main_->CheckBox2)})
-        EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
-    EXPECT_EQ(tool_->state().AnimImage, main_->RemoveImage);
-    EXPECT_EQ(main_->focusWidget(), main_->Button1);
+    for (const char* name :
+         {"Button1", "Button2", "Button5", "Button6", "Button8", "Button9", "Label10", "CheckBox2"})
+        EXPECT_TRUE(control<ui::Control>(name).enabled()) << name;
+    EXPECT_EQ(tool_->pulse().target(), &control<ui::Picture>("RemoveImage"));
+    EXPECT_EQ(mainFocus(), "Button1");
 }
 
 TEST_F(RegistryWindow, AcceptAndSaveWithTheNewsOptionLeaveMailAsItWas) {
     IdentitySpec spec{.mail = Lines{"m@x.example"},
                       .news = Lines{"z@n.example", "y@n.example", "x@n.example"}};
     openBoth(spec);
-    reg_->RadioBtnNews->click();
+    clickReg("RadioBtnNews");
     sortExpectingHandOff();
-    EXPECT_EQ(main_->Label2->text(), "Num of News Registry lines =");
-    main_->Memo1->setPlainText("B.example\nc.example\na.example\nb.example\n");
+    EXPECT_EQ(control<ui::Label>("Label2").caption(), "Num of News Registry lines =");
+    control<ui::Memo>("Memo1").setText("B.example\nc.example\na.example\nb.example\n");
     saveChangesImporting();
     dialogs_.expectMessage(
         "The text file has replaced the original Blocked Senders List\n\r[News] "
         "registry entries.\n\r\n\rOnly save to the registry if you are sure?");
-    main_->Button2->click();
+    clickMain("Button2");
     // Kept sorted without regard to case; equal lines all stay, in the order they came.
-    EXPECT_EQ(reg_->ListBox2->lines(), (Lines{"a.example", "B.example", "b.example", "c.example"}));
-    EXPECT_EQ(reg_->ListBox1->lines(), Lines{"m@x.example"});
-    EXPECT_EQ(main_->DomainsGroupBox->title().toStdString(),
+    EXPECT_EQ(reg<ui::ListBox>("ListBox2").lines(),
+              (Lines{"a.example", "B.example", "b.example", "c.example"}));
+    EXPECT_EQ(reg<ui::ListBox>("ListBox1").lines(), Lines{"m@x.example"});
+    EXPECT_EQ(control<ui::GroupBox>("DomainsGroupBox").caption(),
               "There are 1 original Registry entries                        There will be 4 saved "
               "Registry entries");
-    EXPECT_EQ(reg_->RegistryGroupBox->title().toStdString(),
+    EXPECT_EQ(reg<ui::GroupBox>("RegistryGroupBox").caption(),
               "1 Registry entries" + kSpaces66 + "4 Registry entries");
-    EXPECT_EQ(tool_->state().AnimImage, reg_->SaveRegImage);
+    EXPECT_EQ(tool_->pulse().target(), &reg<ui::Picture>("SaveRegImage"));
 
     dialogs_.expectMessage("Registry updated, you can close now.");
-    reg_->SaveRegImage->click();
+    clickReg("SaveRegImage");
     const std::string news = listPath(spec, "News") + "\\Criteria";
     EXPECT_EQ(entriesAt(news), (Lines{"a.example", "B.example", "b.example", "c.example"}));
     EXPECT_EQ(valueAt(news, "Order"), "000 001 002 003");
     EXPECT_EQ(entriesAt(listPath(spec, "Mail") + "\\Criteria"), Lines{"m@x.example"});
-    EXPECT_EQ(reg_->focusWidget(), reg_->CloseRegBtn);
+    EXPECT_EQ(regFocus(), "CloseRegBtn");
 }
 
 TEST_F(RegistryWindow, AcceptRefusesAListThatWasNotOpened) {
     IdentitySpec spec{.mail = Lines{"m@x.example"}};
     addIdentity(spec);
     showRegistryWindow();
-    reg_->RadioBtnMail->click();
+    clickReg("RadioBtnMail");
     dialogs_.expectMessage("You can use the Advanced Rules button")
         .expectMessage(infoMessage(listPath(spec, "Mail")))
         .expectMessage(backupMessage("Mail"));
-    reg_->Button1->click();
+    clickReg("Button1");
     sortExpectingHandOff();
-    reg_->RadioBtnBoth->click();
+    clickReg("RadioBtnBoth");
     saveChangesImporting();
     dialogs_.expectMessage(
         "Sort blocked Mail Entries or \n\rSort Blocked News Entries may not be available.");
-    main_->Button2->click();
-    reg_->RadioBtnNews->click();
+    clickMain("Button2");
+    clickReg("RadioBtnNews");
     saveChangesImporting();
     dialogs_.expectMessage("Sort Blocked News Entries is not available.");
-    main_->Button2->click();
-    EXPECT_EQ(reg_->ListBox1->lines(), Lines{"m@x.example"});
+    clickMain("Button2");
+    EXPECT_EQ(reg<ui::ListBox>("ListBox1").lines(), Lines{"m@x.example"});
 
     // No to the import question stops a running assistant.
     tool_->state().AssistantRunning = true;
     dialogs_.expectBackupQuestion(Answer::No).expectImportQuestion(Answer::No);
-    main_->Button2->click();
+    clickMain("Button2");
     EXPECT_FALSE(tool_->state().AssistantRunning);
 }
 
@@ -361,13 +359,13 @@ TEST_F(RegistryWindow, TheChosenListDecidesWhateverTheIdentityKeyNameHolds) {
     // backed up and saved, each over its own keys.
     struct Case {
         std::string key;
-        QRadioButton* option;
+        const char* option;
         const char* kind;
         const char* other;
     };
     showRegistryWindow();
-    for (const Case& c : {Case{"{News-1}", reg_->RadioBtnMail, "Mail", "News"},
-                          Case{"{Mail-1}", reg_->RadioBtnNews, "News", "Mail"}}) {
+    for (const Case& c : {Case{"{News-1}", "RadioBtnMail", "Mail", "News"},
+                          Case{"{Mail-1}", "RadioBtnNews", "News", "Mail"}}) {
         SCOPED_TRACE(c.key);
         const bool mail = std::string(c.kind) == "Mail";
         IdentitySpec spec{.key = c.key};
@@ -376,17 +374,17 @@ TEST_F(RegistryWindow, TheChosenListDecidesWhateverTheIdentityKeyNameHolds) {
         registry_.deleteKey("Identities");  // the previous case's identity
         addIdentity(spec);
         std::filesystem::remove(root_ / "drive_c" / (std::string(c.other) + " Plevo.txt"));
-        c.option->click();
+        clickReg(c.option);
         dialogs_.expectMessage("You can use the Advanced Rules button")
             .expectMessage(infoMessage(listPath(spec, c.kind)))
             .expectMessage(backupMessage(c.kind));
-        reg_->Button1->click();
+        clickReg("Button1");
         EXPECT_EQ(reg_->MailOpened, mail);
         EXPECT_EQ(reg_->NewsOpened, !mail);
         EXPECT_FALSE(fileExists(root_ / "drive_c" / (std::string(c.other) + " Plevo.txt")));
 
         dialogs_.expectMessage("Registry updated, you can close now.");
-        reg_->Button3->click();
+        clickReg("Button3");
         dialogs_.verify();
         EXPECT_EQ(entriesAt(listPath(spec, c.kind) + "\\Criteria"),
                   (Lines{"a@x.example", "b@x.example"}));
@@ -404,7 +402,7 @@ TEST_F(RegistryWindow, SaveRightAfterAnOpenRewritesTheValuesOnly) {
     registry_.flush();
     registryWrites_ = 0;
     dialogs_.expectMessage("Registry updated, you can close now.");
-    reg_->Button3->click();
+    clickReg("Button3");
     EXPECT_EQ(entriesAt(mail), (Lines{"a", "b", "c"}));
     EXPECT_EQ(valueAt(mail, "Order"), "kept");
     EXPECT_EQ(registryWrites_, 1);  // every Value rewritten, the file written once
@@ -413,12 +411,12 @@ TEST_F(RegistryWindow, SaveRightAfterAnOpenRewritesTheValuesOnly) {
 TEST_F(RegistryWindow, SaveWithMoreOrFewerLinesThanKeys) {
     IdentitySpec spec{.mail = Lines{"a", "b", "c"}, .news = Lines{"1", "2", "3", "4", "5"}};
     openBoth(spec);
-    reg_->ListBox1->clearLines();
-    reg_->ListBox1->addLines({"a", "b", "c", "d", "e"});
-    reg_->ListBox2->clearLines();
-    reg_->ListBox2->addLines({"x", "y"});
+    reg<ui::ListBox>("ListBox1").clearLines();
+    reg<ui::ListBox>("ListBox1").addLines({"a", "b", "c", "d", "e"});
+    reg<ui::ListBox>("ListBox2").clearLines();
+    reg<ui::ListBox>("ListBox2").addLines({"x", "y"});
     dialogs_.expectMessage("Registry updated, you can close now.");
-    reg_->Button3->click();
+    clickReg("Button3");
     const std::string mail = listPath(spec, "Mail") + "\\Criteria";
     const std::string news = listPath(spec, "News") + "\\Criteria";
     EXPECT_EQ(entriesAt(mail), (Lines{"a", "b", "c", "d", "e"}));
@@ -449,8 +447,8 @@ TEST_F(RegistryWindow, ABackupThatCannotBeWrittenShowsTheErrorAndKeepsTheEarlier
         .expectMessage(infoMessage(listPath(spec, "Mail")))
         .expectMessage(infoMessage(listPath(spec, "News")))
         .expectError("Mail Plevo.txt");
-    reg_->Button1->click();
-    EXPECT_EQ(reg_->ListBox1->lines(), Lines{"a@x.example"});
+    clickReg("Button1");
+    EXPECT_EQ(reg<ui::ListBox>("ListBox1").lines(), Lines{"a@x.example"});
     std::filesystem::rename(root_ / "drive_c.away", root_ / "drive_c");
     EXPECT_EQ(backupFile("Mail"), earlier);
 }
@@ -458,18 +456,63 @@ TEST_F(RegistryWindow, ABackupThatCannotBeWrittenShowsTheErrorAndKeepsTheEarlier
 TEST_F(RegistryWindow, AcceptWithTheMailOptionReplacesOnlyMail) {
     IdentitySpec spec{.mail = Lines{"m@x.example"}, .news = Lines{"n@x.example"}};
     openBoth(spec);
-    reg_->RadioBtnMail->click();
+    clickReg("RadioBtnMail");
     sortExpectingHandOff();
-    main_->Memo1->setPlainText("b\nA\n");
+    control<ui::Memo>("Memo1").setText("b\nA\n");
     saveChangesImporting();
     dialogs_.expectMessage(
         "The text file has replaced the original Blocked Senders List\n\r[Mail] "
         "registry entries.\n\r\n\rOnly save to the registry if you are sure?");
-    main_->Button2->click();
-    EXPECT_EQ(reg_->ListBox1->lines(), (Lines{"A", "b"}));
-    EXPECT_EQ(reg_->ListBox2->lines(), Lines{"n@x.example"});
-    EXPECT_EQ(reg_->focusWidget(), reg_->Button3);
+    clickMain("Button2");
+    EXPECT_EQ(reg<ui::ListBox>("ListBox1").lines(), (Lines{"A", "b"}));
+    EXPECT_EQ(reg<ui::ListBox>("ListBox2").lines(), Lines{"n@x.example"});
+    EXPECT_EQ(regFocus(), "Button3");
 }
+
+// Sort hands the chosen list to the main window: it becomes the working list, every list step
+// can be used again, the marks of earlier runs are reset and the pulse points at step 2.
+struct HandOff {
+    const char* option;
+    bool news;
+};
+
+class SortHandOff : public RegistryWindow, public testing::WithParamInterface<HandOff> {};
+
+TEST_P(SortHandOff, TheWorkingListHoldsTheChosenListAndItsStepsCanBeUsed) {
+    const Lines mail{"m2@x.example", "m1@x.example"};
+    const Lines news{"n@x.example"};
+    openBoth({.mail = mail, .news = news});
+    clickReg(GetParam().option);
+    EXPECT_FALSE(control<ui::Button>("Button1").enabled());
+    EXPECT_FALSE(control<ui::Picture>("RemoveImage").enabled());
+    const char* const steps[] = {"RemoveImage", "EditImage", "DeleteImage", "SortImage",
+                                 "SaveImage"};
+    for (const char* step : steps) {  // as an earlier run of the steps left them
+        control<ui::Picture>(std::string(step) + "No").setVisible(false);
+        control<ui::Picture>(std::string(step) + "Yes").setVisible(true);
+    }
+    sortExpectingHandOff();
+
+    EXPECT_EQ(control<ui::Memo>("Memo1").lines(), GetParam().news ? news : mail);
+    EXPECT_EQ(control<ui::Label>("Label2").caption(),
+              GetParam().news ? "Num of News Registry lines =" : "Num of Mail Registry lines =");
+    EXPECT_TRUE(tool_->state().ListFromRegistry);
+    for (const char* name :
+         {"Button1", "RemoveImage", "Button2", "SaveImage", "Button5", "DeleteImage", "Button6",
+          "SortImage", "Button8", "EditImage", "Button9", "ClearTextImage"})
+        EXPECT_TRUE(control<ui::Control>(name).enabled()) << name;
+    for (const char* step : steps) {
+        EXPECT_TRUE(control<ui::Picture>(std::string(step) + "No").visible()) << step;
+        EXPECT_FALSE(control<ui::Picture>(std::string(step) + "Yes").visible()) << step;
+    }
+    EXPECT_EQ(tool_->pulse().target(), &control<ui::Picture>("RemoveImage"));
+    EXPECT_EQ(mainFocus(), "Button1");
+}
+
+INSTANTIATE_TEST_SUITE_P(EachOption, SortHandOff,
+                         testing::Values(HandOff{"RadioBtnMail", false},
+                                         HandOff{"RadioBtnNews", true},
+                                         HandOff{"RadioBtnBoth", false}));
 
 }  // namespace
 }  // namespace plevo::test

@@ -86,7 +86,7 @@ TEST_F(RuleSetup, YesWritesTheImportFileHandsItOverAndOpensAgain) {
         // The interrupted open goes on.
         .expectMessage("You can use the [Advanced Rules] button")
         .expectMessage(kNoMailList);
-    reg_->Button1->click();
+    clickReg("Button1");
     EXPECT_FALSE(fileExists(root_ / "drive_c" / "Rules.reg"));
     EXPECT_EQ(reg_->RulesKeyPath, rules);
     EXPECT_EQ(valueAt(rules + "\\000", "Name"), "New Mail Rule #1");
@@ -101,7 +101,7 @@ TEST_F(RuleSetup, NoToEitherQuestionChangesNothingAndLeavesNoFile) {
     addIdentity(spec);
     showRegistryWindow();
     dialogs_.expectConfirm(kSetUpQuestion, Buttons::YesNo, Answer::No);
-    reg_->Button1->click();
+    clickReg("Button1");
     EXPECT_EQ(reg_->RulesKeyPath, "");
 
     // No to the import itself: the hand-over was made, so the open runs again and asks again.
@@ -114,7 +114,7 @@ TEST_F(RuleSetup, NoToEitherQuestionChangesNothingAndLeavesNoFile) {
         .expectConfirm(kSetUpQuestion, Buttons::YesNo, Answer::No)
         .expectMessage("You can use the [Advanced Rules] button")
         .expectMessage(kNoMailList);
-    reg_->Button1->click();
+    clickReg("Button1");
     EXPECT_FALSE(registry_.keyExists("Identities\\" + spec.key + "\\Software"));
     EXPECT_FALSE(fileExists(root_ / "drive_c" / "Rules.reg"));
 }
@@ -172,7 +172,7 @@ TEST_F(RuleSetup, TheMessageAndTheDeletionWaitForTheImportAndAFileNothingWaitedF
                 .expectMessage(kNoMailList)
                 .expectMessage("You can use the [Advanced Rules] button")
                 .expectMessage(kNoMailList);
-        reg_->Button1->click();
+        clickReg("Button1");
         dialogs_.verify();
         toolShell_.replacement = nullptr;
 
@@ -195,7 +195,7 @@ TEST_F(RuleSetup, TheMessageAndTheDeletionWaitForTheImportAndAFileNothingWaitedF
         .expectMessage("You can use the Advanced Rules button",
                        [&] { EXPECT_FALSE(fileExists(file)); })
         .expectMessage(kNoMailList);
-    reg_->Button1->click();
+    clickReg("Button1");
     dialogs_.verify();
 }
 
@@ -207,7 +207,7 @@ TEST_F(RuleSetup, AnIdentityNameThatCouldInjectKeysIsRefused) {
         .expectMessage(
             "The identity's key name holds characters that cannot be written safely into "
             "a registry file:\n\rIdentities\\{evil]x}\n\rNo rule has been set up.");
-    reg_->Button1->click();
+    clickReg("Button1");
     EXPECT_FALSE(fileExists(root_ / "drive_c" / "Rules.reg"));
     EXPECT_EQ(reg_->RulesKeyPath, "");
 }
@@ -249,9 +249,9 @@ TEST_F(RuleSetup, TheOpenAfterASetUpReadsTheListsOnceWhicheverIdentityWasChosen)
         .expectMessage(infoMessage(listPath(full, "News")))
         .expectMessage(backupMessage("Mail"))
         .expectMessage(backupMessage("News"));
-    reg_->Button1->click();
-    EXPECT_EQ(reg_->ListBox1->lines(), Lines{"m@x.example"});
-    EXPECT_EQ(reg_->ListBox2->lines(), Lines{"n@x.example"});
+    clickReg("Button1");
+    EXPECT_EQ(reg<ui::ListBox>("ListBox1").lines(), Lines{"m@x.example"});
+    EXPECT_EQ(reg<ui::ListBox>("ListBox2").lines(), Lines{"n@x.example"});
     EXPECT_EQ(backupFile("Mail"), "m@x.example\r\n");
     EXPECT_EQ(reg_->IdentityKeyPath, "Identities\\{B}");
     // The set-up went into Ann's identity, which now has rules.

@@ -1,9 +1,9 @@
-// The walks of steps 2 to 4 in the window: their questions, results, marks and hand-over.
-#include <QTest>
-
+// The walks of steps 2 to 4 in the window: their questions, results, marks and hand-over, and the
+// edit-domain dialog's answers.
+#include "forms/workbench/EditDialogUnit.h"
+#include "forms/workbench/MemoLists.h"
 #include "platform/Files.h"
 #include "support/ToolFixture.h"
-#include "forms/workbench/EditDialogUnit.h"
 
 namespace plevo::test {
 namespace {
@@ -36,11 +36,11 @@ protected:
         } else {
             dialogs_.expectSafeListDialogCancelled();
         }
-        main_->Button7->click();
+        click("Button7");
         dialogs_.verify();
     }
-    std::vector<std::string> list() const { return main_->Memo1->lines(); }
-    std::vector<std::string> safe() const { return main_->Memo2->lines(); }
+    std::vector<std::string> list() const { return memo("Memo1").lines(); }
+    std::vector<std::string> safe() const { return memo("Memo2").lines(); }
 };
 
 using Lines = std::vector<std::string>;
@@ -60,16 +60,16 @@ TEST_F(ListSteps, RemoveAsksForEachReducibleEntryAndSparesSafeDomains) {
         .expectConfirm(addOffer("SAFE.example", "c@SAFE.example"), Buttons::YesNo, Answer::Yes)
         .expectConfirm(removeQuestion("d@", "d@sub.safe.example", "sub.safe.example"),
                        Buttons::YesNoCancel, Answer::Cancel);
-    main_->RemoveImage->click();
+    click("RemoveImage");
     EXPECT_EQ(list(), (Lines{"x.example", "at@y.example", "ends@", "noat.example", "b@safe.example",
                              "c@SAFE.example", "d@sub.safe.example", "e@x.example "}));
     EXPECT_EQ(safe(), (Lines{"safe.example", "SAFE.example"}));
-    EXPECT_EQ(main_->Label1->text(), "8");
-    EXPECT_EQ(main_->Panel1->text(), "0 %");
-    EXPECT_FALSE(main_->RemoveImageYes->isHidden());
-    EXPECT_TRUE(main_->RemoveImageNo->isHidden());
-    EXPECT_EQ(main_->focusWidget(), main_->Button8);
-    EXPECT_EQ(tool_->state().AnimImage, main_->EditImage);
+    EXPECT_EQ(caption("Label1"), "8");
+    EXPECT_EQ(caption("Panel1"), "0 %");
+    EXPECT_TRUE(visible("RemoveImageYes"));
+    EXPECT_FALSE(visible("RemoveImageNo"));
+    EXPECT_TRUE(focusedOn("Button8"));
+    EXPECT_TRUE(pulseOn("EditImage"));
 }
 
 TEST_F(ListSteps, ADomainAddedToTheSafeListIsNotAskedAgainAndABlankStays) {
@@ -80,7 +80,7 @@ TEST_F(ListSteps, ADomainAddedToTheSafeListIsNotAskedAgainAndABlankStays) {
         .expectConfirm(addOffer("y.example", "a@y.example"), Buttons::YesNo, Answer::Yes)
         .expectConfirm(removeQuestion("c@", "c@z.example ", "z.example "), Buttons::YesNoCancel,
                        Answer::Yes);
-    main_->Button1->click();
+    click("Button1");
     EXPECT_EQ(list(), (Lines{"a@y.example", "b@y.example", "z.example "}));
     EXPECT_EQ(safe(), (Lines{"safe.example", "y.example"}));
 }
@@ -92,7 +92,7 @@ TEST_F(ListSteps, NoWithoutASafeListFileAsksNothingMore) {
                        Answer::No)
         .expectConfirm(removeQuestion("a@", "a@y.example", "y.example"), Buttons::YesNoCancel,
                        Answer::Yes);
-    main_->Button1->click();
+    click("Button1");
     EXPECT_EQ(list(), (Lines{"a@y.example", "y.example"}));
 }
 
@@ -107,20 +107,20 @@ TEST_F(ListSteps, UncheckingWarnsOnceAndThenEverythingIsReducedSilently) {
         "in your list*, then Oulook will block all incomming emails from freemail.example\n\r"
         "Only Uncheck if you are sure you do not want to confirm new entries?",
         [&] {
-            EXPECT_FALSE(main_->Panel11->isHidden());
-            EXPECT_EQ(main_->Panel11->text(), "*");
+            EXPECT_TRUE(visible("Panel11"));
+            EXPECT_EQ(caption("Panel11"), "*");
         });
-    QTest::mouseClick(main_->CheckBox2, Qt::LeftButton);
-    EXPECT_FALSE(main_->CheckBox2->isChecked());
-    EXPECT_TRUE(main_->Panel11->isHidden());
-    EXPECT_EQ(main_->Panel11->text(), "2");
+    click("CheckBox2");
+    EXPECT_FALSE(control<ui::CheckBox>("CheckBox2").checked());
+    EXPECT_FALSE(visible("Panel11"));
+    EXPECT_EQ(caption("Panel11"), "2");
 
-    main_->Button1->click();
+    click("Button1");
     EXPECT_EQ(list(), (Lines{"x.example", "b@safe.example", "x.example", "plain"}));
-    EXPECT_EQ(main_->Label1->text(), "4");
+    EXPECT_EQ(caption("Label1"), "4");
     // Checking the box again says nothing.
-    QTest::mouseClick(main_->CheckBox2, Qt::LeftButton);
-    EXPECT_TRUE(main_->CheckBox2->isChecked());
+    click("CheckBox2");
+    EXPECT_TRUE(control<ui::CheckBox>("CheckBox2").checked());
 }
 
 TEST_F(ListSteps, OtherStepsAreIgnoredWhileAWalkAsks) {
@@ -129,14 +129,14 @@ TEST_F(ListSteps, OtherStepsAreIgnoredWhileAWalkAsks) {
         .expectConfirm(removeQuestion("a@", "a@x.example", "x.example"), Buttons::YesNoCancel,
                        Answer::Yes,
                        [&] {
-                           main_->Button5->click();  // Del Duplicate Names: refused
-                           main_->SortImage->click();
+                           click("Button5");  // Del Duplicate Names: refused
+                           click("SortImage");
                        })
         .expectConfirm(removeQuestion("a@", "a@x.example", "x.example"), Buttons::YesNoCancel,
                        Answer::Cancel);
-    main_->Button1->click();
+    click("Button1");
     EXPECT_EQ(list(), (Lines{"x.example", "a@x.example"}));
-    EXPECT_TRUE(main_->DeleteImageYes->isHidden());
+    EXPECT_FALSE(visible("DeleteImageYes"));
 }
 
 TEST_F(ListSteps, DeleteDuplicatesKeepsTheFirstAndDropsCoveredAddresses) {
@@ -144,38 +144,37 @@ TEST_F(ListSteps, DeleteDuplicatesKeepsTheFirstAndDropsCoveredAddresses) {
         "a@x.example\na@x.example\nb@y.example\ny.example\nc@y.example\n\nA@X.EXAMPLE\n"
         "safe.example\nd@safe.example\na@x.example\n",
         "safe.example\r\n");
-    main_->DeleteImage->click();
+    click("DeleteImage");
     EXPECT_EQ(list(), (Lines{"a@x.example", "y.example", "A@X.EXAMPLE", "d@safe.example"}));
-    EXPECT_TRUE(main_->Memo1->textList().endsWithBreak);
-    EXPECT_EQ(main_->Label1->text(), "4");
+    EXPECT_TRUE(memoList(memo("Memo1")).endsWithBreak);
+    EXPECT_EQ(caption("Label1"), "4");
     EXPECT_EQ(safe(), (Lines{"safe.example"}));
-    EXPECT_FALSE(main_->DeleteImageYes->isHidden());
-    EXPECT_EQ(main_->focusWidget(), main_->Button6);
-    EXPECT_EQ(tool_->state().AnimImage, main_->SortImage);
+    EXPECT_TRUE(visible("DeleteImageYes"));
+    EXPECT_TRUE(focusedOn("Button6"));
+    EXPECT_TRUE(pulseOn("SortImage"));
 
     dialogs_.expectMessage("Save your changes when you have completed all changes");
-    main_->Button6->click();
+    click("Button6");
     EXPECT_EQ(list(), (Lines{"a@x.example", "A@X.EXAMPLE", "d@safe.example", "y.example"}));
 }
 
 TEST_F(ListSteps, DeleteDuplicatesOnAnEmptyList) {
     open("");
-    main_->Button5->click();
-    EXPECT_EQ(main_->Memo1->lineCount(), 0);
-    EXPECT_EQ(main_->Panel1->text(), "0 %");
+    click("Button5");
+    EXPECT_EQ(memo("Memo1").lineCount(), 0);
+    EXPECT_EQ(caption("Panel1"), "0 %");
 }
 
 // Works the edit dialog as a user would: optionally edits the boxes, ticks the box, presses.
-auto editAnswer(QPushButton* TOKBottomDlg::*button, std::optional<QString> upper = std::nullopt,
-                std::optional<QString> lower = std::nullopt, bool add = false,
-                std::function<void(TOKBottomDlg&)> check = {}) {
-    return [=](QDialog& d) {
-        auto& dlg = static_cast<TOKBottomDlg&>(d);
-        if (check) check(dlg);
-        if (upper) dlg.EditDomain->setText(*upper);
-        if (lower) dlg.EditDomainExt->setText(*lower);
-        if (add) QTest::mouseClick(dlg.DlgCheckBox, Qt::LeftButton);
-        (dlg.*button)->click();
+auto editAnswer(const char* button, std::optional<std::string> upper = std::nullopt,
+                std::optional<std::string> lower = std::nullopt, bool add = false,
+                std::function<void(ui::Form&)> check = {}) {
+    return [=](ui::Form& d) {
+        if (check) check(d);
+        if (upper) d.get<ui::Edit>("EditDomain").setCaption(*upper);
+        if (lower) d.get<ui::Edit>("EditDomainExt").setCaption(*lower);
+        if (add) d.get<ui::CheckBox>("DlgCheckBox").click();
+        d.get<ui::Button>(button).click();
     };
 }
 
@@ -186,61 +185,138 @@ TEST_F(ListSteps, EditOffersLongDomainsAndAppliesTheAnswers) {
         "safe.example\r\n");
     dialogs_
         .expectModal("Edit Domain Name",
-                     editAnswer(&TOKBottomDlg::OKBtn, {}, {}, false,
-                                [](TOKBottomDlg& d) {
-                                    EXPECT_EQ(d.EditDomain->text(), "mail.spam.example");
-                                    EXPECT_EQ(d.EditDomainExt->text(), "spam.example");
-                                    EXPECT_EQ(d.EditDomain->selectedText(), "mail.");
-                                    EXPECT_FALSE(d.DlgCheckBox->isChecked());
+                     editAnswer("OKBtn", {}, {}, false,
+                                [](ui::Form& d) {
+                                    const ui::Edit& upper = d.get<ui::Edit>("EditDomain");
+                                    EXPECT_EQ(upper.caption(), "mail.spam.example");
+                                    EXPECT_EQ(d.get<ui::Edit>("EditDomainExt").caption(),
+                                              "spam.example");
+                                    EXPECT_EQ(upper.selectedText(), "mail.");
+                                    EXPECT_FALSE(d.get<ui::CheckBox>("DlgCheckBox").checked());
                                 }))
-        .expectModal("Edit Domain Name", editAnswer(&TOKBottomDlg::IgnoreButton, {}, {}, true,
-                                                    [](TOKBottomDlg& d) {
-                                                        EXPECT_EQ(d.EditDomainExt->text(),
-                                                                  "name@host.example");
-                                                    }))
-        .expectModal("Edit Domain Name", editAnswer(&TOKBottomDlg::OKBtn, {}, "v.example", true))
-        .expectModal("Edit Domain Name", editAnswer(&TOKBottomDlg::OKBtn, "", {}, true));
+        .expectModal("Edit Domain Name",
+                     editAnswer("IgnoreButton", {}, {}, true,
+                                [](ui::Form& d) {
+                                    EXPECT_EQ(d.get<ui::Edit>("EditDomainExt").caption(),
+                                              "name@host.example");
+                                }))
+        .expectModal("Edit Domain Name", editAnswer("OKBtn", {}, "v.example", true))
+        .expectModal("Edit Domain Name", editAnswer("OKBtn", "", {}, true));
     // x.y.example: its proposal y.example is edited to v.example and added to the safe list, so
     // w.v.example is no longer offered; q.p.example: the upper box emptied, so the entry stays
     // but p.example is added.
-    main_->EditImage->click();
+    click("EditImage");
     EXPECT_EQ(list(), (Lines{"one.example", "spam.example", "user.name@host.example",
                              "ad.safe.example", "v.example", "w.v.example", "q.p.example"}));
     EXPECT_EQ(safe(), (Lines{"safe.example", "v.example", "p.example"}));
-    EXPECT_FALSE(main_->EditImageYes->isHidden());
-    EXPECT_EQ(main_->focusWidget(), main_->Button5);
-    EXPECT_EQ(tool_->state().AnimImage, main_->DeleteImage);
+    EXPECT_TRUE(visible("EditImageYes"));
+    EXPECT_TRUE(focusedOn("Button5"));
+    EXPECT_TRUE(pulseOn("DeleteImage"));
 }
 
 TEST_F(ListSteps, EditCancelKeepsEarlierUpdatesAndDoesNotHandOver) {
     open("a.one.example\nb.two.example\nc.three.example\nd.four.example\n");
-    tool_->state().AnimImage = nullptr;
-    dialogs_.expectModal("Edit Domain Name", editAnswer(&TOKBottomDlg::OKBtn))
-        .expectModal("Edit Domain Name", editAnswer(&TOKBottomDlg::OKBtn, {}, ""))
-        .expectModal("Edit Domain Name", [](QDialog& d) {
-            QTest::keyClick(&d, Qt::Key_Escape);  // Esc is "&Cancel and Close"
+    dialogs_.expectModal("Edit Domain Name", editAnswer("OKBtn"))
+        .expectModal("Edit Domain Name", editAnswer("OKBtn", {}, ""))
+        .expectModal("Edit Domain Name", [](ui::Form& d) {
+            d.pressKey({.key = ui::kKeyEscape});  // Esc is "&Cancel and Close"
         });
-    main_->Button8->click();
+    click("Button8");
+    // The fourth entry was not offered, and the pulse still points where the open left it.
     EXPECT_EQ(list(), (Lines{"one.example", "", "c.three.example", "d.four.example"}));
-    EXPECT_TRUE(tool_->state().EditCancelled);
-    EXPECT_EQ(tool_->state().AnimImage, nullptr);
-    EXPECT_EQ(main_->Panel1->text(), "0 %");
+    EXPECT_TRUE(pulseOn("RemoveImage"));
+    EXPECT_FALSE(focusedOn("Button5"));
+    EXPECT_EQ(caption("Panel1"), "0 %");
 }
 
 TEST_F(ListSteps, EditDialogControls) {
-    TOKBottomDlg& d = tool_->OKBottomDlg();
-    EXPECT_EQ(d.Label2->text(),
-              "Select the [Update] button to automatically remove the highlighted section");
-    EXPECT_EQ(d.Label3->text(),
-              "You can also edit this Domain name, as you want it to be blocked.");
-    EXPECT_EQ(d.Label4->text(),
-              "You can add this domain to your safe domain list, [Not to be blocked]");
-    EXPECT_EQ(d.DlgCheckBox->text(), "Add if Checked");
-    EXPECT_EQ(d.OKBtn->text(), "&Update");
-    EXPECT_TRUE(d.OKBtn->isDefault());
-    EXPECT_EQ(d.IgnoreButton->text(), "&Do not update");
-    EXPECT_EQ(d.CancelBtn->text(), "&Cancel and Close");
-    EXPECT_EQ(d.IgnoreButton->nextInFocusChain(), d.OKBtn);
+    ui::Form& d = tool_->OKBottomDlg().form();
+    const std::pair<const char*, const char*> captions[] = {
+        {"Label2", "Select the [Update] button to automatically remove the highlighted section"},
+        {"Label3", "You can also edit this Domain name, as you want it to be blocked."},
+        {"Label4", "You can add this domain to your safe domain list, [Not to be blocked]"},
+        {"DlgCheckBox", "Add if Checked"},
+        {"OKBtn", "&Update"},
+        {"IgnoreButton", "&Do not update"},
+        {"CancelBtn", "&Cancel and Close"},
+    };
+    for (const auto& [name, text] : captions)
+        EXPECT_EQ(d.get<ui::Control>(name).caption(), text) << name;
+
+    // "&Do not update" comes first in the tab order, then the other buttons, the boxes and the
+    // check box.
+    const char* const tabOrder[] = {"OKBtn",         "CancelBtn",   "EditDomain",
+                                    "EditDomainExt", "DlgCheckBox", "IgnoreButton"};
+    dialogs_.expectModal("Edit Domain Name", [&](ui::Form& f) {
+        f.get<ui::Button>("IgnoreButton").setFocus();
+        for (const char* next : tabOrder) {
+            f.pressKey({.key = ui::kKeyTab});
+            EXPECT_EQ(f.focusedControl(), f.find(next)) << next;
+        }
+        f.get<ui::Button>("CancelBtn").click();
+    });
+    tool_->OKBottomDlg().ask("a.b.example", "b.example");
+}
+
+// One entry offered, answered each way the dialog allows: the walk takes what ask() returns.
+TEST_F(ListSteps, TheEditAnswerReachesTheListWithoutAnySharedFlag) {
+    struct Case {
+        const char* what;
+        std::function<void(ui::Form&)> act;
+        EditAnswer::Kind kind;
+        const char* domain;
+        bool addToSafe;
+        Lines list;
+        Lines safe;
+        bool handedOver;
+    };
+    const Case cases[] = {
+        {"Update", editAnswer("OKBtn"), EditAnswer::Kind::Take, "spam.example", false,
+         Lines{"spam.example", "n.other.example"}, Lines{"safe.example"}, true},
+        {"Update and add", editAnswer("OKBtn", {}, "x.example", true), EditAnswer::Kind::Take,
+         "x.example", true, Lines{"x.example", "n.other.example"},
+         Lines{"safe.example", "x.example"}, true},
+        // Enter in a box presses the default button.
+        {"Enter", [](ui::Form& d) { d.pressKey({.key = ui::kKeyReturn}); }, EditAnswer::Kind::Take,
+         "spam.example", false, Lines{"spam.example", "n.other.example"}, Lines{"safe.example"},
+         true},
+        {"Do not update", editAnswer("IgnoreButton", {}, {}, true), EditAnswer::Kind::Skip,
+         "spam.example", true, Lines{"mail.spam.example", "n.other.example"}, Lines{"safe.example"},
+         true},
+        {"Cancel", editAnswer("CancelBtn"), EditAnswer::Kind::Cancel, "spam.example", false,
+         Lines{"mail.spam.example", "n.other.example"}, Lines{"safe.example"}, false},
+    };
+    TOKBottomDlg& dialog = tool_->OKBottomDlg();
+    tool_->state().SaveReminderShown = 1;
+    control<ui::Button>("Button8").setEnabled(true);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        // The dialog alone: its answer is what it returns.
+        dialogs_.expectModal("Edit Domain Name", c.act);
+        const EditAnswer answer = dialog.ask("mail.spam.example", "spam.example");
+        EXPECT_EQ(answer.kind, c.kind);
+        if (c.kind == EditAnswer::Kind::Take) {
+            EXPECT_EQ(answer.entry, "mail.spam.example");
+            EXPECT_EQ(answer.domain, c.domain);
+        }
+        if (c.kind != EditAnswer::Kind::Cancel) {
+            EXPECT_EQ(answer.addToSafe, c.addToSafe);
+        }
+        dialogs_.verify();
+
+        // The same answer in the walk of step 3; the second entry is offered only when the walk
+        // goes on.
+        memo("Memo1").setText("mail.spam.example\nn.other.example\n");
+        memo("Memo2").setText("safe.example\n");
+        main_->PointNextStep(&control<ui::Button>("Button7"), &control<ui::Picture>("OpenImage"));
+        dialogs_.expectModal("Edit Domain Name", c.act);
+        if (c.handedOver) dialogs_.expectModal("Edit Domain Name", editAnswer("IgnoreButton"));
+        click("Button8");
+        dialogs_.verify();
+        EXPECT_EQ(list(), c.list);
+        EXPECT_EQ(safe(), c.safe);
+        EXPECT_EQ(pulseOn("DeleteImage"), c.handedOver);
+    }
 }
 
 }  // namespace
@@ -252,8 +328,9 @@ namespace {
 TEST_F(ListSteps, UncheckingDuringTheWalkAnswersYesForTheRest) {
     open("a@x.example\nb@y.example\nc@z.example\n");
     dialogs_.expectConfirm(removeQuestion("a@", "a@x.example", "x.example"), Buttons::YesNoCancel,
-                           Answer::No, [&] { main_->CheckBox2->setChecked(false); });
-    main_->Button1->click();
+                           Answer::No,
+                           [&] { control<ui::CheckBox>("CheckBox2").setChecked(false); });
+    click("Button1");
     EXPECT_EQ(list(), (Lines{"a@x.example", "y.example", "z.example"}));
 }
 

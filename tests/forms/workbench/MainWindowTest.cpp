@@ -1,32 +1,36 @@
 // Start-up, the main window's controls, keys, counters and closing.
-#include <QApplication>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
-
 #include "forms/guidance/HowToUnit.h"
-#include "platform/Files.h"
 #include "forms/registry/RegistryUnit.h"
 #include "forms/rules/AdvancedUnit.h"
 #include "forms/rules/CriteriaDlgUnit.h"
-#include "support/ToolFixture.h"
 #include "forms/workbench/EditDialogUnit.h"
+#include "platform/Files.h"
+#include "support/TestToolkit.h"
+#include "support/ToolFixture.h"
+#include "ui/Toolkit.h"
 
 namespace plevo::test {
 namespace {
 
-class MainWindow : public ToolFixture {};
+class MainWindow : public ToolFixture {
+protected:
+    ui::Form& registryWindow() const { return tool_->RegistryForm().form(); }
+};
 
 TEST_F(MainWindow, WindowsAreCreatedOnceWithTheirCaptions) {
-    EXPECT_EQ(main_->windowTitle(), "Outlook Express - Blocked Senders List");
-    EXPECT_EQ(tool_->HowTo().windowTitle(), "How to use Regedit.exe");
-    EXPECT_EQ(tool_->RegistryForm().windowTitle(),
+    EXPECT_EQ(main_->form().caption(), "Outlook Express - Blocked Senders List");
+    EXPECT_EQ(tool_->HowTo().form().caption(), "How to use Regedit.exe");
+    EXPECT_EQ(registryWindow().caption(),
               "Registry (The registry contains the Outlook Express Blocked Senders List)");
-    EXPECT_EQ(tool_->OKBottomDlg().windowTitle(), "Edit Domain Name");
-    EXPECT_EQ(tool_->AdvancedForm().windowTitle(), "Advanced Options - Manage your email filters");
-    EXPECT_EQ(tool_->CriteriaDlg().windowTitle(), "Criteria Option");
-    EXPECT_EQ(main_->size(), QSize(TReplace::kClientWidth, TReplace::kClientHeight));
-    EXPECT_EQ(main_->minimumSize(), main_->maximumSize());  // not resizable
+    EXPECT_EQ(tool_->OKBottomDlg().form().caption(), "Edit Domain Name");
+    EXPECT_EQ(tool_->AdvancedForm().form().caption(),
+              "Advanced Options - Manage your email filters");
+    EXPECT_EQ(tool_->CriteriaDlg().form().caption(), "Criteria Option");
+    EXPECT_EQ(main_->form().clientSize(),
+              (ui::Size{TReplace::kClientWidth, TReplace::kClientHeight}));
+    const auto windows = tool_->windows();
+    EXPECT_EQ(windows[0], &main_->form());
+    EXPECT_EQ(windows[3], &tool_->OKBottomDlg().form());
 }
 
 TEST_F(MainWindow, ControlsAtStart) {
@@ -62,10 +66,8 @@ TEST_F(MainWindow, ControlsAtStart) {
         {"Panel11", "2", true},
     };
     for (const auto& e : labels) {
-        auto* l = main_->findChild<QLabel*>(e.name);
-        ASSERT_NE(l, nullptr) << e.name;
-        EXPECT_EQ(l->text(), e.caption) << e.name;
-        EXPECT_EQ(l->isEnabled(), e.enabled) << e.name;
+        EXPECT_EQ(caption(e.name), e.caption) << e.name;
+        EXPECT_EQ(enabled(e.name), e.enabled) << e.name;
     }
     const Expect buttons[] = {
         {"Button7", "Open Text File", true},
@@ -81,157 +83,174 @@ TEST_F(MainWindow, ControlsAtStart) {
         {"BitBtn2", "How to use Registry Editor ", true},
     };
     for (const auto& e : buttons) {
-        auto* b = main_->findChild<QPushButton*>(e.name);
-        ASSERT_NE(b, nullptr) << e.name;
-        EXPECT_EQ(b->text(), e.caption) << e.name;
-        EXPECT_EQ(b->isEnabled(), e.enabled) << e.name;
+        const ui::Button& b = control<ui::Button>(e.name);
+        EXPECT_EQ(b.caption(), e.caption) << e.name;
+        EXPECT_EQ(b.enabled(), e.enabled) << e.name;
         // The push buttons lie below the visible client area.
-        EXPECT_GE(b->y(), main_->height()) << e.name;
+        EXPECT_GE(b.geometry().y, main_->form().clientSize().h) << e.name;
     }
-    EXPECT_EQ(main_->Button4->toolTip(), "Sort and Save this list");
-    EXPECT_EQ(main_->CheckBox2->text(), "2. Confirm removal of   email name upto @");
-    EXPECT_TRUE(main_->CheckBox2->isChecked());
-    EXPECT_FALSE(main_->CheckBox2->isEnabled());
-    EXPECT_TRUE(main_->ShowMeCheckBox->isChecked());
-    EXPECT_EQ(main_->DomainsGroupBox->title(), "Safe Domain Names (Not to be blocked)");
-    EXPECT_EQ(main_->Edit1->toolTip(), "Leave this blank to Open or Save a new file");
+    EXPECT_EQ(control<ui::Button>("Button4").hint(), "Sort and Save this list");
+    const ui::CheckBox& confirm = control<ui::CheckBox>("CheckBox2");
+    EXPECT_EQ(confirm.caption(), "2. Confirm removal of   email name upto @");
+    EXPECT_TRUE(confirm.checked());
+    EXPECT_FALSE(confirm.enabled());
+    EXPECT_TRUE(control<ui::CheckBox>("ShowMeCheckBox").checked());
+    EXPECT_TRUE(main_->showMeOn());
+    EXPECT_EQ(caption("DomainsGroupBox"), "Safe Domain Names (Not to be blocked)");
+    EXPECT_EQ(control<ui::Edit>("Edit1").hint(), "Leave this blank to Open or Save a new file");
     for (const char* name :
          {"RemoveImage", "EditImage", "DeleteImage", "SortImage", "SaveImage", "SaveOutlookImage"})
-        EXPECT_FALSE(main_->findChild<QWidget*>(name)->isEnabled()) << name;
+        EXPECT_FALSE(enabled(name)) << name;
     for (const char* name : {"OpenImage", "ClearTextImage", "HelpImage", "HowtoImage", "CloseImage",
                              "OpenOutlookImage", "RegistryImage1", "AssistImage1", "Image2"})
-        EXPECT_TRUE(main_->findChild<QWidget*>(name)->isEnabled()) << name;
-    for (const char* base : {"RemoveImage", "EditImage", "DeleteImage", "SortImage", "SaveImage"}) {
-        EXPECT_FALSE(main_->findChild<QWidget*>(QString(base) + "No")->isHidden()) << base;
-        EXPECT_TRUE(main_->findChild<QWidget*>(QString(base) + "Yes")->isHidden()) << base;
+        EXPECT_TRUE(enabled(name)) << name;
+    for (const std::string base :
+         {"RemoveImage", "EditImage", "DeleteImage", "SortImage", "SaveImage"}) {
+        EXPECT_TRUE(visible(base + "No")) << base;
+        EXPECT_FALSE(visible(base + "Yes")) << base;
     }
-    EXPECT_TRUE(main_->Panel10->isHidden());
-    EXPECT_TRUE(main_->Panel11->isHidden());
-    EXPECT_TRUE(main_->HelpPanel->isHidden());
+    EXPECT_FALSE(visible("Panel10"));
+    EXPECT_FALSE(visible("Panel11"));
+    EXPECT_FALSE(visible("HelpPanel"));
 }
 
 TEST_F(MainWindow, FirstShowingWithoutTheSafeDomainsFile) {
     showMainWindow();
-    EXPECT_EQ(main_->Edit1->text(), "");
+    EXPECT_EQ(caption("Edit1"), "");
     EXPECT_EQ(tool_->state().StartFolder, pathText(start_));
-    EXPECT_EQ(tool_->state().SafeDomainsHelp, formatTextList(main_->Memo2->textList()));
+    // The help text as the box holds it, lines ended by CR LF.
+    EXPECT_EQ(tool_->state().SafeDomainsHelp, memo("Memo2").text());
     EXPECT_NE(tool_->state().SafeDomainsHelp.find("\r\n"), std::string::npos);
-    EXPECT_EQ(main_->MemoMainHelp->width(), (main_->HelpPanel->width() / 10) * 6);
+    EXPECT_EQ(control<ui::Memo>("MemoMainHelp").geometry().w,
+              (control<ui::Panel>("HelpPanel").geometry().w / 10) * 6);
     // Showing the window again greets nobody.
-    main_->hide();
-    main_->show();
-    QCoreApplication::processEvents();
+    main_->form().hide();
+    main_->form().show();
+    testToolkit().processEvents();
 }
 
 TEST_F(MainWindow, FirstShowingWithTheSafeDomainsFileShowsItsPathButDoesNotLoadIt) {
     writeFile("Outlook Safe Domains.txt", "mail.example\r\n");
-    const std::string helpText = main_->Memo2->document()->toRawText().toStdString();
+    const std::string helpText = memo("Memo2").text();
     showMainWindow();
-    EXPECT_EQ(main_->Edit1->text().toStdString(), startPath("Outlook Safe Domains.txt"));
-    EXPECT_EQ(main_->Memo2->document()->toRawText().toStdString(), helpText);
+    EXPECT_EQ(caption("Edit1"), startPath("Outlook Safe Domains.txt"));
+    EXPECT_EQ(memo("Memo2").text(), helpText);
 }
 
 TEST_F(MainWindow, F1TogglesTheHelpPanelFromAnywhere) {
     showMainWindow();
-    main_->Memo1->setFocus();
-    const std::string before = main_->Memo1->document()->toRawText().toStdString();
-    QTest::keyClick(main_->Memo1, Qt::Key_F1);
-    EXPECT_FALSE(main_->HelpPanel->isHidden());
-    for (QWidget* w :
-         {main_->TextPanel, main_->DomainPanel, static_cast<QWidget*>(main_->BlockPanel),
-          static_cast<QWidget*>(main_->DoNotBlockPanel)})
-        EXPECT_TRUE(w->isHidden());
-    QTest::keyClick(main_->Edit1, Qt::Key_F1);
-    EXPECT_TRUE(main_->HelpPanel->isHidden());
-    for (QWidget* w :
-         {main_->TextPanel, main_->DomainPanel, static_cast<QWidget*>(main_->BlockPanel),
-          static_cast<QWidget*>(main_->DoNotBlockPanel)})
-        EXPECT_FALSE(w->isHidden());
-    EXPECT_EQ(main_->Memo1->document()->toRawText().toStdString(), before);  // F1 typed nothing
+    memo("Memo1").setFocus();
+    const std::string before = memo("Memo1").text();
+    main_->form().pressKey({.key = ui::kKeyF1});
+    EXPECT_TRUE(visible("HelpPanel"));
+    for (const char* name : {"TextPanel", "DomainPanel", "BlockPanel", "DoNotBlockPanel"})
+        EXPECT_FALSE(visible(name)) << name;
+    control<ui::Edit>("Edit1").setFocus();
+    main_->form().pressKey({.key = ui::kKeyF1});
+    EXPECT_FALSE(visible("HelpPanel"));
+    for (const char* name : {"TextPanel", "DomainPanel", "BlockPanel", "DoNotBlockPanel"})
+        EXPECT_TRUE(visible(name)) << name;
+    EXPECT_EQ(memo("Memo1").text(), before);  // F1 typed nothing
 }
 
-TEST_F(MainWindow, EnterAndReturnPressTheFocusedButtonInEveryWindow) {
+TEST_F(MainWindow, EnterPressesTheFocusedButtonInEveryWindow) {
     showMainWindow();
-    for (QWidget* window : tool_->windows())
-        for (QPushButton* b : window->findChildren<QPushButton*>())
-            EXPECT_TRUE(b->autoDefault()) << b->objectName().toStdString();
-    TRegistryForm& reg = tool_->RegistryForm();
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
-        reg.hide();
-        main_->Button10->setFocus();
-        QTest::keyClick(main_->Button10, key);  // "7.  Registry"
-        EXPECT_TRUE(reg.isVisible()) << key;
+    for (ui::Form* window : tool_->windows()) {
+        window->show();
+        for (ui::Control* c : window->controls()) {
+            if (c->kind() != ui::Kind::Button) continue;
+            const std::string name = window->name() + "." + c->name();
+            const bool wasEnabled = c->enabled();
+            ui::Handler handler = std::move(c->onClick);
+            int pressed = 0;
+            c->onClick = [&] { ++pressed; };
+            c->setEnabled(true);
+            c->setFocus();
+            window->pressKey({.key = ui::kKeyReturn});
+            EXPECT_EQ(pressed, 1) << name;
+            c->onClick = std::move(handler);
+            c->setEnabled(wasEnabled);
+        }
+        if (window != &main_->form()) window->hide();
     }
+    ui::Form& reg = registryWindow();
+    reg.hide();
+    control<ui::Button>("Button10").setFocus();
+    main_->form().pressKey({.key = ui::kKeyReturn});  // "7.  Registry"
+    EXPECT_TRUE(reg.visible());
 }
 
 TEST_F(MainWindow, AnEmptyListShowsAnEmptyBarNotABusyOne) {
     showMainWindow();
-    main_->Memo1->setPlainText("");
+    memo("Memo1").setText("");
     main_->PrepareProgress();
-    EXPECT_GT(main_->ProgressBar1->maximum(), main_->ProgressBar1->minimum());
-    EXPECT_LE(main_->ProgressBar1->value(), main_->ProgressBar1->minimum());  // empty
-    EXPECT_EQ(main_->Panel1->text(), "0 %");
+    const ui::ProgressBar& bar = control<ui::ProgressBar>("ProgressBar1");
+    EXPECT_GT(bar.maximum(), 0);
+    EXPECT_LE(bar.position(), 0);  // empty
+    EXPECT_EQ(caption("Panel1"), "0 %");
 }
 
 TEST_F(MainWindow, CtrlASelectsOnlyTheFocusedBox) {
     showMainWindow();
-    main_->Memo2->setFocus();
-    QTest::keyClick(main_->Memo2, Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(main_->Memo2->textCursor().selectedText().size(),
-              main_->Memo2->document()->characterCount() - 1);
-    EXPECT_FALSE(main_->Memo1->textCursor().hasSelection());
+    memo("Memo2").setFocus();
+    main_->form().pressKey({.key = 'A', .ctrl = true});
+    EXPECT_EQ(memo("Memo2").selectedText(), memo("Memo2").text());
+    EXPECT_EQ(memo("Memo1").selectedText(), "");
 }
 
 TEST_F(MainWindow, LineCounterFollowsEveryChangeWithALeadingBlank) {
-    main_->Memo1->setPlainText("a\nb\n");
-    EXPECT_EQ(main_->Label1->text(), " 2");
-    main_->Memo1->setPlainText("a\n\nb");
-    EXPECT_EQ(main_->Label1->text(), " 3");
-    main_->Memo1->setPlainText("");
-    EXPECT_EQ(main_->Label1->text(), " 0");
-    QTest::keyClicks(main_->Memo1, "x");
-    EXPECT_EQ(main_->Label1->text(), " 1");
+    memo("Memo1").setText("a\nb\n");
+    EXPECT_EQ(caption("Label1"), " 2");
+    memo("Memo1").setText("a\n\nb");
+    EXPECT_EQ(caption("Label1"), " 3");
+    memo("Memo1").setText("");
+    EXPECT_EQ(caption("Label1"), " 0");
+    memo("Memo1").type("x");
+    EXPECT_EQ(caption("Label1"), " 1");
 }
 
 TEST_F(MainWindow, RegistryStepShowsTheRegistryWindowAndAimsAtItsOpenStep) {
     showMainWindow();
-    main_->Timer2->start();
-    main_->RegistryImage1->hide();
-    main_->RegistryImage2->show();
-    main_->RemoveImageNo->hide();
-    main_->RemoveImageYes->show();
-    main_->Button10->click();
-    TRegistryForm& reg = tool_->RegistryForm();
-    EXPECT_TRUE(reg.isVisible());
-    EXPECT_FALSE(reg.isModal());
-    EXPECT_FALSE(main_->Timer2->isActive());
-    EXPECT_FALSE(main_->RegistryImage1->isHidden());
-    EXPECT_TRUE(main_->RegistryImage2->isHidden());
-    EXPECT_FALSE(main_->RemoveImageNo->isHidden());
-    EXPECT_TRUE(main_->RemoveImageYes->isHidden());
-    EXPECT_EQ(reg.focusWidget(), reg.Button1);
-    EXPECT_EQ(tool_->state().AnimImage, reg.OpenRegImage);
-    EXPECT_EQ(tool_->state().AnimSize, 33);
-    EXPECT_TRUE(main_->AnimateBtnTimer->isActive());
+    timer("Timer2").start();
+    control<ui::Picture>("RegistryImage1").setVisible(false);
+    control<ui::Picture>("RegistryImage2").setVisible(true);
+    control<ui::Picture>("RemoveImageNo").setVisible(false);
+    control<ui::Picture>("RemoveImageYes").setVisible(true);
+    click("Button10");
+    // The click has returned with the registry window open: it is not shown modally.
+    ui::Form& reg = registryWindow();
+    EXPECT_TRUE(reg.visible());
+    EXPECT_FALSE(timer("Timer2").running());
+    EXPECT_TRUE(visible("RegistryImage1"));
+    EXPECT_FALSE(visible("RegistryImage2"));
+    EXPECT_TRUE(visible("RemoveImageNo"));
+    EXPECT_FALSE(visible("RemoveImageYes"));
+    EXPECT_EQ(reg.focusedControl(), reg.find("Button1"));
+    EXPECT_EQ(tool_->pulse().target(), &reg.get<ui::Picture>("OpenRegImage"));
+    EXPECT_EQ(tool_->pulse().size(), 33);
+    EXPECT_TRUE(timer("AnimateBtnTimer").running());
 }
 
 TEST_F(MainWindow, ShowMePulseShrinksToTwoAndGrowsBackIn64Ticks) {
     showMainWindow();
-    main_->PointNextStep(main_->Button7, main_->OpenImage);
-    const QPoint corner = main_->OpenImage->pos();
+    ui::Picture& picture = control<ui::Picture>("OpenImage");
+    main_->PointNextStep(&control<ui::Button>("Button7"), &picture);
+    const ui::Rect start = picture.geometry();
     int ticks = 0;
     int smallest = 33;
     // The timer is not left to fire (no event loop runs here): each tick is run by hand.
-    while (main_->AnimateBtnTimer->isActive() && ticks < 1000) {
-        main_->AnimateBtnTimerTimer();
-        smallest = std::min(smallest, main_->OpenImage->width());
+    while (timer("AnimateBtnTimer").running() && ticks < 1000) {
+        timer("AnimateBtnTimer").tick();
+        smallest = std::min(smallest, picture.geometry().w);
         ++ticks;
     }
     EXPECT_EQ(ticks, 64);
     EXPECT_EQ(smallest, 2);
-    EXPECT_EQ(main_->OpenImage->size(), QSize(33, 33));
-    EXPECT_EQ(main_->OpenImage->pos(), corner);
-    EXPECT_FALSE(main_->AnimGrowing);
+    EXPECT_EQ(picture.geometry(), start);  // full size again, the corner where it was
+    // The next pulse starts by shrinking again.
+    main_->PointNextStep(&control<ui::Button>("Button7"), &picture);
+    timer("AnimateBtnTimer").tick();
+    EXPECT_EQ(picture.geometry().w, 32);
 }
 
 TEST_F(MainWindow, ClosingAsksAboutTheSafeListOnlyAfterASave) {
@@ -239,17 +258,17 @@ TEST_F(MainWindow, ClosingAsksAboutTheSafeListOnlyAfterASave) {
     showMainWindow();
     dialogs_.expectMessage(kReminder).expectMessage(startPath("Outlook Safe Domains.txt") +
                                                     " opened successfully");
-    main_->Button3->click();
-    main_->close();  // loaded, never saved: no question
+    click("Button3");
+    main_->form().close();  // loaded, never saved: no question
     dialogs_.verify();
 
-    main_->show();
+    main_->form().show();
     dialogs_.expectMessage("Outlook Safe Domains.txt saved.")
         .expectConfirm("Do you want to save the Safe Domains List?", Buttons::YesNo, Answer::Yes)
         .expectMessage("Outlook Safe Domains.txt saved.");
-    main_->Button4->click();
+    click("Button4");
     tool_->RegistryForm().OpenedListPaths = {"Identities\\x\\Criteria", "y"};
-    main_->close();
+    main_->form().close();
     EXPECT_EQ(tool_->RegistryForm().OpenedListPaths[0], "");
     EXPECT_EQ(tool_->RegistryForm().OpenedListPaths[1], "");
 }
@@ -280,33 +299,40 @@ TEST_F(MainWindow, StepsAreRefusedWhileAWalkRuns) {
 namespace plevo::test {
 namespace {
 
-TEST_F(MainWindow, AMouseClickOnAStepsPictureOrCaptionRunsItOnce) {
+TEST_F(MainWindow, AClickOnAStepsPictureOrCaptionRunsItOnce) {
     showMainWindow();
-    main_->Timer4->stop();  // the top picture stays shown
-    main_->OpenImage3->show();
+    timer("Timer4").stop();  // the top picture stays shown
+    control<ui::Picture>("OpenImage3").setVisible(true);
     const FileDialogOptions open = openListOptions();
-    for (QWidget* w :
-         {static_cast<QWidget*>(main_->Label9), static_cast<QWidget*>(main_->OpenImage3)}) {
+    for (const char* name : {"Label9", "OpenImage3"}) {
         dialogs_.expectOpenFile(open, std::nullopt);
-        QTest::mouseClick(w, Qt::LeftButton);
+        click(name);
         dialogs_.verify();
     }
     // The welcome message, then exactly one dialog per click.
     EXPECT_EQ(dialogs_.transcript().size(), 3u);
-    QTest::mouseClick(main_->RegistryImage1, Qt::LeftButton);
-    EXPECT_TRUE(tool_->RegistryForm().isVisible());
+    click("RegistryImage1");
+    EXPECT_TRUE(registryWindow().visible());
 }
 
 TEST_F(MainWindow, AStepQueuedWhileTheListIsSortedIsRefused) {
     showMainWindow();
-    main_->Memo1->setPlainText("b\na\n");
-    main_->Button9->setEnabled(true);
-    main_->Button6->setEnabled(true);
+    memo("Memo1").setText("b\na\n");
+    control<ui::Button>("Button9").setEnabled(true);
+    control<ui::Button>("Button6").setEnabled(true);
     tool_->state().AssistantRunning = true;
     // Clear Text File waits in the queue; the sort lets events run, but not that one.
-    QTimer::singleShot(0, main_, [this] { main_->Button9->click(); });
-    main_->Button6->click();
-    EXPECT_EQ(main_->Memo1->lines(), (std::vector<std::string>{"a", "b"}));
+    ui::Timer& queued = main_->form().addTimer("QueuedClick", 0);
+    bool clicked = false;
+    queued.onTimer = [&] {
+        queued.stop();
+        clicked = true;
+        click("Button9");
+    };
+    queued.start();
+    click("Button6");
+    EXPECT_TRUE(clicked);
+    EXPECT_EQ(memo("Memo1").lines(), (std::vector<std::string>{"a", "b"}));
 }
 
 TEST_F(MainWindow, ClosingWhileAWalkAsksIsRefusedAndAFailedSaveStillCloses) {
@@ -315,20 +341,20 @@ TEST_F(MainWindow, ClosingWhileAWalkAsksIsRefusedAndAFailedSaveStillCloses) {
     dialogs_.expectMessage(kReminder)
         .expectMessage(startPath("Outlook Safe Domains.txt") + " opened successfully")
         .expectMessage("Outlook Safe Domains.txt saved.");
-    main_->Button3->click();
-    main_->Button4->click();
+    click("Button3");
+    click("Button4");
     {
         EventPump::Walk walk(tool_->pump());
-        main_->close();  // refused: nothing asked
-        EXPECT_TRUE(main_->isVisible());
+        main_->form().close();  // refused: nothing asked
+        EXPECT_TRUE(main_->form().visible());
     }
     tool_->RegistryForm().OpenedListPaths = {"x", "y"};
     tool_->state().StartFolder = pathText(root_ / "gone");  // the save will fail
     dialogs_
         .expectConfirm("Do you want to save the Safe Domains List?", Buttons::YesNo, Answer::Yes)
         .expectError("gone");
-    main_->close();
-    EXPECT_FALSE(main_->isVisible());
+    main_->form().close();
+    EXPECT_FALSE(main_->form().visible());
     EXPECT_EQ(tool_->RegistryForm().OpenedListPaths[0], "");
 }
 

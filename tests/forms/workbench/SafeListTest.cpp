@@ -15,15 +15,13 @@ TEST_F(SafeList, FoundInTheStartFolderItIsLoadedSortedAndAnnounced) {
         writeFile("Outlook Safe Domains.txt", "B.example\nb.example\na.example");
     showMainWindow();
     dialogs_.expectMessage(kReminder).expectMessage(path + " opened successfully");
-    main_->OpenOutlookImage->click();
-    EXPECT_EQ(main_->Memo2->lines(),
+    click("OpenOutlookImage");
+    EXPECT_EQ(memo("Memo2").lines(),
               (std::vector<std::string>{"a.example", "b.example", "B.example"}));
-    EXPECT_EQ(main_->Label6->text(), "3");
+    EXPECT_EQ(caption("Label6"), "3");
     EXPECT_TRUE(tool_->state().SafeListLoaded);
-    for (QWidget* w :
-         {static_cast<QWidget*>(main_->Button4), static_cast<QWidget*>(main_->SaveOutlookImage),
-          static_cast<QWidget*>(main_->Label7), static_cast<QWidget*>(main_->Label8)})
-        EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
+    for (const char* name : {"Button4", "SaveOutlookImage", "Label7", "Label8"})
+        EXPECT_TRUE(enabled(name)) << name;
     EXPECT_EQ(tool_->state().SaveReminderShown, 1);
 }
 
@@ -36,16 +34,15 @@ TEST_F(SafeList, ThroughTheDialogFromAnotherFolderAndSavedIntoTheStartFolder) {
         .expectOpenFile(
             {.defaultExt = "txt", .filter = kFilter, .fileName = "Outlook Safe Domains.txt"}, other)
         .expectMessage(kReminder);
-    main_->Button3->click();
-    EXPECT_EQ(main_->Memo2->lines(), (std::vector<std::string>{"a", "B", "b"}));
-    EXPECT_EQ(main_->Edit1->text(), "Outlook Safe Domains.txt");
-    EXPECT_TRUE(main_->Button4->isEnabled());
-    EXPECT_FALSE(
-        main_->Label7->isEnabled());  // only a list found in the start folder enables search
+    click("Button3");
+    EXPECT_EQ(memo("Memo2").lines(), (std::vector<std::string>{"a", "B", "b"}));
+    EXPECT_EQ(caption("Edit1"), "Outlook Safe Domains.txt");
+    EXPECT_TRUE(enabled("Button4"));
+    EXPECT_FALSE(enabled("Label7"));  // only a list found in the start folder enables search
 
-    main_->Memo2->appendLine("A");
+    memo("Memo2").appendLine("A");
     dialogs_.expectMessage("Outlook Safe Domains.txt saved.");
-    main_->SaveOutlookImage->click();
+    click("SaveOutlookImage");
     EXPECT_EQ(readBack(startPath("Outlook Safe Domains.txt")), "a\r\nA\r\nb\r\nB\r\n");
     EXPECT_EQ(readBack(other), "b\r\nB\r\na\r\n");
     EXPECT_TRUE(tool_->state().SafeListSaved);
@@ -53,12 +50,12 @@ TEST_F(SafeList, ThroughTheDialogFromAnotherFolderAndSavedIntoTheStartFolder) {
 
 TEST_F(SafeList, CancelledDialogKeepsTheList) {
     showMainWindow();
-    const std::string before = main_->Memo2->document()->toRawText().toStdString();
+    const std::string before = memo("Memo2").text();
     dialogs_.expectSafeListDialogCancelled();
-    main_->Button3->click();
-    EXPECT_EQ(main_->Memo2->document()->toRawText().toStdString(), before);
+    click("Button3");
+    EXPECT_EQ(memo("Memo2").text(), before);
     EXPECT_FALSE(tool_->state().SafeListLoaded);
-    EXPECT_FALSE(main_->Button4->isEnabled());
+    EXPECT_FALSE(enabled("Button4"));
 }
 
 TEST_F(SafeList, NothingToSaveWhenEmpty) {
@@ -66,10 +63,10 @@ TEST_F(SafeList, NothingToSaveWhenEmpty) {
     showMainWindow();
     dialogs_.expectMessage(kReminder).expectMessage(startPath("Outlook Safe Domains.txt") +
                                                     " opened successfully");
-    main_->Button3->click();
-    main_->Memo2->clearLines();
+    click("Button3");
+    memo("Memo2").clearLines();
     dialogs_.expectMessage("Nothing to save?");
-    main_->Button4->click();
+    click("Button4");
     EXPECT_EQ(readBack(startPath("Outlook Safe Domains.txt")), "a\r\n");
     EXPECT_FALSE(tool_->state().SafeListSaved);
 }
@@ -77,24 +74,24 @@ TEST_F(SafeList, NothingToSaveWhenEmpty) {
 TEST_F(SafeList, TheReminderComesOnceAtTheFirstClickOrChange) {
     showMainWindow();
     dialogs_.expectMessage(kReminder);
-    emit main_->Memo2->clicked();
-    emit main_->Memo2->clicked();
-    main_->Memo2->setPlainText("x\ny\n");
-    EXPECT_EQ(main_->Label6->text(), "2");
+    click("Memo2");
+    click("Memo2");
+    memo("Memo2").setText("x\ny\n");
+    EXPECT_EQ(caption("Label6"), "2");
     EXPECT_EQ(tool_->state().SaveReminderShown, 1);
 }
 
 TEST_F(SafeList, NoReminderWhileTheAssistantRuns) {
     showMainWindow();
     tool_->state().AssistantRunning = true;
-    main_->Memo2->setPlainText("x\n");
+    memo("Memo2").setText("x\n");
     EXPECT_EQ(tool_->state().SaveReminderShown, 0);
 }
 
 TEST_F(SafeList, HelpPictureShowsTheBuiltInText) {
     showMainWindow();
     dialogs_.expectMessage(tool_->state().SafeDomainsHelp);
-    main_->Image2->click();
+    click("Image2");
     EXPECT_FALSE(tool_->state().SafeDomainsHelp.empty());
 }
 
@@ -108,8 +105,8 @@ TEST_F(SafeList, EveryByteButCrAndLfSurvivesOpenAndSave) {
     dialogs_.expectMessage(kReminder)
         .expectMessage(path + " opened successfully")
         .expectMessage("Outlook Safe Domains.txt saved.");
-    main_->Button3->click();
-    main_->Button4->click();
+    click("Button3");
+    click("Button4");
     // Sorted: "\xa0x" has a byte below the other line's first byte 0xff.
     EXPECT_EQ(readBack(path), std::string("\xa0x\r\n") + line + "\r\n");
 }
@@ -118,19 +115,19 @@ TEST_F(SafeList, SortAlphabeticallyOrdersTheWorkingList) {
     showMainWindow();
     const std::string path = writeFile("list.txt", "B\nb\n\na\n");
     dialogs_.expectOpenFile(openListOptions(), path).expectSafeListDialogCancelled();
-    main_->Button7->click();
+    click("Button7");
     dialogs_.expectMessage("Save your changes when you have completed all changes");
-    main_->SortImage->click();
-    EXPECT_EQ(main_->Memo1->lines(), (std::vector<std::string>{"", "a", "B", "b"}));
-    EXPECT_EQ(main_->Label1->text(), "4");
-    EXPECT_EQ(main_->Panel1->text(), "0 %");
-    EXPECT_EQ(main_->ProgressBar1->value(), 0);
-    EXPECT_FALSE(main_->SortImageYes->isHidden());
-    EXPECT_EQ(main_->focusWidget(), main_->Button2);
-    EXPECT_EQ(tool_->state().AnimImage, main_->SaveImage);
+    click("SortImage");
+    EXPECT_EQ(memo("Memo1").lines(), (std::vector<std::string>{"", "a", "B", "b"}));
+    EXPECT_EQ(caption("Label1"), "4");
+    EXPECT_EQ(caption("Panel1"), "0 %");
+    EXPECT_EQ(control<ui::ProgressBar>("ProgressBar1").position(), 0);
+    EXPECT_TRUE(visible("SortImageYes"));
+    EXPECT_TRUE(focusedOn("Button2"));
+    EXPECT_TRUE(pulseOn("SaveImage"));
 
     tool_->state().AssistantRunning = true;  // no message then
-    main_->Button6->click();
+    click("Button6");
 }
 
 }  // namespace

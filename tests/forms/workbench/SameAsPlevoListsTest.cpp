@@ -1,11 +1,10 @@
 // The window's steps and plevo-lists give the same bytes for the same list.
-#include <QTest>
 #include <cstdlib>
 #include <random>
 
+#include "forms/workbench/MemoLists.h"
 #include "platform/Files.h"
 #include "support/ToolFixture.h"
-#include "forms/workbench/EditDialogUnit.h"
 
 namespace plevo::test {
 namespace {
@@ -50,7 +49,7 @@ protected:
         EXPECT_EQ(std::system(command.c_str()), 0) << command;
         return readBack(out);
     }
-    std::string windowText() const { return formatTextList(main_->Memo1->textList()); }
+    std::string windowText() const { return formatTextList(memoList(memo("Memo1"))); }
 };
 
 TEST_F(SameAsPlevoLists, ReduceDedupeSortAndOffers) {
@@ -62,19 +61,19 @@ TEST_F(SameAsPlevoLists, ReduceDedupeSortAndOffers) {
     dialogs_.expectOpenFile(openListOptions(), list)
         .expectMessage(kReminder)
         .expectMessage(safe + " opened successfully");
-    main_->Button7->click();
+    click("Button7");
     dialogs_.verify();
 
     // Offers: every one answered "Do not update".
     std::string offers;
     for (int i = 0; i < 400; ++i) {
-        dialogs_.expectModal("Edit Domain Name", [&](QDialog& d) {
-            auto& dlg = static_cast<TOKBottomDlg&>(d);
-            offers += tool_->state().EditEntry + "\t" + tool_->state().EditDomainPart + "\r\n";
-            dlg.IgnoreButton->click();
+        dialogs_.expectModal("Edit Domain Name", [&](ui::Form& d) {
+            offers += d.get<ui::Edit>("EditDomain").caption() + "\t" +
+                      d.get<ui::Edit>("EditDomainExt").caption() + "\r\n";
+            d.get<ui::Button>("IgnoreButton").click();
         });
     }
-    main_->Button8->click();
+    click("Button8");
     // plevo-lists names the index too; the dialog shows entry and proposal.
     std::string expectedOffers;
     const std::string listed = run("offers --safe \"" + safe + "\" \"" + list + "\"");
@@ -87,19 +86,19 @@ TEST_F(SameAsPlevoLists, ReduceDedupeSortAndOffers) {
     dialogs_.dropRemaining();
     EXPECT_EQ(offers, expectedOffers);
 
-    main_->CheckBox2->setChecked(false);
-    main_->Button1->click();
+    control<ui::CheckBox>("CheckBox2").setChecked(false);
+    click("Button1");
     const std::string reduced = run("reduce --safe \"" + safe + "\" \"" + list + "\"");
     EXPECT_EQ(windowText(), reduced);
     const std::string reducedFile = writeFile("reduced.txt", reduced);
 
-    main_->Button5->click();
+    click("Button5");
     const std::string deduped = run("dedupe --safe \"" + safe + "\" \"" + reducedFile + "\"");
     EXPECT_EQ(windowText(), deduped);
     const std::string dedupedFile = writeFile("deduped.txt", deduped);
 
     dialogs_.expectMessage("Save your changes when you have completed all changes");
-    main_->Button6->click();
+    click("Button6");
     EXPECT_EQ(windowText(), run("sort \"" + dedupedFile + "\""));
 }
 
