@@ -7,8 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 fail() {
-    echo "check-deb: FAILED: $*" >&2
-    exit 1
+  echo "check-deb: FAILED: $*" >&2
+  exit 1
 }
 step() { printf '\n-- %s\n' "$*"; }
 
@@ -21,12 +21,12 @@ aptget() { DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=6
 want=(lintian desktop-file-utils appstream dpkg-dev file)
 missing=()
 for p in "${want[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
-    echo "check-deb: installing ${missing[*]}"
-    aptget update -qq
-    aptget install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  echo "check-deb: installing ${missing[*]}"
+  aptget update -qq
+  aptget install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 scripts/install-deps.sh
 
@@ -40,14 +40,14 @@ step "Build"
 cmake --preset release -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
 cmake --build --preset release -j2 --target Plevo plevo-lists plevo-package-files
 rm -f build/release/plevo_*.deb
-(cd build/release && cpack -G DEB >/dev/null)
+(cd build/release && cpack -G DEB) || fail "cpack could not make the package"
 debs=(build/release/plevo_*.deb)
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "cpack made no single plevo_*.deb"
 deb=$(realpath "${debs[0]}")
 version=$(dpkg-deb -f "$deb" Version)
 project_version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/release/CMakeCache.txt)
 [ "$version" = "$project_version" ] ||
-    fail "the package's version $version is not the project's $project_version"
+  fail "the package's version $version is not the project's $project_version"
 echo "$deb"
 dpkg-deb -f "$deb" Depends
 
@@ -56,8 +56,8 @@ lintian --fail-on error,warning --display-info "$deb" || fail "lintian found err
 
 work=$(mktemp -d)
 cleanup() {
-    rm -rf "$work"
-    if is_installed; then aptget remove -y -qq plevo >/dev/null || true; fi
+  rm -rf "$work"
+  if is_installed; then aptget remove -y -qq plevo >/dev/null || true; fi
 }
 trap cleanup EXIT
 root=$work/root
@@ -71,16 +71,17 @@ appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects $metain
 # The metainfo, its desktop entry and the icon together, as a software centre reads them.
 appstreamcli validate-tree --no-net "$root" || fail "appstreamcli rejects the installed tree"
 for size in 16 32 48 64 128 256; do
-    icon=$root/usr/share/icons/hicolor/${size}x$size/apps/plevo.png
-    file -b "$icon" | grep -q "^PNG image data, $size x $size," || fail "$icon is no $size px PNG"
+  icon=$root/usr/share/icons/hicolor/${size}x$size/apps/plevo.png
+  file -b "$icon" | grep -q "^PNG image data, $size x $size," || fail "$icon is no $size px PNG"
 done
 
 # The changelog and the metainfo name this release: a new version needs an entry in both.
-changelog_version=$(zcat "$root/usr/share/doc/plevo/changelog.gz" | dpkg-parsechangelog -l- -S Version)
+changelog_version=$(zcat "$root/usr/share/doc/plevo/changelog.gz" |
+  dpkg-parsechangelog -l- -S Version)
 [ "$changelog_version" = "$version" ] ||
-    fail "packaging/changelog's latest entry is $changelog_version, the package is $version"
+  fail "packaging/changelog's latest entry is $changelog_version, the package is $version"
 grep -q "<release version=\"$version\"" "$metainfo" ||
-    fail "packaging/org.example.Plevo.metainfo.xml names no release $version"
+  fail "packaging/org.example.Plevo.metainfo.xml names no release $version"
 
 step "apt-get install"
 aptget install -y -qq "$deb" >/dev/null
@@ -92,12 +93,14 @@ step "plevo-lists from /usr/bin"
 out=$(/usr/bin/plevo-lists --version) || fail "plevo-lists --version exits with $?"
 [ "$out" = "plevo-lists $version" ] || fail "plevo-lists --version says \"$out\""
 # Folded byte order: a-z count as A-Z and nothing else is folded, so "_" follows "Z" and a byte
-# above 0x7F comes last; the empty line sorts first; lines end in CR LF.
-printf 'zeta.example\r\nAlpha.example\r\n_under.example\r\n\r\njoe@beta.example\n\xe9cole.example\r\nbeta.example\r\n' \
-    >"$work/list.txt"
-printf '\r\nAlpha.example\r\nbeta.example\r\njoe@beta.example\r\nzeta.example\r\n_under.example\r\n\xe9cole.example\r\n' \
-    >"$work/expected.txt"
-/usr/bin/plevo-lists sort "$work/list.txt" -o "$work/sorted.txt" || fail "plevo-lists sort exits with $?"
+# above 0x7F comes last; the empty line sorts first; every line comes out ending in CR LF, also
+# one that came in ending in LF alone.
+printf 'zeta.example\r\nAlpha.example\r\n_under.example\r\n\r\n' >"$work/list.txt"
+printf 'joe@beta.example\n\xe9cole.example\r\nbeta.example\r\n' >>"$work/list.txt"
+printf '\r\nAlpha.example\r\nbeta.example\r\njoe@beta.example\r\n' >"$work/expected.txt"
+printf 'zeta.example\r\n_under.example\r\n\xe9cole.example\r\n' >>"$work/expected.txt"
+/usr/bin/plevo-lists sort "$work/list.txt" -o "$work/sorted.txt" ||
+  fail "plevo-lists sort exits with $?"
 cmp "$work/expected.txt" "$work/sorted.txt" || fail "plevo-lists sort wrote other bytes"
 echo "plevo-lists --version and sort: as expected"
 
@@ -107,8 +110,8 @@ home=$work/home
 mkdir -p "$home" && mkdir -m 700 "$work/runtime"
 status=0
 env -u XDG_CONFIG_HOME -u XDG_CACHE_HOME -u XDG_STATE_HOME HOME="$home" \
-    XDG_DATA_HOME="$home/.local/share" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=offscreen \
-    timeout 5 /usr/bin/Plevo || status=$?
+  XDG_DATA_HOME="$home/.local/share" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=offscreen \
+  timeout 5 /usr/bin/Plevo || status=$?
 [ "$status" -eq 124 ] || fail "Plevo ended with status $status before 5 seconds"
 # The first start writes the substitute registry from the built-in sample.
 reg=$home/.local/share/Plevo/HKEY_CURRENT_USER.reg
