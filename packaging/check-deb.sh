@@ -3,8 +3,10 @@
 # desktop-file-validate and appstreamcli, then installs it with apt-get, runs both programs from
 # the installed path and removes it again. Needs root or sudo for the install; stops at the first
 # problem with a message that names it.
-set -euo pipefail
+set -eEuo pipefail
 cd "$(dirname "$0")/.."
+# Whatever stops the script says where, even a command without a message of its own.
+trap 'echo "check-deb: FAILED at line $LINENO: $BASH_COMMAND" >&2' ERR
 
 fail() {
   echo "check-deb: FAILED: $*" >&2
@@ -30,7 +32,7 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 scripts/install-deps.sh
 
-is_installed() { dpkg-query -W -f='${Status}' plevo 2>/dev/null | grep -q 'install ok installed'; }
+is_installed() { [ "$(dpkg-query -W -f='${Status}' plevo 2>/dev/null)" = "install ok installed" ]; }
 # A package left by an earlier run that stopped half-way would hide this build's.
 if is_installed; then aptget remove -y -qq plevo >/dev/null; fi
 
@@ -72,7 +74,7 @@ appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects $metain
 appstreamcli validate-tree --no-net "$root" || fail "appstreamcli rejects the installed tree"
 for size in 16 32 48 64 128 256; do
   icon=$root/usr/share/icons/hicolor/${size}x$size/apps/plevo.png
-  file -b "$icon" | grep -q "^PNG image data, $size x $size," || fail "$icon is no $size px PNG"
+  [[ $(file -b "$icon") == "PNG image data, $size x $size,"* ]] || fail "$icon is no $size px PNG"
 done
 
 # The changelog and the metainfo name this release: a new version needs an entry in both.
@@ -117,7 +119,9 @@ env -u XDG_CONFIG_HOME -u XDG_CACHE_HOME -u XDG_STATE_HOME HOME="$home" \
 reg=$home/.local/share/Plevo/HKEY_CURRENT_USER.reg
 [ -s "$reg" ] || fail "Plevo wrote no $reg"
 # It is UTF-16 with a byte order mark, as the system's registry editor writes it.
-first=$(iconv -f UTF-16 -t UTF-8 "$reg" | head -n 1 | tr -d '\r')
+text=$(iconv -f UTF-16 -t UTF-8 "$reg") || fail "$reg is no UTF-16 text"
+first=${text%%$'\n'*}
+first=${first%$'\r'}
 [ "$first" = "Windows Registry Editor Version 5.00" ] || fail "$reg starts \"$first\""
 echo "Plevo ran 5 seconds and wrote its registry file"
 
