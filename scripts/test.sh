@@ -15,6 +15,9 @@ cmake --preset ci >/dev/null
 cmake --build --preset ci -j "$jobs"
 ctest --preset ci -j "$jobs"
 
+step "Debian package: build, lintian, install, run, remove"
+packaging/check-deb.sh
+
 step "Logic under the sanitizers"
 cmake --preset asan >/dev/null
 cmake --build --preset asan -j "$jobs"

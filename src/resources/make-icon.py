@@ -1,5 +1,7 @@
 #!/usr/bin/env python3
-"""Draws the program's icon, Plevo.ico (32x32 and 16x16, 32-bit with alpha), next to this script.
+"""Draws the program's icon: Plevo.ico (32x32 and 16x16, 32-bit with alpha) next to this script,
+for the Windows programs, and plevo-SIZE.png (16 to 256 pixels) in packaging/icons/ for the
+desktop's icon theme on Linux.
 
 A blue rounded tile with a white list on it, whose lines get shorter as the list is cleaned,
 and a red "no entry" sign for the blocked senders. Standard library only; the output is
@@ -8,6 +10,7 @@ committed, so the build does not run this.
 import math
 import pathlib
 import struct
+import zlib
 
 TILE = (38, 99, 186)
 TILE_EDGE = (22, 62, 128)
@@ -82,7 +85,28 @@ def icon_image(size):
     return header + pixels + bytes(mask)
 
 
-def main():
+def png_chunk(kind, body):
+    return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
+
+
+def png_image(size):
+    """A PNG file: 8-bit RGBA, not interlaced, each row unfiltered (filter byte 0)."""
+    rows = render(size)
+    raw = b"".join(b"\0" + bytes(v for pixel in row for v in pixel) for row in rows)
+    header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", header) +
+            png_chunk(b"IDAT", zlib.compress(raw, 9)) + png_chunk(b"IEND", b""))
+
+
+def write_pngs():
+    # Only the sizes an icon theme names; the desktop scales between them.
+    folder = pathlib.Path(__file__).resolve().parents[2] / "packaging" / "icons"
+    folder.mkdir(exist_ok=True)
+    for size in (16, 32, 48, 64, 128, 256):
+        (folder / f"plevo-{size}.png").write_bytes(png_image(size))
+
+
+def write_ico():
     sizes = (32, 16)
     images = [icon_image(size) for size in sizes]
     data = struct.pack("<HHH", 0, 1, len(images))
@@ -92,6 +116,11 @@ def main():
         offset += len(image)
     data += b"".join(images)
     (pathlib.Path(__file__).parent / "Plevo.ico").write_bytes(data)
+
+
+def main():
+    write_ico()
+    write_pngs()
 
 
 if __name__ == "__main__":
