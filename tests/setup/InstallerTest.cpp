@@ -13,6 +13,11 @@ namespace plevo::test {
 namespace {
 namespace fs = std::filesystem;
 
+fs::path freshFolder() {
+    std::random_device rd;
+    return fs::temp_directory_path() / ("plevo-setup-" + std::to_string(rd()));
+}
+
 // The window as the installer sees it: what it was told, in order.
 struct RecordingView : InstallerView {
     std::vector<std::string> shown;
@@ -50,8 +55,6 @@ const std::string kXpDesktop = "Documents and Settings/All Users/Desktop";
 class InstallerTest : public testing::Test {
 protected:
     InstallerTest() {
-        std::random_device rd;
-        root_ = fs::temp_directory_path() / ("plevo-setup-" + std::to_string(rd()));
         fs::create_directories(source_ = root_ / "shipped");
         fs::create_directories(drive() / "Program Files");
         for (const char* f : {"Plevo Trial.exe", "Plevo.ICO", "Setup.exe", "Read Me.txt"})
@@ -83,23 +86,21 @@ protected:
                 view_);
         return *installer_;
     }
-    // Accepts the terms; the folder proposed is kept unless `choose` answers the save dialog.
-    void install(InstallDetails details = {"Name", "Home", "01234", true},
-                 std::optional<std::string> choose = std::nullopt) {
+    // Accepts the terms, and expects the question about the folder: the proposal is kept unless
+    // `choose` answers the save dialog. The messages of the installation follow.
+    void startInstall(std::optional<std::string> choose = std::nullopt) {
         dialogs_.expectConfirm(kTerms, Buttons::YesNo, Answer::Yes);
         installer().firstActivation();
-        const std::string proposed =
-            fs::exists(drive() / "Program Files") ? "C:\\Program Files\\Plevo" : "C:\\Plevo";
-        dialogs_.expectConfirm("Install Plevo to: " + proposed +
+        const bool programFiles = fs::exists(drive() / "Program Files");
+        dialogs_.expectConfirm(std::string("Install Plevo to: ") +
+                                   (programFiles ? "C:\\Program Files\\Plevo" : "C:\\Plevo") +
                                    "\n\rSelect Yes to Accept\n\rSelect No to Change Directory",
                                Buttons::YesNo, choose ? Answer::No : Answer::Yes);
         if (choose)
-            dialogs_.expectSaveFile({.fileName = "Install directory",
-                                     .initialDir = fs::exists(drive() / "Program Files")
-                                                       ? pathText(drive() / "Program Files")
-                                                       : ""},
-                                    *choose);
-        installer().install(details);
+            dialogs_.expectSaveFile(
+                {.fileName = "Install directory",
+                 .initialDir = programFiles ? pathText(drive() / "Program Files") : ""},
+                *choose);
     }
     std::vector<std::string> filesIn(const fs::path& folder) const {
         std::vector<std::string> names;
@@ -109,7 +110,8 @@ protected:
         return names;
     }
 
-    fs::path root_;
+    // A folder of its own per test, made before drive C is given its place in it.
+    fs::path root_ = freshFolder();
     fs::path source_;
     DriveC driveC_{root_ / "drive_c"};
     ScriptedDialogs dialogs_;
@@ -122,8 +124,9 @@ protected:
 
 TEST_F(InstallerTest, InstallCopiesTheFilesWritesTheDetailsAndStartsTheProgramAtClose) {
     folders({kXpStartMenu, kXpDesktop});
+    startInstall();
     dialogs_.expectMessage(kDone1).expectMessage(kDone2);
-    install({"Ann Example", " ", "555", true});
+    installer().install({"Ann Example", " ", "555", true});
     const fs::path folder = drive() / "Program Files" / "Plevo";
     EXPECT_EQ(filesIn(folder),
               (std::vector<std::string>{"Company.txt", "Plevo Trial.exe", "Plevo.ICO"}));
@@ -163,9 +166,11 @@ TEST_F(InstallerTest, TheFolderComesFromTheSystemOrTheDialog) {
         SCOPED_TRACE(c.installed.string());
         fs::remove_all(drive());
         fs::remove_all(d);
+        fs::create_directories(drive());
         fs::create_directories(d / "Apps");
         if (c.programFiles) folders({"Program Files"});
         installer_.reset();
+        startInstall(c.answer);
         dialogs_
             .expectMessage(
                 "Sorry I cannot create a Start Menu icon for you.\n\rYou need to "
@@ -181,7 +186,7 @@ TEST_F(InstallerTest, TheFolderComesFromTheSystemOrTheDialog) {
                 "support@plevo.example")
             .expectMessage(kDone1)
             .expectMessage(kDone2);
-        install({"N", "A", "T", true}, c.answer);
+        installer().install({"N", "A", "T", true});
         EXPECT_TRUE(fs::exists(root_ / c.installed / "Plevo Trial.exe"));
         dialogs_.verify();
     }
@@ -191,10 +196,12 @@ TEST_F(InstallerTest, OnlyTheExcludedNamesAreLeftAndASubFolderIsReportedOnce) {
     folders({kXpStartMenu});
     writeFileAtomic(source_ / "setup.exe", "lower case");
     fs::create_directories(source_ / "Docs");
+    startInstall();
     dialogs_.expectMessage("Error copying file Docs Please write down this file name")
         .expectMessage(kDone1)
         .expectMessage(kDone2);
-    install({"N", "A", "T", false});  // no desktop icon: no shortcut and no message for it
+    installer().install(
+        {"N", "A", "T", false});  // no desktop icon: no shortcut and no message for it
     EXPECT_EQ(
         filesIn(drive() / "Program Files" / "Plevo"),
         (std::vector<std::string>{"Company.txt", "Plevo Trial.exe", "Plevo.ICO", "setup.exe"}));
@@ -267,11 +274,12 @@ TEST_F(InstallerTest, AReadOnlySourceFolderReportsEachShortcutCopy) {
     folders({kXpStartMenu, kXpDesktop});
     ReadOnlyMediumWriter readOnly;
     shortcuts_ = &readOnly;
+    startInstall();
     dialogs_.expectMessage("Error copying file Plevo.lnk Please write down this file name")
         .expectMessage("Error copying file Shortcut to Plevo.lnk Please write down this file name")
         .expectMessage(kDone1)
         .expectMessage(kDone2);
-    install();
+    installer().install({"N", "A", "T", true});
     EXPECT_TRUE(fs::is_empty(drive() / kXpStartMenu));
 }
 
@@ -281,8 +289,10 @@ TEST_F(InstallerTest, UninstallRemovesWhatAnInstallMadeAndAsksAboutTheBackupsEve
     writeFileAtomic(vistaLink, "placed by hand");
     writeFileAtomic(drive() / "Mail Plevo.txt", "backup");
     writeFileAtomic(drive() / "News Plevo.txt", "backup");
+    fs::create_directories(root_ / "drive_d" / "Apps");
+    startInstall("D:\\Apps\\Install directory");  // a folder of the user's
     dialogs_.expectMessage(kDone1).expectMessage(kDone2);
-    install({"N", "A", "T", true}, "D:\\Apps\\Install directory");  // a folder of the user's
+    installer().install({"N", "A", "T", true});
     const fs::path folder = root_ / "drive_d" / "Apps" / "Plevo";
     ASSERT_TRUE(fs::exists(folder / "Plevo Trial.exe"));
 

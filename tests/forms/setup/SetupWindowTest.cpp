@@ -16,6 +16,11 @@ namespace plevo::test {
 namespace {
 namespace fs = std::filesystem;
 
+fs::path freshFolder() {
+    std::random_device rd;
+    return fs::temp_directory_path() / ("plevo-setup-" + std::to_string(rd()));
+}
+
 const std::string kTerms =
     "Terms and conditions:\n\rBy selecting the Yes button, you agree to the terms and conditions "
     "listed below!\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\rNo responsibility will be accepted for any loss "
@@ -25,8 +30,6 @@ const std::string kTerms =
 class SetupWindow : public testing::Test {
 protected:
     SetupWindow() {
-        std::random_device rd;
-        root_ = fs::temp_directory_path() / ("plevo-setup-window-" + std::to_string(rd()));
         fs::create_directories(root_ / "shipped");
         fs::create_directories(root_ / "drive_c" / "Windows" / "Start Menu");
         for (const char* f : {"Plevo Trial.exe", "Plevo.ICO", "Setup.exe", "Read Me.txt"})
@@ -60,7 +63,8 @@ protected:
         window_->FormActivate();  // a second activation asks nothing
     }
 
-    fs::path root_;
+    // A folder of its own per test, made before drive C is given its place in it.
+    fs::path root_ = freshFolder();
     DriveC driveC_{root_ / "drive_c"};
     ScriptedDialogs dialogs_;
     FormatShortcutWriter links_;
@@ -96,7 +100,7 @@ TEST_F(SetupWindow, TheDetailsTypedAreInstalledAndTheProgramStartsAtTheEnd) {
     EXPECT_EQ(control<ui::Label>("Label1").caption(), " All files copied......");
 }
 
-TEST_F(SetupWindow, AnEmptyBoxKeepsTheWindowAndDeclinedTermsCloseIt) {
+TEST_F(SetupWindow, AnEmptyBoxKeepsTheWindowOpenAndCloseStartsNothing) {
     start();
     control<ui::Edit>("Edit3").setCaption("");
     dialogs_.expectMessage("You must fill in all the information!");
