@@ -1,0 +1,99 @@
+#include "ui/win32/ListBox.h"
+
+#include <algorithm>
+
+#include "ui/win32/Text.h"
+
+namespace plevo::ui::win32 {
+
+bool sortsBefore(const std::string& a, const std::string& b) {
+    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(),
+                          static_cast<int>(a.size()), b.data(),
+                          static_cast<int>(b.size())) == CSTR_LESS_THAN;
+}
+
+void Win32ListBox::build(const ControlSpec& spec) {
+    const DWORD style = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP;
+    createWindow("LISTBOX", style, spec.flags & kNoBorder ? 0 : WS_EX_CLIENTEDGE, false, spec);
+    sorted_ = (spec.flags & kSorted) != 0;
+}
+
+void Win32ListBox::setSorted(bool sorted) {
+    sorted_ = sorted;
+    if (!sorted_) return;
+    const std::vector<std::string> before = lines_;
+    std::stable_sort(lines_.begin(), lines_.end(), sortsBefore);
+    if (lines_ != before) refill();
+}
+
+void Win32ListBox::addLines(const std::vector<std::string>& lines) {
+    if (lines.empty()) return;
+    const auto old = static_cast<std::ptrdiff_t>(lines_.size());
+    lines_.insert(lines_.end(), lines.begin(), lines.end());
+    if (sorted_) {
+        // The new lines sorted, then merged after their equals among the old ones: the order
+        // adding them one by one to a sorted box gives.
+        std::stable_sort(lines_.begin() + old, lines_.end(), sortsBefore);
+        std::inplace_merge(lines_.begin(), lines_.begin() + old, lines_.end(), sortsBefore);
+        refill();
+        return;
+    }
+    SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+    for (auto it = lines_.begin() + old; it != lines_.end(); ++it)
+        SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(boxText(*it).c_str()));
+    SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void Win32ListBox::fitWidth() {
+    // The scroll bar reaches the end of the longest line (by bytes: measuring them all would cost
+    // more than a refill).
+    const auto longest =
+        std::max_element(lines_.begin(), lines_.end(),
+                         [](const auto& a, const auto& b) { return a.size() < b.size(); });
+    int width = 0;
+    if (longest != lines_.end()) {
+        HDC dc = GetDC(hwnd_);
+        HGDIOBJ old = SelectObject(dc, hfont());
+        SIZE size{};
+        const std::string shown = boxText(*longest) + "WW";
+        GetTextExtentPoint32A(dc, shown.c_str(), static_cast<int>(shown.size()), &size);
+        SelectObject(dc, old);
+        ReleaseDC(hwnd_, dc);
+        width = size.cx;
+    }
+    SendMessageA(hwnd_, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(width), 0);
+}
+
+void Win32ListBox::refill() {
+    const int row = currentRow();
+    SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0);
+    std::size_t bytes = 0;
+    for (const std::string& line : lines_) bytes += line.size() + 1;
+    SendMessageA(hwnd_, LB_INITSTORAGE, lines_.size(), static_cast<LPARAM>(bytes));
+    for (const std::string& line : lines_)
+        SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(boxText(line).c_str()));
+    if (row >= 0 && row < lineCount())
+        SendMessageA(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+    fitWidth();
+    SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void Win32ListBox::clearLines() {
+    lines_.clear();
+    SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0);
+    fitWidth();
+}
+
+int Win32ListBox::currentRow() const {
+    const auto row = SendMessageA(hwnd_, LB_GETCURSEL, 0, 0);
+    return row == LB_ERR ? -1 : static_cast<int>(row);
+}
+
+void Win32ListBox::setCurrentRow(int row) {
+    SendMessageA(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+}
+
+}  // namespace plevo::ui::win32
