@@ -11,8 +11,10 @@
 
 namespace plevo::ui::win32 {
 
-// The windows' own font when a form names none: the 8-point sans serif of Windows dialogs.
-inline constexpr const char* kDefaultFace = "MS Sans Serif";
+// The windows' own font when a form names none: the 8-point sans serif of the dialogs of Windows
+// XP. Tahoma rather than MS Sans Serif, which is a bitmap font that has no large sizes (the big
+// step numbers).
+inline constexpr const char* kDefaultFace = "Tahoma";
 inline constexpr int kDefaultPoints = 8;
 
 class Fonts {
