@@ -6,10 +6,26 @@
 
 namespace plevo::ui::win32 {
 
-bool sortsBefore(const std::string& a, const std::string& b) {
-    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(),
-                          static_cast<int>(a.size()), b.data(),
-                          static_cast<int>(b.size())) == CSTR_LESS_THAN;
+std::string sortKey(const std::string& line) {
+    if (line.empty()) return {};
+    const DWORD how = LCMAP_SORTKEY | NORM_IGNORECASE;
+    const int length = static_cast<int>(line.size());
+    const int size = LCMapStringA(LOCALE_USER_DEFAULT, how, line.data(), length, nullptr, 0);
+    std::string key(static_cast<std::size_t>(std::max(size, 0)), '\0');
+    if (size > 0) LCMapStringA(LOCALE_USER_DEFAULT, how, line.data(), length, key.data(), size);
+    return key;
+}
+
+void sortLines(std::vector<std::string>& lines) {
+    std::vector<std::pair<std::string, std::size_t>> keys;
+    keys.reserve(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) keys.emplace_back(sortKey(lines[i]), i);
+    std::stable_sort(keys.begin(), keys.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::string> sorted;
+    sorted.reserve(lines.size());
+    for (const auto& k : keys) sorted.push_back(std::move(lines[k.second]));
+    lines = std::move(sorted);
 }
 
 void Win32ListBox::build(const ControlSpec& spec) {
@@ -22,7 +38,7 @@ void Win32ListBox::setSorted(bool sorted) {
     sorted_ = sorted;
     if (!sorted_) return;
     const std::vector<std::string> before = lines_;
-    std::stable_sort(lines_.begin(), lines_.end(), sortsBefore);
+    sortLines(lines_);
     if (lines_ != before) refill();
 }
 
@@ -31,10 +47,9 @@ void Win32ListBox::addLines(const std::vector<std::string>& lines) {
     const auto old = static_cast<std::ptrdiff_t>(lines_.size());
     lines_.insert(lines_.end(), lines.begin(), lines.end());
     if (sorted_) {
-        // The new lines sorted, then merged after their equals among the old ones: the order
-        // adding them one by one to a sorted box gives.
-        std::stable_sort(lines_.begin() + old, lines_.end(), sortsBefore);
-        std::inplace_merge(lines_.begin(), lines_.begin() + old, lines_.end(), sortsBefore);
+        // Old lines first, then the new ones, each after its equals: the order adding them one
+        // by one to a sorted box gives.
+        sortLines(lines_);
         refill();
         return;
     }

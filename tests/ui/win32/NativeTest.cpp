@@ -3,6 +3,7 @@
 // while they wait for the user.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -10,6 +11,7 @@
 
 #include "support/TestToolkit.h"
 #include "ui/Backend.h"
+#include "ui/win32/ListBox.h"
 #include "ui/win32/NativeControl.h"
 #include "ui/win32/Text.h"
 #include "ui/win32/Win32.h"
@@ -127,6 +129,7 @@ const std::vector<ControlSpec>& table() {
          .at = {200, 100, 75, 25},
          .caption = "OK",
          .modalResult = kResultOk},
+        {.kind = Kind::Edit, .name = "Box", .at = {10, 100, 100, 21}},
     };
     return controls;
 }
@@ -211,6 +214,63 @@ TEST_F(Native, TheOtherWindowsAreDisabledWhileOneIsModal) {
     EXPECT_TRUE(disabledMeanwhile);
     EXPECT_TRUE(IsWindowEnabled(otherWindow));
     other->hide();
+}
+
+// Runs the loop until `done` or a second has passed.
+template <class Done>
+void pumpUntil(Done done) {
+    Toolkit& toolkit = test::testToolkit();
+    const auto until = toolkit.milliseconds() + 1000;
+    while (!done() && toolkit.milliseconds() < until) {
+        toolkit.processEvents();
+        Sleep(5);
+    }
+}
+
+TEST_F(Native, KeysFromTheKeyboardReachTheWindowBeforeTheFocusedBox) {
+    form_->show();
+    auto& box = form_->get<Edit>("Box");
+    box.setFocus();
+    std::vector<int> window;
+    std::vector<int> control;
+    form_->onKey = [&](const KeyPress& k) {
+        window.push_back(k.key);
+        return k.key == 'R';
+    };
+    box.onKey = [&](const KeyPress& k) {
+        control.push_back(k.key);
+        return false;
+    };
+    HWND edit = windowOf(box);
+    // As the keyboard sends them: key down with its scan code, the loop makes the character.
+    PostMessageA(edit, WM_KEYDOWN, 'Q', MAKELPARAM(1, MapVirtualKeyA('Q', 0)));
+    PostMessageA(edit, WM_KEYDOWN, 'R', MAKELPARAM(1, MapVirtualKeyA('R', 0)));
+    PostMessageA(edit, WM_KEYDOWN, VK_F1, MAKELPARAM(1, MapVirtualKeyA(VK_F1, 0)));
+    pumpUntil([&] { return window.size() == 3; });
+    EXPECT_EQ(window, (std::vector<int>{'Q', 'R', kKeyF1}));
+    EXPECT_EQ(control, (std::vector<int>{'Q', kKeyF1}));
+    EXPECT_EQ(box.caption(), "q");
+}
+
+TEST_F(Native, TheMouseComingAndGoingRunsEnterAndLeave) {
+    form_->show();
+    auto& label = form_->get<Label>("InGroup");
+    int enters = 0;
+    int leaves = 0;
+    label.onMouseEnter = [&] { ++enters; };
+    label.onMouseLeave = [&] { ++leaves; };
+    HWND window = windowOf(label);
+    PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(6, 5));
+    pumpUntil([&] { return enters > 0; });
+    EXPECT_EQ(enters, 1);  // once, however far it moves inside
+    // What TrackMouseEvent sends when the cursor has gone.
+    PostMessageA(window, WM_MOUSELEAVE, 0, 0);
+    pumpUntil([&] { return leaves > 0; });
+    EXPECT_EQ(leaves, 1);
+    PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    pumpUntil([&] { return enters > 1; });
+    EXPECT_EQ(enters, 2);
 }
 
 TEST_F(Native, MessageBoxesShowTheTextWithWindowsLineBreaksAndGiveTheAnswer) {
@@ -308,6 +368,50 @@ TEST_F(Native, TheFileDialogsGiveTheChosenPathWithTheDefaultExtension) {
         AnswerLater answer([] { PostMessageA(findWindow("#32770"), WM_COMMAND, IDCANCEL, 0); });
         EXPECT_EQ(dialogs_->openFile(options), std::nullopt);
     }
+}
+
+TEST(NativeText, SortKeysOrderLinesAsTheSystemsComparisonDoes) {
+    std::vector<std::string> lines = {"b",
+                                      "B",
+                                      "a-b",
+                                      "ab",
+                                      "a'b",
+                                      "ab-",
+                                      "",
+                                      " ",
+                                      "a b",
+                                      "a.b",
+                                      "Zeta",
+                                      "zeta",
+                                      "ZETA",
+                                      "10",
+                                      "9",
+                                      "1-0",
+                                      "@x",
+                                      "x@y.example",
+                                      "X@Y.EXAMPLE",
+                                      "\xe9t\xe9",
+                                      "ete",
+                                      "\xc9T\xc9",
+                                      "stra\xdf"
+                                      "e",
+                                      "strasse",
+                                      "\xff",
+                                      "~",
+                                      "a\tb",
+                                      std::string("a\0b", 3),
+                                      "a",
+                                      "aa",
+                                      "A"};
+    std::vector<std::string> expected = lines;
+    std::stable_sort(expected.begin(), expected.end(),
+                     [](const std::string& a, const std::string& b) {
+                         return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(),
+                                               static_cast<int>(a.size()), b.data(),
+                                               static_cast<int>(b.size())) == CSTR_LESS_THAN;
+                     });
+    sortLines(lines);
+    EXPECT_EQ(lines, expected);
 }
 
 TEST(NativeText, FiltersAndMessagesTakeTheFormsWindowsReads) {
