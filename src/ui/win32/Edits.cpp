@@ -97,33 +97,37 @@ void Win32Memo::build(const ControlSpec& spec) {
     setBoxText(hwnd_, joinBoxLines(start, endsWithBreak));
 }
 
+const Win32Memo::Mirror& Win32Memo::mirror() const {
+    if (!mirror_.known) {
+        const std::string all = text();
+        mirror_.lines = boxLines(all);
+        mirror_.finalBreak = all.size() >= 2 && all.compare(all.size() - 2, 2, "\r\n") == 0;
+        mirror_.known = true;
+    }
+    return mirror_;
+}
+
+void Win32Memo::mirrorAs(std::vector<std::string> lines, bool finalBreak) {
+    for (std::string& line : lines)
+        for (char& c : line)
+            if (c == '\0') c = kNulShownAs;
+    mirror_.finalBreak = finalBreak && !lines.empty();
+    mirror_.lines = std::move(lines);
+    mirror_.known = true;
+}
+
 int Win32Memo::lineCount() const {
-    const int n = static_cast<int>(SendMessageA(hwnd_, EM_GETLINECOUNT, 0, 0));
-    const auto lastStart = SendMessageA(hwnd_, EM_LINEINDEX, static_cast<WPARAM>(n - 1), 0);
-    // The empty line after a final line break is no line of the list.
-    if (n > 0 && SendMessageA(hwnd_, EM_LINELENGTH, static_cast<WPARAM>(lastStart), 0) == 0)
-        return n - 1;
-    return n;
+    return static_cast<int>(mirror().lines.size());
 }
 
 std::string Win32Memo::line(int index) const {
-    if (index < 0) return {};
-    const auto start = SendMessageA(hwnd_, EM_LINEINDEX, static_cast<WPARAM>(index), 0);
-    if (start < 0) return {};
-    const auto length = SendMessageA(hwnd_, EM_LINELENGTH, static_cast<WPARAM>(start), 0);
-    if (length <= 0) return {};
-    // EM_GETLINE reads the buffer's size from its first WORD: longer lines come from the text.
-    if (length > 0xffff) return boxLines(text()).at(static_cast<std::size_t>(index));
-    std::string buffer(static_cast<std::size_t>(length) + 2, '\0');
-    *reinterpret_cast<WORD*>(buffer.data()) = static_cast<WORD>(length);
-    const auto got = SendMessageA(hwnd_, EM_GETLINE, static_cast<WPARAM>(index),
-                                  reinterpret_cast<LPARAM>(buffer.data()));
-    buffer.resize(static_cast<std::size_t>(got > 0 ? got : 0));
-    return buffer;
+    const Mirror& m = mirror();
+    if (index < 0 || index >= static_cast<int>(m.lines.size())) return {};
+    return m.lines[static_cast<std::size_t>(index)];
 }
 
 std::vector<std::string> Win32Memo::lines() const {
-    return boxLines(text());
+    return mirror().lines;
 }
 
 std::string Win32Memo::text() const {
@@ -137,13 +141,15 @@ void Win32Memo::changed() {
 
 void Win32Memo::setText(std::string_view text) {
     bool endsWithBreak = false;
-    const std::vector<std::string> lines = splitLines(text, &endsWithBreak);
+    std::vector<std::string> lines = splitLines(text, &endsWithBreak);
     setBoxText(hwnd_, joinBoxLines(lines, endsWithBreak));
+    mirrorAs(std::move(lines), endsWithBreak);
     changed();
 }
 
 void Win32Memo::setLines(const std::vector<std::string>& lines) {
     setBoxText(hwnd_, joinBoxLines(lines, true));
+    mirrorAs(lines, true);
     changed();
 }
 
@@ -167,28 +173,41 @@ void Win32Memo::replaceRange(int from, int to, const std::string& with) {
 }
 
 void Win32Memo::replaceLine(int index, std::string_view text) {
-    if (index < 0 || index >= lineCount()) return;
+    const Mirror& m = mirror();
+    if (index < 0 || index >= static_cast<int>(m.lines.size())) return;
     const auto start = SendMessageA(hwnd_, EM_LINEINDEX, static_cast<WPARAM>(index), 0);
-    const auto length = SendMessageA(hwnd_, EM_LINELENGTH, static_cast<WPARAM>(start), 0);
-    replaceRange(static_cast<int>(start), static_cast<int>(start + length), boxText(text));
+    const auto length = static_cast<LRESULT>(m.lines[static_cast<std::size_t>(index)].size());
+    const std::string shown = boxText(text);
+    replaceRange(static_cast<int>(start), static_cast<int>(start + length), shown);
+    // A line break in the new text makes lines of it: the box knows them.
+    if (shown.find_first_of("\r\n") == std::string::npos)
+        mirror_.lines[static_cast<std::size_t>(index)] = shown;
+    else
+        mirror_.known = false;
     changed();
 }
 
 void Win32Memo::appendLine(std::string_view text) {
+    const Mirror& m = mirror();
     const int end = GetWindowTextLengthA(hwnd_);
-    const int n = static_cast<int>(SendMessageA(hwnd_, EM_GETLINECOUNT, 0, 0));
-    const auto lastStart = SendMessageA(hwnd_, EM_LINEINDEX, static_cast<WPARAM>(n - 1), 0);
-    const bool lastHasText =
-        SendMessageA(hwnd_, EM_LINELENGTH, static_cast<WPARAM>(lastStart), 0) > 0;
+    const bool lastHasText = !m.lines.empty() && !m.finalBreak;
     std::string add = lastHasText ? "\r\n" : "";
-    add += boxText(text);
+    const std::string shown = boxText(text);
+    add += shown;
     add += "\r\n";
     replaceRange(end, end, add);
+    if (shown.find_first_of("\r\n") == std::string::npos) {
+        mirror_.lines.push_back(shown);
+        mirror_.finalBreak = true;
+    } else {
+        mirror_.known = false;
+    }
     changed();
 }
 
 void Win32Memo::clearLines() {
     setBoxText(hwnd_, std::string());
+    mirrorAs({}, false);
     changed();
 }
 
@@ -230,6 +249,7 @@ void Win32Memo::scrollToTop() {
 }
 
 void Win32Memo::type(std::string_view text) {
+    mirror_.known = false;
     bool endsWithBreak = false;
     const std::vector<std::string> lines = splitLines(text, &endsWithBreak);
     typeInto(hwnd_, joinBoxLines(lines, endsWithBreak));
@@ -237,7 +257,10 @@ void Win32Memo::type(std::string_view text) {
 }
 
 void Win32Memo::command(WORD code) {
-    if (code == EN_CHANGE && userChange()) toolkit().invoke(onChange);
+    if (code != EN_CHANGE || !userChange()) return;
+    // The user changed the text: the lines are read from the box again.
+    mirror_.known = false;
+    toolkit().invoke(onChange);
 }
 
 bool Win32Memo::keyAction(const KeyPress& key) {

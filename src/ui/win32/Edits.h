@@ -79,9 +79,21 @@ protected:
     COLORREF systemBackground() const override { return GetSysColor(COLOR_WINDOW); }
 
 private:
+    // The box's lines as the program last set them, or as last read from the box after the user
+    // changed them. A Windows box finds line n by walking its lines (Wine's does), so reading a
+    // list line by line from the box itself would cost the square of its length.
+    struct Mirror {
+        std::vector<std::string> lines;
+        bool finalBreak = false;
+        bool known = false;
+    };
+    const Mirror& mirror() const;
+    void mirrorAs(std::vector<std::string> lines, bool finalBreak);
     // Replaces bytes [from, to) of the text, keeping the user's selection where it was.
     void replaceRange(int from, int to, const std::string& with);
     void changed();
+
+    mutable Mirror mirror_;
 };
 
 }  // namespace plevo::ui::win32

@@ -306,10 +306,13 @@ TEST_F(Controls, AMemoEditsItsLinesAndTellsOfEveryChange) {
     EXPECT_EQ(changes, 6);
     memo.clearSelection();
     EXPECT_EQ(memo.selectedText(), "");
+    memo.pressKey({'Z'});  // a key typed by the user, at the caret
+    EXPECT_EQ(memo.lines(), (std::vector<std::string>{"zno break", "nEXT"}));
+    EXPECT_EQ(changes, 7);
     memo.setReadOnly(true);
     memo.type("not taken");
-    EXPECT_EQ(memo.line(0), "no break");
-    EXPECT_EQ(changes, 6);
+    EXPECT_EQ(memo.line(0), "zno break");
+    EXPECT_EQ(changes, 7);
 }
 
 TEST_F(Controls, AnEditBoxTellsOfChangesAndTypingReplacesTheSelection) {
