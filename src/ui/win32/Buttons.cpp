@@ -12,7 +12,37 @@ void sendClicked(HWND button) {
                  reinterpret_cast<LPARAM>(button));
 }
 
+bool isDark(COLORREF c) {
+    return GetRValue(c) * 299 + GetGValue(c) * 587 + GetBValue(c) * 114 < 80 * 1000;
+}
+
+// WM_CTLCOLORSTATIC of a check box or radio button.
+bool colourMarked(const NativeControl& control, std::optional<Colour> own, WPARAM wParam,
+                  LRESULT& result) {
+    HDC dc = reinterpret_cast<HDC>(wParam);
+    SetTextColor(dc, markedTextColour(control, own));
+    SetBkColor(dc, control.background());
+    result = reinterpret_cast<LRESULT>(control.backgroundBrush());
+    return true;
+}
+
 }  // namespace
+
+std::string withoutMnemonics(const std::string& caption) {
+    std::string out;
+    out.reserve(caption.size());
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size()) ++i;
+        out += caption[i];
+    }
+    return out;
+}
+
+COLORREF markedTextColour(const NativeControl& control, std::optional<Colour> own) {
+    if (own) return colorRef(*own);
+    if (isDark(control.background())) return RGB(0xff, 0xff, 0xff);
+    return control.textColour();
+}
 
 Win32Button::Win32Button(Win32Form& form, const ControlSpec& spec, NativeControl* parent)
     : ControlImpl<Button>(form, spec, parent), modalResult_(spec.modalResult) {}
@@ -49,19 +79,33 @@ void Win32Button::command(WORD code) {
 }
 
 void Win32Button::clicked() {
-    // As a button with a modal result does: the result first, so that the handler may still
-    // take it back (endModal(kResultNone)).
-    if (modalResult_ != kResultNone) form_.setModalResult(modalResult_);
     NativeControl::clicked();
+    // A button with a modal result ends its window's showing after its handler.
+    if (modalResult_ != kResultNone) form_.endModal(modalResult_);
 }
 
 template <class I>
 void Win32Checkable<I>::build(const ControlSpec& spec) {
     DWORD style = BS_AUTOCHECKBOX | WS_TABSTOP;
-    // Check boxes wrap a long caption from the top, beside the box.
-    style |= spec.kind == Kind::ToggleButton ? BS_PUSHLIKE : BS_MULTILINE | BS_TOP;
+    if (spec.kind == Kind::ToggleButton)
+        style |= BS_PUSHLIKE;
+    else if (spec.flags & kWordWrap)
+        style |= BS_MULTILINE | BS_TOP;  // the caption wraps from the top, beside the mark
     this->createWindow("BUTTON", style, 0, false, spec);
     if (spec.flags & kChecked) setChecked(true);
+}
+
+template <class I>
+int Win32Checkable<I>::captionRoom() const {
+    if (this->kind_ == Kind::ToggleButton) return this->width() - kBevelRoom;
+    return (this->flags_ & kWordWrap) ? -1 : this->width() - kMarkRoom;
+}
+
+template <class I>
+bool Win32Checkable<I>::reflected(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (msg == WM_CTLCOLORSTATIC && this->kind_ == Kind::CheckBox)
+        return colourMarked(*this, this->fontColour_, wParam, result);
+    return NativeControl::reflected(msg, wParam, lParam, result);
 }
 
 template <class I>
@@ -95,7 +139,7 @@ Win32RadioButton::Win32RadioButton(Win32Form& form, const ControlSpec& spec, Nat
 
 void Win32RadioButton::build(const ControlSpec& spec) {
     // Not BS_AUTORADIOBUTTON: the system groups radio buttons by WS_GROUP, the layer by parent.
-    createWindow("BUTTON", BS_RADIOBUTTON | BS_MULTILINE | BS_TOP | WS_TABSTOP, 0, false, spec);
+    createWindow("BUTTON", BS_RADIOBUTTON | WS_TABSTOP, 0, false, spec);
     if (spec.flags & kChecked) setChecked(true);
 }
 
@@ -111,9 +155,14 @@ void Win32RadioButton::setChecked(bool checked) {
 void Win32RadioButton::uncheckSiblings() {
     for (Control* c : form_.controls()) {
         auto* other = dynamic_cast<Win32RadioButton*>(c);
-        if (other && other != this && other->parent() == parent_ && other->checked())
+        if (other && other != this && other->container() == parent_ && other->checked())
             SendMessageA(other->hwnd(), BM_SETCHECK, BST_UNCHECKED, 0);
     }
+}
+
+bool Win32RadioButton::reflected(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (msg == WM_CTLCOLORSTATIC) return colourMarked(*this, fontColour_, wParam, result);
+    return NativeControl::reflected(msg, wParam, lParam, result);
 }
 
 void Win32RadioButton::performClick() {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "ui/win32/Buttons.h"
 #include "ui/win32/Form.h"
 #include "ui/win32/Toolkit.h"
 
@@ -129,10 +130,10 @@ void Win32GroupBox::paint(HWND hwnd) {
     frame.top += metrics.tmHeight / 2;
     DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
     if (!text.empty()) {
-        RECT caption{8, 0, r.right - 8, metrics.tmHeight};
+        RECT caption{kGroupCaptionInset + 2, 0, r.right - kGroupCaptionInset, metrics.tmHeight};
         DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &caption,
                   DT_SINGLELINE | DT_LEFT | DT_TOP | DT_CALCRECT);
-        caption.right = std::min(caption.right + 4, r.right - 6);
+        caption.right = std::min<LONG>(caption.right + 2, r.right - 2);
         caption.left -= 2;
         FillRect(dc, &caption, background);
         caption.left += 2;
@@ -140,6 +141,10 @@ void Win32GroupBox::paint(HWND hwnd) {
                   DT_SINGLELINE | DT_LEFT | DT_TOP | DT_END_ELLIPSIS);
     }
     EndPaint(hwnd, &ps);
+}
+
+std::string Win32GroupBox::measuredCaption() const {
+    return withoutMnemonics(windowText());
 }
 
 // Scroll boxes ---------------------------------------------------------------------------------
@@ -186,11 +191,9 @@ Win32ScrollBox::~Win32ScrollBox() {
 
 void Win32ScrollBox::build(const ControlSpec& spec) {
     const DWORD exStyle = spec.flags & kNoBorder ? 0 : WS_EX_CLIENTEDGE;
-    createWindow(kPanelClass, WS_VSCROLL | WS_CLIPCHILDREN, exStyle, true, spec);
+    createWindow(kPanelClass, WS_VSCROLL | WS_HSCROLL | WS_CLIPCHILDREN, exStyle, true, spec);
     content_ = std::make_unique<Content>(*this);
-    RECT client;
-    GetClientRect(hwnd_, &client);
-    contentSize_ = {client.right, client.bottom};
+    contentSize_ = clientSize();
     content_->create(hwnd_, contentSize_);
     layout();
 }
@@ -204,10 +207,10 @@ HWND Win32ScrollBox::childHost() const {
     return content_ ? content_->hwnd() : nullptr;
 }
 
-int Win32ScrollBox::clientHeight() const {
+Size Win32ScrollBox::clientSize() const {
     RECT client;
     GetClientRect(hwnd_, &client);
-    return client.bottom;
+    return {client.right, client.bottom};
 }
 
 void Win32ScrollBox::setContentSize(Size size) {
@@ -216,79 +219,91 @@ void Win32ScrollBox::setContentSize(Size size) {
 }
 
 void Win32ScrollBox::setScrollY(int y) {
-    const int most = std::max(0, contentSize_.h - clientHeight());
-    scrollY_ = std::clamp(y, 0, most);
+    scrollY_ = y;
     layout();
 }
 
 void Win32ScrollBox::layout() {
-    if (!hwnd_ || !content_) return;
-    SCROLLINFO info{};
-    info.cbSize = sizeof(info);
-    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-    info.nMin = 0;
-    info.nMax = std::max(0, contentSize_.h - 1);
-    info.nPage = static_cast<UINT>(std::max(0, clientHeight()));
-    // The bar comes and goes with the need for it, which changes the client area: read it after.
-    SetScrollInfo(hwnd_, SB_VERT, &info, FALSE);
-    RECT rect;
-    GetClientRect(hwnd_, &rect);
-    const Size client{rect.right, rect.bottom};
+    if (!hwnd_ || !content_ || !content_->hwnd()) return;
+    // A bar that comes or goes changes the room for the other: twice settles both.
+    Size client;
+    for (int round = 0; round < 2; ++round) {
+        client = clientSize();
+        for (const int bar : {SB_VERT, SB_HORZ}) {
+            const bool vertical = bar == SB_VERT;
+            SCROLLINFO info{};
+            info.cbSize = sizeof(info);
+            info.fMask = SIF_RANGE | SIF_PAGE;
+            if (flags_ & (vertical ? kVScroll : kHScroll)) info.fMask |= SIF_DISABLENOSCROLL;
+            info.nMax = std::max(0, (vertical ? contentSize_.h : contentSize_.w) - 1);
+            info.nPage = static_cast<UINT>(std::max(0, vertical ? client.h : client.w));
+            SetScrollInfo(hwnd_, bar, &info, FALSE);
+        }
+    }
+    scrollX_ = std::clamp(scrollX_, 0, std::max(0, contentSize_.w - client.w));
     scrollY_ = std::clamp(scrollY_, 0, std::max(0, contentSize_.h - client.h));
-    info.fMask = SIF_POS;
-    info.nPos = scrollY_;
-    SetScrollInfo(hwnd_, SB_VERT, &info, TRUE);
-    SetWindowPos(content_->hwnd(), nullptr, 0, -scrollY_, std::max(contentSize_.w, client.w),
-                 std::max(contentSize_.h, client.h), SWP_NOZORDER | SWP_NOACTIVATE);
+    SetScrollPos(hwnd_, SB_HORZ, scrollX_, TRUE);
+    SetScrollPos(hwnd_, SB_VERT, scrollY_, TRUE);
+    SetWindowPos(content_->hwnd(), nullptr, -scrollX_, -scrollY_,
+                 std::max(contentSize_.w, client.w), std::max(contentSize_.h, client.h),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32ScrollBox::scrollBy(int bar, WPARAM how) {
+    const bool vertical = bar == SB_VERT;
+    const Size client = clientSize();
+    const int page = vertical ? client.h : client.w;
+    const int line = 16;
+    int& at = vertical ? scrollY_ : scrollX_;
+    switch (LOWORD(how)) {
+        case SB_LINEUP:
+            at -= line;
+            break;
+        case SB_LINEDOWN:
+            at += line;
+            break;
+        case SB_PAGEUP:
+            at -= page;
+            break;
+        case SB_PAGEDOWN:
+            at += page;
+            break;
+        case SB_TOP:
+            at = 0;
+            break;
+        case SB_BOTTOM:
+            at = vertical ? contentSize_.h : contentSize_.w;
+            break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION: {
+            SCROLLINFO info{};
+            info.cbSize = sizeof(info);
+            info.fMask = SIF_TRACKPOS;
+            GetScrollInfo(hwnd_, bar, &info);
+            at = info.nTrackPos;
+            break;
+        }
+        default:
+            break;
+    }
+    layout();
 }
 
 LRESULT Win32ScrollBox::message(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (containerMessage(hwnd, msg, result)) return result;
     switch (msg) {
-        case WM_VSCROLL: {
-            const int page = clientHeight();
-            const int line = 16;
-            int y = scrollY_;
-            switch (LOWORD(wParam)) {
-                case SB_LINEUP:
-                    y -= line;
-                    break;
-                case SB_LINEDOWN:
-                    y += line;
-                    break;
-                case SB_PAGEUP:
-                    y -= page;
-                    break;
-                case SB_PAGEDOWN:
-                    y += page;
-                    break;
-                case SB_TOP:
-                    y = 0;
-                    break;
-                case SB_BOTTOM:
-                    y = contentSize_.h;
-                    break;
-                case SB_THUMBTRACK:
-                case SB_THUMBPOSITION: {
-                    SCROLLINFO info{};
-                    info.cbSize = sizeof(info);
-                    info.fMask = SIF_TRACKPOS;
-                    GetScrollInfo(hwnd, SB_VERT, &info);
-                    y = info.nTrackPos;
-                    break;
-                }
-                default:
-                    break;
-            }
-            setScrollY(y);
+        case WM_VSCROLL:
+            scrollBy(SB_VERT, wParam);
             return 0;
-        }
+        case WM_HSCROLL:
+            scrollBy(SB_HORZ, wParam);
+            return 0;
         case WM_MOUSEWHEEL:
             setScrollY(scrollY_ - static_cast<short>(HIWORD(wParam)) / WHEEL_DELTA * 48);
             return 0;
         case WM_SIZE:
-            if (content_ && content_->hwnd()) layout();
+            layout();
             return 0;
         case WM_PAINT: {
             PAINTSTRUCT ps;

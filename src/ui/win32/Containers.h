@@ -2,13 +2,16 @@
 // The containers, windows of the backend's own class that hold controls: panels (a raised or
 // lowered bevel, a centred caption), group boxes (an etched frame with its caption; its children
 // lie relative to its top left corner, as on a panel) and scroll boxes (a content window moved
-// under a vertical scroll bar).
+// under the scroll bars, which show as needed, or always with kVScroll and kHScroll).
 
 #include <memory>
 
 #include "ui/win32/NativeControl.h"
 
 namespace plevo::ui::win32 {
+
+// Where a group box's caption starts on its frame.
+inline constexpr int kGroupCaptionInset = 4;
 
 class Win32Panel final : public ControlImpl<Panel> {
 public:
@@ -19,6 +22,8 @@ public:
 protected:
     LRESULT message(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
     bool clicksOnMouseUp() const override { return true; }
+    // The caption keeps off the bevel.
+    int captionRoom() const override { return width() - 4; }
 
 private:
     void paint(HWND hwnd);
@@ -33,6 +38,9 @@ public:
 protected:
     LRESULT message(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
     bool clicksOnMouseUp() const override { return true; }
+    // The caption lies on the frame, with a margin either side.
+    int captionRoom() const override { return width() - 2 * kGroupCaptionInset; }
+    std::string measuredCaption() const override;
 
 private:
     void paint(HWND hwnd);
@@ -55,11 +63,14 @@ protected:
 
 private:
     class Content;
+    // Sets both scroll bars for the content and the client area, and moves the content.
     void layout();
-    int clientHeight() const;
+    Size clientSize() const;
+    void scrollBy(int bar, WPARAM how);
 
     std::unique_ptr<Content> content_;
     Size contentSize_;
+    int scrollX_ = 0;
     int scrollY_ = 0;
 };
 

@@ -1,5 +1,7 @@
 #include "ui/win32/Edits.h"
 
+#include <algorithm>
+
 #include "ui/win32/Text.h"
 #include "ui/win32/Toolkit.h"
 
@@ -8,6 +10,9 @@ namespace {
 
 // The box takes as much text as memory allows, not the 32 K a box starts with.
 constexpr WPARAM kNoLimit = 0x7ffffffe;
+
+// Where the layer names it kNoHideSel: the selection stays shown while the focus is elsewhere.
+constexpr unsigned kKeepSelectionShown = 1u << 16;
 
 bool isSelectAll(const KeyPress& key) {
     return key.key == 'A' && key.ctrl && !key.alt && !key.shift;
@@ -41,6 +46,7 @@ void Win32Edit::build(const ControlSpec& spec) {
     if (spec.flags & kReadOnly) style |= ES_READONLY;
     if (spec.flags & kCentre) style |= ES_CENTER;
     if (spec.flags & kRight) style |= ES_RIGHT;
+    if (spec.flags & kKeepSelectionShown) style |= ES_NOHIDESEL;
     createWindow("EDIT", style, spec.flags & kNoBorder ? 0 : WS_EX_CLIENTEDGE, false, spec);
     SendMessageA(hwnd_, EM_SETLIMITTEXT, kNoLimit, 0);
 }
@@ -55,6 +61,20 @@ void Win32Edit::setCaption(std::string_view caption) {
 
 void Win32Edit::selectAll() {
     SendMessageA(hwnd_, EM_SETSEL, 0, -1);
+}
+
+void Win32Edit::select(int start, int length) {
+    SendMessageA(hwnd_, EM_SETSEL, static_cast<WPARAM>(start), start + std::max(0, length));
+}
+
+std::string Win32Edit::selectedText() const {
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageA(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    const std::string all = windowText();
+    if (end <= start || start >= all.size()) return {};
+    return all.substr(start, end - start);
 }
 
 void Win32Edit::setReadOnly(bool readOnly) {

@@ -34,6 +34,10 @@ public:
     bool takesFocus() const override { return true; }
     void setCaption(std::string_view caption) override;
     void selectAll() override;
+    // Selects `length` bytes from byte `start` (length 0: nothing selected, the caret at start).
+    void select(int start, int length);
+    // The selected bytes ("" for none).
+    std::string selectedText() const;
     void setReadOnly(bool readOnly) override;
     void type(std::string_view text) override;
     void command(WORD code) override;

@@ -34,6 +34,7 @@ public:
     const char* intern(const char* face);
     // Points to pixels on the screen.
     int pixelsOf(const Font& font) const;
+    int dpi() const { return dpi_; }
 
 private:
     using Key = std::tuple<std::string, int, bool, bool, bool>;

@@ -148,18 +148,22 @@ HWND Win32Form::tooltip() {
     return tooltip_;
 }
 
-void Win32Form::placeForShowing() {
-    if (IsWindowVisible(hwnd_)) return;
-    if (place_ == FormPlace::OwnerCentre) {
-        Win32Form* over = toolkit_.formOf(GetActiveWindow());
-        if (over && over != this && over->visible())
-            centreOver(*over);
-        else
+void Win32Form::place() {
+    switch (place_) {
+        case FormPlace::ScreenCentre:
             centreOnScreen();
-    } else if (place_ == FormPlace::ScreenCentre && !shownBefore_) {
-        centreOnScreen();
+            break;
+        case FormPlace::OwnerCentre: {
+            Win32Form* main = toolkit_.mainForm();
+            if (main && main != this)
+                centreOver(*main);
+            else
+                centreOnScreen();
+            break;
+        }
+        case FormPlace::AsPlaced:
+            break;
     }
-    shownBefore_ = true;
 }
 
 void Win32Form::show() {
@@ -167,7 +171,8 @@ void Win32Form::show() {
         SetForegroundWindow(hwnd_);
         BringWindowToTop(hwnd_);
     } else {
-        placeForShowing();
+        modalResult_ = kResultNone;
+        place();
         ShowWindow(hwnd_, SW_SHOW);
         SetForegroundWindow(hwnd_);
     }
@@ -196,7 +201,8 @@ void Win32Form::activate() {
 }
 
 int Win32Form::showModal() {
-    if (modal_) throw std::logic_error("the window " + name_ + " is shown modally already");
+    if (modal_) return kResultNone;  // shown modally already
+    if (IsWindowVisible(hwnd_)) ShowWindow(hwnd_, SW_HIDE);
     // Ends the showing whatever way the loop is left: the other windows are enabled again
     // before this one hides, so that the one that was active becomes active again.
     struct Ending {
@@ -210,32 +216,28 @@ int Win32Form::showModal() {
         }
     } ending{*this, Win32Toolkit::ModalScope(toolkit_, hwnd_)};
     modal_ = true;
-    modalResult_ = kResultNone;
     show();
-    while (modalResult_ == kResultNone) {
-        // Hidden by its own code, or the program is ending: the showing is over.
-        if (!IsWindowVisible(hwnd_) || !toolkit_.waitAndDispatch()) {
-            if (modalResult_ == kResultNone) modalResult_ = kResultCancel;
-        }
+    // The showing lasts while the window is on the screen: a button's result, endModal, Esc and
+    // the close box all hide it.
+    while (IsWindowVisible(hwnd_) && toolkit_.waitAndDispatch()) {
     }
+    if (modalResult_ == kResultNone) modalResult_ = kResultCancel;
     return modalResult_;
 }
 
 void Win32Form::endModal(int result) {
     modalResult_ = result;
+    if (result != kResultNone) ShowWindow(hwnd_, SW_HIDE);
 }
 
 bool Win32Form::closeQueried() {
     if (onCloseQuery && !toolkit_.invokeQuery(onCloseQuery, false)) return false;
     toolkit_.invoke(onClose);
-    if (modal_) {
-        if (modalResult_ == kResultNone) modalResult_ = kResultCancel;
-        return true;
-    }
+    if (modalResult_ == kResultNone) modalResult_ = kResultCancel;
     ShowWindow(hwnd_, SW_HIDE);
     // As with the last window of a program: when no window is left on the screen, the loop ends.
     const auto& forms = toolkit_.forms();
-    if (toolkit_.running() &&
+    if (!modal_ && toolkit_.running() &&
         std::none_of(forms.begin(), forms.end(), [](Win32Form* f) { return f->visible(); }))
         toolkit_.quit();
     return true;
@@ -294,6 +296,7 @@ Control* Win32Form::focusedControl() const {
 }
 
 Timer& Win32Form::addTimer(const std::string& name, int intervalMs) {
+    if (findTimer(name)) throw std::logic_error("two timers named " + name + " in " + name_);
     timers_.push_back(std::make_unique<Win32Timer>(toolkit_, name, intervalMs));
     return *timers_.back();
 }
@@ -315,9 +318,7 @@ void Win32Form::keyTo(const KeyPress& key, NativeControl* target) {
 
 NativeControl* Win32Form::buttonWith(unsigned flag) const {
     for (const auto& c : controls_)
-        if (c->kind() == Kind::Button && (c->flags() & flag) && c->reallyVisible() &&
-            c->reallyEnabled())
-            return c.get();
+        if (c->kind() == Kind::Button && (c->flags() & flag)) return c.get();
     return nullptr;
 }
 
@@ -325,31 +326,31 @@ bool Win32Form::previewKey(const KeyPress& key, NativeControl* target) {
     if (toolkit_.invokeKey(onKey, key)) return true;
     if (target && toolkit_.invokeKey(target->control().onKey, key)) return true;
     if (target && target->keyAction(key)) return true;
-    const bool plain = !key.ctrl && !key.alt;
-    if (key.key == kKeyTab && plain) {
+    if (key.ctrl || key.alt) return false;
+    if (key.key == kKeyTab) {
         focusNext(target, key.shift);
         return true;
     }
-    if (key.key == kKeyReturn && plain) {
+    if (key.key == kKeyReturn) {
+        // A focused button presses itself; a memo takes the line break.
         if (target && target->kind() == Kind::Button) {
             target->control().click();
             return true;
         }
-        // A line break belongs to the box.
         if (target && target->kind() == Kind::Memo) return false;
-        if (NativeControl* button = buttonWith(kDefault)) {
-            button->control().click();
-            return true;
-        }
-        return false;
+        NativeControl* button = buttonWith(kDefault);
+        if (!button || !button->control().visible()) return false;
+        button->control().click();
+        return true;
     }
-    if (key.key == kKeyEscape && plain) {
-        if (NativeControl* button = buttonWith(kCancel)) {
+    if (key.key == kKeyEscape) {
+        NativeControl* button = buttonWith(kCancel);
+        if (button && button->control().visible()) {
             button->control().click();
             return true;
         }
         if (modal_) {
-            modalResult_ = kResultCancel;
+            endModal(kResultCancel);
             return true;
         }
     }

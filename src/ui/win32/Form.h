@@ -38,7 +38,11 @@ public:
     bool active() const override;
     void activate() override;
     int showModal() override;
+    // A result other than kResultNone hides the window (and so ends a modal showing).
     void endModal(int result) override;
+    // How the last showing ended: endModal's result, kResultCancel when closed, kResultNone while
+    // it has not ended.
+    int modalResult() const { return modalResult_; }
     void close() override;
     void centreOnScreen() override;
     void centreOver(const Form& other) override;
@@ -63,8 +67,6 @@ public:
     bool previewKey(const KeyPress& key, NativeControl* target);
     // A programmatic key press: previewKey, then the control's own handling of the key.
     void keyTo(const KeyPress& key, NativeControl* target);
-    // A button with a modal result was pressed.
-    void setModalResult(int result) { modalResult_ = result; }
     // Where the keyboard focus is, or goes when the window is next active.
     void rememberFocus(HWND window) { lastFocus_ = window; }
     HWND rememberedFocus() const { return lastFocus_; }
@@ -80,7 +82,8 @@ private:
     // no control takes it.
     bool focusControl();
     void destroy();
-    void placeForShowing();
+    // Each showing from hidden: centred on the screen, or over the program's main window.
+    void place();
     // onCloseQuery, onClose, then hiding (or the end of the modal showing); false when kept open.
     bool closeQueried();
 
@@ -94,7 +97,6 @@ private:
     std::vector<std::unique_ptr<NativeControl>> controls_;
     std::vector<std::unique_ptr<Win32Timer>> timers_;
     HWND lastFocus_ = nullptr;
-    bool shownBefore_ = false;
     bool modal_ = false;
     int modalResult_ = kResultNone;
 };

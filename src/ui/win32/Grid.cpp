@@ -9,6 +9,7 @@ namespace plevo::ui::win32 {
 
 void Win32Grid::build(const ControlSpec& spec) {
     const DWORD exStyle = spec.flags & kNoBorder ? 0 : WS_EX_CLIENTEDGE;
+    editable_ = !(spec.flags & kReadOnly);
     createWindow(kGridClass, WS_VSCROLL | WS_TABSTOP | WS_CLIPCHILDREN, exStyle, true, spec);
     RECT client;
     GetClientRect(hwnd_, &client);
@@ -51,7 +52,8 @@ void Win32Grid::setRowCount(int rows) {
     rows = std::max(1, rows);
     if (editing_ && row_ >= rows) endEditing(true);
     cells_.resize(static_cast<std::size_t>(rows));
-    row_ = std::min(row_, std::max(1, rows - 1));
+    // As in a grid of the system, some cell is the current one while there are rows.
+    row_ = rows < 2 ? 0 : std::clamp(row_, 1, rows - 1);
     top_ = std::clamp(top_, 1, std::max(1, rows - 1));
     updateScrollBar();
     InvalidateRect(hwnd_, nullptr, TRUE);
@@ -65,11 +67,8 @@ std::string Win32Grid::cell(int column, int row) const {
 void Win32Grid::setCell(int column, int row, std::string_view text) {
     if (column < 0 || column > 1 || row < 0 || row >= rowCount()) return;
     cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = text;
-    if (editing_ && row == row_ && column == column_) {
-        quietEditor_ = true;
+    if (editing_ && row == row_ && column == column_)
         SetWindowTextA(editor_, boxText(text).c_str());
-        quietEditor_ = false;
-    }
     const RECT r = cellRect(column, row);
     InvalidateRect(hwnd_, &r, TRUE);
 }
@@ -128,22 +127,20 @@ void Win32Grid::updateScrollBar() {
 void Win32Grid::startEditing(const std::string* typed) {
     if (!editable_ || !editor_ || rowCount() < 2 || editing_) return;
     editing_ = true;
-    before_ = cell(column_, row_);
     RECT r = cellRect(column_, row_);
     InflateRect(&r, -1, -1);
-    quietEditor_ = true;
-    SetWindowTextA(editor_, boxText(before_).c_str());
-    quietEditor_ = false;
+    // Typing on a cell replaces its text, as in a spreadsheet; Enter or a click edits it.
+    const std::string start = typed ? *typed : cell(column_, row_);
+    SetWindowTextA(editor_, boxText(start).c_str());
     MoveWindow(editor_, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
     ShowWindow(editor_, SW_SHOW);
-    if (GetFocus() == hwnd_ || !typed) SetFocus(editor_);
-    if (typed) {
-        // Typing on a cell replaces its text, as in a spreadsheet.
+    if (GetFocus() == hwnd_) SetFocus(editor_);
+    const auto end = static_cast<WPARAM>(start.size());
+    if (typed)
+        SendMessageA(editor_, EM_SETSEL, end, static_cast<LPARAM>(end));
+    else
         SendMessageA(editor_, EM_SETSEL, 0, -1);
-        SendMessageA(editor_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(typed->c_str()));
-    } else {
-        SendMessageA(editor_, EM_SETSEL, 0, -1);
-    }
+    InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void Win32Grid::endEditing(bool keep) {
@@ -151,21 +148,16 @@ void Win32Grid::endEditing(bool keep) {
     editing_ = false;
     const bool hadFocus = GetFocus() == editor_;
     ShowWindow(editor_, SW_HIDE);
-    if (!keep && cell(column_, row_) != before_) {
-        cells_[static_cast<std::size_t>(row_)][static_cast<std::size_t>(column_)] = before_;
-        toolkit().invoke(onChange);
-    }
     if (hadFocus) SetFocus(hwnd_);
     InvalidateRect(hwnd_, nullptr, TRUE);
-}
-
-void Win32Grid::editorChanged() {
-    if (quietEditor_ || !editing_) return;
+    if (!keep) return;
     const int length = GetWindowTextLengthA(editor_);
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
     text.resize(
         static_cast<std::size_t>(std::max(0, GetWindowTextA(editor_, text.data(), length + 1))));
-    cells_[static_cast<std::size_t>(row_)][static_cast<std::size_t>(column_)] = text;
+    std::string& now = cells_[static_cast<std::size_t>(row_)][static_cast<std::size_t>(column_)];
+    if (text == boxText(now)) return;
+    now = text;
     toolkit().invoke(onChange);
 }
 
@@ -263,10 +255,10 @@ LRESULT Win32Grid::message(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_COMMAND:
-            if (reinterpret_cast<HWND>(lParam) == editor_ && editor_) {
-                if (HIWORD(wParam) == EN_CHANGE) editorChanged();
-                if (HIWORD(wParam) == EN_KILLFOCUS && GetFocus() != hwnd) endEditing(true);
-            }
+            // The edit box lost the focus to another window: the cell takes its text.
+            if (reinterpret_cast<HWND>(lParam) == editor_ && editor_ &&
+                HIWORD(wParam) == EN_KILLFOCUS && GetFocus() != hwnd)
+                endEditing(true);
             return 0;
         case WM_CTLCOLOREDIT: {
             HDC dc = reinterpret_cast<HDC>(wParam);

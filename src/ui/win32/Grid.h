@@ -1,7 +1,8 @@
 #pragma once
 // The two-column grid: a window of the backend's own class with a fixed title row, a current
-// cell, a vertical scroll bar and, where it may be edited, an edit box laid over the current
-// cell while the user types.
+// cell, a vertical scroll bar and, unless it is read-only, an edit box laid over the current cell
+// while the user types. The cell takes the typed text when the editing ends (Enter, another cell,
+// the focus elsewhere); Esc drops it. onChange runs when a cell has taken a changed text.
 
 #include <array>
 #include <string>
@@ -46,18 +47,16 @@ private:
     void updateScrollBar();
     void startEditing(const std::string* typed);
     void endEditing(bool keep);
-    void editorChanged();
 
-    std::vector<std::array<std::string, 2>> cells_ = std::vector<std::array<std::string, 2>>(2);
+    // The title row only, at first.
+    std::vector<std::array<std::string, 2>> cells_ = std::vector<std::array<std::string, 2>>(1);
     std::array<int, 2> widths_{64, 64};
     int column_ = 0;
-    int row_ = 1;
+    int row_ = 0;
     int top_ = 1;
-    bool editable_ = false;
+    bool editable_ = true;
     HWND editor_ = nullptr;
     bool editing_ = false;
-    bool quietEditor_ = false;
-    std::string before_;
 };
 
 }  // namespace plevo::ui::win32

@@ -6,7 +6,8 @@
 namespace plevo::ui::win32 {
 
 void Win32Label::build(const ControlSpec& spec) {
-    // The caption is shown as it is written: "&" is no mnemonic here.
+    // The caption is shown as it is written: "&" is no mnemonic here. A wrapping caption runs
+    // from the top, a one-line caption is centred from top to bottom.
     DWORD style = SS_NOTIFY | SS_NOPREFIX;
     if (spec.flags & kCentre)
         style |= SS_CENTER;
@@ -14,6 +15,7 @@ void Win32Label::build(const ControlSpec& spec) {
         style |= SS_RIGHT;
     else
         style |= spec.flags & kWordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP;
+    if (!(spec.flags & kWordWrap)) style |= SS_CENTERIMAGE;
     createWindow("STATIC", style, 0, false, spec);
 }
 

@@ -13,6 +13,9 @@ public:
     void command(WORD code) override;
     void performClick() override;
     void setCaption(std::string_view caption) override;
+
+protected:
+    int captionRoom() const override { return (flags_ & kWordWrap) ? -1 : width(); }
 };
 
 }  // namespace plevo::ui::win32

@@ -32,6 +32,19 @@ void Win32ListBox::build(const ControlSpec& spec) {
     const DWORD style = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP;
     createWindow("LISTBOX", style, spec.flags & kNoBorder ? 0 : WS_EX_CLIENTEDGE, false, spec);
     sorted_ = (spec.flags & kSorted) != 0;
+    setCaption(spec.caption);
+}
+
+void Win32ListBox::setCaption(std::string_view caption) {
+    if (caption.empty()) return;
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = caption.find('\n', start)) != std::string_view::npos;) {
+        lines.emplace_back(caption.substr(start, end - start));
+        start = end + 1;
+    }
+    lines.emplace_back(caption.substr(start));
+    addLines(lines);
 }
 
 void Win32ListBox::setSorted(bool sorted) {

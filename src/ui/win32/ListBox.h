@@ -31,6 +31,10 @@ public:
     void clearLines() override;
     int currentRow() const override;
     void setCurrentRow(int row) override;
+    // A list box's caption is its table's start lines, one per line of it ("\n"); the box shows
+    // no caption of its own.
+    std::string caption() const override { return {}; }
+    void setCaption(std::string_view caption) override;
 
 protected:
     bool clicksOnMouseUp() const override { return true; }

@@ -1,5 +1,6 @@
 #include "ui/win32/NativeControl.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <vector>
 
@@ -60,7 +61,9 @@ void NativeControl::createWindow(const char* className, DWORD style, DWORD exSty
     if (!parentWindow)
         throw std::logic_error("control " + name_ + " of " + form_.name() +
                                ": its parent holds no controls");
-    const std::string caption = kind_ == Kind::Memo ? std::string() : boxText(spec.caption);
+    // Boxes of lines take their start lines themselves.
+    const bool lines = kind_ == Kind::Memo || kind_ == Kind::ListBox;
+    const std::string caption = lines ? std::string() : boxText(spec.caption);
     hwnd_ = CreateWindowExA(
         exStyle, className, caption.c_str(), style, spec.at.x, spec.at.y, spec.at.w, spec.at.h,
         parentWindow, reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextId())), toolkit().instance(),
@@ -73,6 +76,7 @@ void NativeControl::createWindow(const char* className, DWORD style, DWORD exSty
     // Later controls of the table lie over earlier ones.
     SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     applyFont();
+    fitCaption();
     if (!hint_.empty()) changeHint(hint_);
 }
 
@@ -100,8 +104,62 @@ Font NativeControl::effectiveFont() const {
     return Fonts::resolve(font_, parent_ ? parent_->effectiveFont() : form_.baseFont());
 }
 
+Font NativeControl::shownFont() const {
+    Font f = effectiveFont();
+    if (fittedPixels_ > 0) f.pixels = fittedPixels_;
+    return f;
+}
+
+Font NativeControl::askedFont() const {
+    Font f = font_;
+    if (fittedPixels_ > 0) f.pixels = fittedPixels_;
+    return f;
+}
+
 HFONT NativeControl::hfont() const {
-    return toolkit().fonts().get(effectiveFont());
+    return toolkit().fonts().get(shownFont());
+}
+
+int NativeControl::width() const {
+    RECT r;
+    GetWindowRect(hwnd_, &r);
+    return r.right - r.left;
+}
+
+namespace {
+
+int textWidthIn(Fonts& fonts, const Font& font, const std::string& text) {
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, fonts.get(font));
+    SIZE size{};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return size.cx;
+}
+
+}  // namespace
+
+void NativeControl::fitCaption(bool fontChanged) {
+    if (!hwnd_) return;
+    Fonts& fonts = toolkit().fonts();
+    const int room = captionRoom();
+    const std::string text = measuredCaption();
+    const Font shown = effectiveFont();
+    int pixels = 0;
+    if (room > 0 && !text.empty() && textWidthIn(fonts, shown, text) > room) {
+        // Whole pixels, so that the smaller font is one the layer can name.
+        const int least = MulDiv(6, fonts.dpi(), 72);
+        Font smaller = shown;
+        for (pixels = fonts.pixelsOf(shown) - 1; pixels > least; --pixels) {
+            smaller.pixels = pixels;
+            if (textWidthIn(fonts, smaller, text) <= room) break;
+        }
+        pixels = std::max(pixels, least);
+    }
+    if (pixels == fittedPixels_ && !fontChanged) return;
+    fittedPixels_ = pixels;
+    applyFont();
 }
 
 void NativeControl::applyFont() {
@@ -111,7 +169,7 @@ void NativeControl::applyFont() {
 void NativeControl::changeFont(const Font& font) {
     font_ = font;
     font_.face = toolkit().fonts().intern(font.face);
-    applyFont();
+    fitCaption(true);
     // Controls inside take the container's font where they have none of their own.
     for (Control* c : form_.controls()) {
         auto* inner = dynamic_cast<NativeControl*>(c);
@@ -247,7 +305,9 @@ Rect NativeControl::rect() const {
 }
 
 void NativeControl::place(const Rect& where) {
+    const int before = width();
     MoveWindow(hwnd_, where.x, where.y, where.w, where.h, TRUE);
+    if (where.w != before) fitCaption();
 }
 
 bool NativeControl::hasStyle(DWORD style) const {
@@ -285,6 +345,7 @@ std::string NativeControl::windowText() const {
 
 void NativeControl::setWindowText(std::string_view text) {
     SetWindowTextA(hwnd_, boxText(text).c_str());
+    fitCaption();
 }
 
 void NativeControl::changeHint(std::string_view hint) {

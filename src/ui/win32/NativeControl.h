@@ -35,7 +35,8 @@ public:
     Kind kind() const { return kind_; }
     const std::string& controlName() const { return name_; }
     HWND hwnd() const { return hwnd_; }
-    NativeControl* parent() const { return parent_; }
+    // The container it lies in, or nullptr on the window itself.
+    NativeControl* container() const { return parent_; }
     Win32Form& owner() const { return form_; }
     Win32Toolkit& toolkit() const;
     unsigned flags() const { return flags_; }
@@ -47,8 +48,12 @@ public:
     COLORREF background() const;
     HBRUSH backgroundBrush() const;
     COLORREF textColour() const;
-    // Its font with the gaps filled from its parent's, up to the window's.
+    // Its font with the gaps filled from its parent's, up to the window's (what the controls
+    // inside it start from).
     Font effectiveFont() const;
+    // The font its caption is shown in: the effective one, made smaller while the caption is too
+    // wide for the control.
+    Font shownFont() const;
     HFONT hfont() const;
     void applyFont();
 
@@ -83,6 +88,16 @@ protected:
     virtual bool clicksOnMouseUp() const { return false; }
     // Kinds that show their parent's colours when they have none of their own.
     virtual bool showsParentColours() const { return true; }
+    // The width a one-line caption may take (the control less its bevel or mark), or -1 for
+    // kinds whose caption wraps or which show none.
+    virtual int captionRoom() const { return -1; }
+    // The caption as it is measured (a mnemonic's "&" takes no room).
+    virtual std::string measuredCaption() const { return windowText(); }
+    // A caption too wide for captionRoom() is shown in a smaller font, down to 6 points.
+    void fitCaption(bool fontChanged = false);
+    int width() const;
+    // The font as asked for, with the size it was made smaller to.
+    Font askedFont() const;
     virtual COLORREF systemBackground() const;
 
     // A system control (`ownClass` false) is subclassed; the backend's own classes get this
@@ -121,6 +136,7 @@ protected:
     bool hovering_ = false;
     bool pressed_ = false;
     bool hasTool_ = false;
+    int fittedPixels_ = 0;
 };
 
 // Passes a container's WM_COMMAND, WM_NOTIFY and WM_CTLCOLOR... to the control they concern.
@@ -139,12 +155,13 @@ public:
     const std::string& name() const override { return name_; }
     Kind kind() const override { return kind_; }
     Form& form() const override { return uiForm(); }
+    Control* parent() const { return parent_ ? &parent_->control() : nullptr; }
     Rect geometry() const override { return rect(); }
     void setGeometry(const Rect& where) override { place(where); }
     bool visible() const override { return hasStyle(WS_VISIBLE); }
     void setVisible(bool visible) override { show(visible); }
-    // Disabled with its container, as the user sees it.
-    bool enabled() const override { return reallyEnabled(); }
+    // The control's own state (a container's state is the container's).
+    bool enabled() const override { return !hasStyle(WS_DISABLED); }
     void setEnabled(bool enabled) override { enable(enabled); }
     std::string caption() const override { return windowText(); }
     void setCaption(std::string_view caption) override { setWindowText(caption); }
@@ -160,16 +177,17 @@ public:
         fontColour_ = colour;
         invalidate();
     }
-    Font font() const override { return font_; }
+    Font font() const override { return askedFont(); }
     void setFont(const Font& font) override { changeFont(font); }
     void setFocus() override { focus(); }
     bool focused() const override { return hasFocus(); }
     void repaint() override { repaintNow(); }
+    // A control inside a disabled container is as unusable as a disabled one.
     void click() override {
-        if (enabled()) performClick();
+        if (reallyEnabled()) performClick();
     }
     void doubleClick() override {
-        if (enabled()) performDoubleClick();
+        if (reallyEnabled()) performDoubleClick();
     }
     void pressKey(const KeyPress& key) override { keyPress(key); }
 };

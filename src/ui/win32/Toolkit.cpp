@@ -148,6 +148,16 @@ int Win32Toolkit::textWidth(const Font& font, std::string_view text) const {
     return size.cx;
 }
 
+int Win32Toolkit::textHeight(const Font& font) const {
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, const_cast<Fonts&>(fonts_).get(Fonts::formFont(font)));
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return metrics.tmHeight;
+}
+
 bool Win32Toolkit::openDocument(const std::string& path) {
     const auto result = reinterpret_cast<INT_PTR>(
         ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));

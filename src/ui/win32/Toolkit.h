@@ -37,6 +37,8 @@ public:
     std::int64_t milliseconds() const override;
     Rect screenArea() const override;
     int textWidth(const Font& font, std::string_view text) const override;
+    // The height of one line of text in `font`.
+    int textHeight(const Font& font) const;
     bool openDocument(const std::string& path) override;
 
     HINSTANCE instance() const { return instance_; }
@@ -65,6 +67,8 @@ public:
     void addForm(Win32Form* form);
     void removeForm(Win32Form* form);
     const std::vector<Win32Form*>& forms() const { return forms_; }
+    // The program's main window: the first window made (and still there).
+    Win32Form* mainForm() const { return forms_.empty() ? nullptr : forms_.front(); }
     Win32Form* formOf(HWND window) const;
 
     void addControl(HWND window, NativeControl* control);
