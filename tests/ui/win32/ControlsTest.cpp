@@ -108,7 +108,7 @@ const std::vector<ControlSpec>& everyKind() {
     return table;
 }
 
-class Controls : public testing::Test {
+class Win32Controls : public testing::Test {
 protected:
     void SetUp() override {
         form_ = test::testToolkit().createForm(
@@ -134,7 +134,7 @@ protected:
     std::unique_ptr<Form> form_;
 };
 
-TEST_F(Controls, EveryControlHasTheGeometryCaptionAndStateOfItsRow) {
+TEST_F(Win32Controls, EveryControlHasTheGeometryCaptionAndStateOfItsRow) {
     EXPECT_EQ(form().clientSize(), (Size{530, 320}));
     EXPECT_EQ(form().caption(), "Controls");
     for (const ControlSpec& spec : everyKind()) {
@@ -163,7 +163,7 @@ TEST_F(Controls, EveryControlHasTheGeometryCaptionAndStateOfItsRow) {
     EXPECT_THROW(form().get<Memo>("Button"), std::logic_error);
 }
 
-TEST_F(Controls, ChangesReadBackAsMade) {
+TEST_F(Win32Controls, ChangesReadBackAsMade) {
     for (Control* c : form().controls()) {
         SCOPED_TRACE(c->name());
         const Rect moved{c->geometry().x + 3, c->geometry().y + 2, 200, 30};
@@ -194,7 +194,7 @@ TEST_F(Controls, ChangesReadBackAsMade) {
     EXPECT_EQ(form().caption(), "Another title");
 }
 
-TEST_F(Controls, AControlInADisabledContainerCannotBeClicked) {
+TEST_F(Win32Controls, AControlInADisabledContainerCannotBeClicked) {
     Control& check = get<Control>("Check");
     get<Panel>("Panel").setEnabled(false);
     EXPECT_TRUE(check.enabled());  // its own state
@@ -209,7 +209,7 @@ TEST_F(Controls, AControlInADisabledContainerCannotBeClicked) {
     EXPECT_EQ(clicks, 1);
 }
 
-TEST_F(Controls, AClickRunsTheHandlerOnceAndNothingWhileDisabled) {
+TEST_F(Win32Controls, AClickRunsTheHandlerOnceAndNothingWhileDisabled) {
     for (Control* c : form().controls()) {
         SCOPED_TRACE(c->name());
         if (!c->enabled()) continue;
@@ -232,7 +232,7 @@ TEST_F(Controls, AClickRunsTheHandlerOnceAndNothingWhileDisabled) {
     }
 }
 
-TEST_F(Controls, ClicksTurnCheckBoxesAndTogglesAndRadioButtonsCheckTheirOwnGroup) {
+TEST_F(Win32Controls, ClicksTurnCheckBoxesAndTogglesAndRadioButtonsCheckTheirOwnGroup) {
     auto& check = get<CheckBox>("Check");
     bool seen = true;
     check.onClick = [&] { seen = check.checked(); };
@@ -264,7 +264,7 @@ TEST_F(Controls, ClicksTurnCheckBoxesAndTogglesAndRadioButtonsCheckTheirOwnGroup
     EXPECT_EQ(clicks, 1);
 }
 
-TEST_F(Controls, AMemoKeepsEveryByteButLineBreaks) {
+TEST_F(Win32Controls, AMemoKeepsEveryByteButLineBreaks) {
     auto& memo = get<Memo>("Memo");
     std::string every;
     for (int b = 1; b < 256; ++b)
@@ -288,7 +288,7 @@ TEST_F(Controls, AMemoKeepsEveryByteButLineBreaks) {
     EXPECT_EQ(memo.lineCount(), 0);
 }
 
-TEST_F(Controls, AMemoEditsItsLinesAndTellsOfEveryChange) {
+TEST_F(Win32Controls, AMemoEditsItsLinesAndTellsOfEveryChange) {
     auto& memo = get<Memo>("Memo");
     int changes = 0;
     memo.onChange = [&] { ++changes; };
@@ -318,7 +318,7 @@ TEST_F(Controls, AMemoEditsItsLinesAndTellsOfEveryChange) {
     EXPECT_EQ(changes, 7);
 }
 
-TEST_F(Controls, AnEditBoxTellsOfChangesAndTypingReplacesTheSelection) {
+TEST_F(Win32Controls, AnEditBoxTellsOfChangesAndTypingReplacesTheSelection) {
     auto& edit = get<Edit>("Edit");
     int changes = 0;
     edit.onChange = [&] { ++changes; };
@@ -334,7 +334,7 @@ TEST_F(Controls, AnEditBoxTellsOfChangesAndTypingReplacesTheSelection) {
     EXPECT_EQ(edit.caption(), "other.example");
 }
 
-TEST_F(Controls, ASortedListBoxOrdersWithoutRegardToCaseAndKeepsEqualLinesInOrder) {
+TEST_F(Win32Controls, ASortedListBoxOrdersWithoutRegardToCaseAndKeepsEqualLinesInOrder) {
     auto& list = get<ListBox>("List");
     list.addLines({"pear", "Apple", "fig"});
     EXPECT_EQ(list.lines(), (std::vector<std::string>{"pear", "Apple", "fig"}));
@@ -352,7 +352,7 @@ TEST_F(Controls, ASortedListBoxOrdersWithoutRegardToCaseAndKeepsEqualLinesInOrde
     EXPECT_EQ(list.currentRow(), -1);
 }
 
-TEST_F(Controls, TheGridHoldsItsCellsAndTheUsersTyping) {
+TEST_F(Win32Controls, TheGridHoldsItsCellsAndTheUsersTyping) {
     auto& grid = get<Grid>("Grid");
     grid.setRowCount(4);
     EXPECT_EQ(grid.rowCount(), 4);
@@ -398,7 +398,7 @@ TEST_F(Controls, TheGridHoldsItsCellsAndTheUsersTyping) {
     EXPECT_EQ(grid.cell(0, 3), "");
 }
 
-TEST_F(Controls, TheProgressBarTakesItsRange) {
+TEST_F(Win32Controls, TheProgressBarTakesItsRange) {
     auto& bar = get<ProgressBar>("Progress");
     bar.setRange(0, 250);
     EXPECT_EQ(bar.maximum(), 250);
@@ -406,7 +406,7 @@ TEST_F(Controls, TheProgressBarTakesItsRange) {
     EXPECT_EQ(bar.position(), 120);
 }
 
-TEST_F(Controls, TheScrollBoxScrollsWithinItsContent) {
+TEST_F(Win32Controls, TheScrollBoxScrollsWithinItsContent) {
     auto& box = get<ScrollBox>("Scroll");
     box.setContentSize({180, 200});
     box.setScrollY(50);
@@ -418,7 +418,7 @@ TEST_F(Controls, TheScrollBoxScrollsWithinItsContent) {
     EXPECT_EQ(get<Label>("Deep").geometry(), (Rect{4, 80, 100, 16}));
 }
 
-TEST_F(Controls, ATimerTicksWhileTheLoopRunsAndStopsWhenStopped) {
+TEST_F(Win32Controls, ATimerTicksWhileTheLoopRunsAndStopsWhenStopped) {
     Timer& timer = form().addTimer("Tick", 10);
     EXPECT_EQ(&form().timer("Tick"), &timer);
     EXPECT_FALSE(timer.running());
@@ -438,7 +438,7 @@ TEST_F(Controls, ATimerTicksWhileTheLoopRunsAndStopsWhenStopped) {
     EXPECT_EQ(ticks, stopped + 1);
 }
 
-TEST_F(Controls, KeysGoToTheWindowFirstThenToTheFocusedControl) {
+TEST_F(Win32Controls, KeysGoToTheWindowFirstThenToTheFocusedControl) {
     form().show();
     auto& edit = get<Edit>("Edit");
     edit.setCaption("");
@@ -467,7 +467,7 @@ TEST_F(Controls, KeysGoToTheWindowFirstThenToTheFocusedControl) {
     form().hide();
 }
 
-TEST_F(Controls, CtrlASelectsTheWholeBox) {
+TEST_F(Win32Controls, CtrlASelectsTheWholeBox) {
     form().show();
     auto& memo = get<Memo>("Memo");
     memo.setLines({"first", "second"});
@@ -482,7 +482,7 @@ TEST_F(Controls, CtrlASelectsTheWholeBox) {
     form().hide();
 }
 
-TEST_F(Controls, EnterPressesTheFocusedButtonOrTheDefaultOneAndTabMovesOn) {
+TEST_F(Win32Controls, EnterPressesTheFocusedButtonOrTheDefaultOneAndTabMovesOn) {
     form().show();
     int pushes = 0;
     int oks = 0;
@@ -500,7 +500,7 @@ TEST_F(Controls, EnterPressesTheFocusedButtonOrTheDefaultOneAndTabMovesOn) {
     form().hide();
 }
 
-TEST_F(Controls, AModalShowingEndsWithTheResultOfItsButtonOrEscOrClosing) {
+TEST_F(Win32Controls, AModalShowingEndsWithTheResultOfItsButtonOrEscOrClosing) {
     Timer& later = form().addTimer("Later", 20);
     std::function<void()> step;
     later.onTimer = [&] {
@@ -524,7 +524,7 @@ TEST_F(Controls, AModalShowingEndsWithTheResultOfItsButtonOrEscOrClosing) {
     EXPECT_TRUE(closed);
 }
 
-TEST_F(Controls, AButtonEndsTheShowingAfterItsHandlerAndANewShowingStartsWithoutAResult) {
+TEST_F(Win32Controls, AButtonEndsTheShowingAfterItsHandlerAndANewShowingStartsWithoutAResult) {
     bool shownDuringHandler = false;
     get<Button>("Ok").onClick = [&] { shownDuringHandler = form().visible(); };
     Timer& later = form().addTimer("Later", 20);
@@ -543,7 +543,7 @@ TEST_F(Controls, AButtonEndsTheShowingAfterItsHandlerAndANewShowingStartsWithout
     EXPECT_THROW(form().addTimer("Later", 5), std::logic_error);
 }
 
-TEST_F(Controls, CloseQueryCanKeepTheWindowOpen) {
+TEST_F(Win32Controls, CloseQueryCanKeepTheWindowOpen) {
     form().show();
     bool allow = false;
     int closes = 0;
@@ -558,7 +558,7 @@ TEST_F(Controls, CloseQueryCanKeepTheWindowOpen) {
     EXPECT_EQ(closes, 1);
 }
 
-TEST_F(Controls, AnExceptionOfAHandlerReachesTheCallerOfTheClick) {
+TEST_F(Win32Controls, AnExceptionOfAHandlerReachesTheCallerOfTheClick) {
     get<Button>("Button").onClick = [] { throw std::runtime_error("from the handler"); };
     EXPECT_THROW(get<Button>("Button").click(), std::runtime_error);
     // The next click works as before.
