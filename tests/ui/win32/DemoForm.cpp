@@ -230,7 +230,7 @@ int main(int argc, char** argv) {
     grid.setCell(0, 2, "casino");
     grid.setCell(1, 2, "2");
     form->get<ProgressBar>("Progress").setPosition(60);
-    form->get<ScrollBox>("Scroller").setContentSize({276, 100});
+    form->get<ScrollBox>("Scroller").setContentSize({260, 100});
     form->show();
     const char* ready = argc > 1 ? argv[1] : nullptr;
     const char* done = argc > 2 ? argv[2] : nullptr;
