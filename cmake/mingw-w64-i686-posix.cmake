@@ -26,6 +26,9 @@ exit $status
        GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 endif()
 set(CMAKE_CROSSCOMPILING_EMULATOR ${_wine_run})
+# Test programs that open windows run on a virtual display of their own instead:
+#   add_test(NAME ... COMMAND ${PLEVO_DESKTOP_EMULATOR} $<TARGET_FILE:...>)
+set(PLEVO_DESKTOP_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-desktop-run.sh)
 
 # GoogleTest for Windows is built from Debian's sources (/usr/src/googletest), presented as the
 # GTest package so that find_package(GTest) finds it; its own build names the GTest:: targets.

@@ -2,7 +2,8 @@
 # Installs what a fresh Debian 12 machine lacks to build and test Plevo.
 # Idempotent: quiet and quick when everything is already there.
 #   --windows   also the 32-bit MinGW-w64 cross compilers (win32 threads for the shipped programs,
-#               posix threads for the tests), its objdump and 32-bit Wine (i386 architecture)
+#               posix threads for the tests), its objdump, 32-bit Wine (i386 architecture) with
+#               its own fonts (Tahoma, MS Sans Serif, Marlett), and Xvfb for its windows
 #   --gui       also Xvfb and ImageMagick for looking at the windows
 set -euo pipefail
 
@@ -17,7 +18,8 @@ for arg in "$@"; do
   case "$arg" in
     --windows)
       windows=1
-      want+=(g++-mingw-w64-i686-win32 g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine32:i386) ;;
+      want+=(g++-mingw-w64-i686-win32 g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine32:i386
+             fonts-wine xvfb xauth) ;;
     --gui) want+=(xvfb xauth imagemagick fonts-dejavu-core) ;;
     *) echo "install-deps: unknown option $arg" >&2; exit 2 ;;
   esac

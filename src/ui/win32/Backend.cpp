@@ -1,0 +1,17 @@
+// The Win32 backend of the control layer.
+#include "ui/Backend.h"
+
+#include "ui/win32/Dialogs.h"
+#include "ui/win32/Toolkit.h"
+
+namespace plevo::ui {
+
+std::unique_ptr<Toolkit> createToolkit(int&, char**) {
+    return std::make_unique<win32::Win32Toolkit>();
+}
+
+std::unique_ptr<Dialogs> createDialogs(Toolkit& toolkit) {
+    return std::make_unique<win32::Win32Dialogs>(dynamic_cast<win32::Win32Toolkit&>(toolkit));
+}
+
+}  // namespace plevo::ui

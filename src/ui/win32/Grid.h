@@ -1,0 +1,62 @@
+#pragma once
+// The two-column grid: a window of the backend's own class with a fixed title row, a current
+// cell, a vertical scroll bar and, unless it is read-only, an edit box laid over the current cell
+// while the user types. The cell takes the typed text when the editing ends (Enter, another cell,
+// the focus elsewhere); Esc drops it. onChange runs when a cell has taken a changed text.
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "ui/win32/NativeControl.h"
+
+namespace plevo::ui::win32 {
+
+class Win32Grid final : public ControlImpl<Grid> {
+public:
+    using ControlImpl<Grid>::ControlImpl;
+    void build(const ControlSpec& spec) override;
+    void release() override;
+    bool takesFocus() const override { return true; }
+    bool keyAction(const KeyPress& key) override;
+
+    int rowCount() const override { return static_cast<int>(cells_.size()); }
+    void setRowCount(int rows) override;
+    std::string cell(int column, int row) const override;
+    void setCell(int column, int row, std::string_view text) override;
+    int columnWidth(int column) const override;
+    void setColumnWidth(int column, int width) override;
+    int currentRow() const override { return row_; }
+    int currentColumn() const override { return column_; }
+    void setCurrent(int column, int row) override;
+    void setEditable(bool editable) override;
+    void setTopRow(int row) override;
+
+protected:
+    LRESULT message(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
+    bool clicksOnMouseUp() const override { return true; }
+    bool showsParentColours() const override { return false; }
+    COLORREF systemBackground() const override { return GetSysColor(COLOR_WINDOW); }
+
+private:
+    void paint(HWND hwnd);
+    int rowHeight() const;
+    int shownRows() const;
+    RECT cellRect(int column, int row) const;
+    void scrollTo(int top);
+    void updateScrollBar();
+    void startEditing(const std::string* typed);
+    void endEditing(bool keep);
+
+    // The title row only, at first.
+    std::vector<std::array<std::string, 2>> cells_ = std::vector<std::array<std::string, 2>>(1);
+    std::array<int, 2> widths_{64, 64};
+    int column_ = 0;
+    int row_ = 0;
+    int top_ = 1;
+    bool editable_ = true;
+    HWND editor_ = nullptr;
+    bool editing_ = false;
+};
+
+}  // namespace plevo::ui::win32
