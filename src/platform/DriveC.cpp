@@ -43,7 +43,11 @@ fs::path DriveC::resolve(std::string_view windowsPath) const {
         windowsPath[1] == ':' && (windowsPath[2] == '\\' || windowsPath[2] == '/');
     if (!onDriveC) throw FileError("Not a path on drive C: \"" + std::string(windowsPath) + "\"");
 #ifdef _WIN32
-    return pathFromText(windowsPath);
+    // The real drive, unless a folder was given to stand for it (the tests' own drive C).
+    const std::string rootText = pathText(root_);
+    if (rootText.empty() || (rootText.size() <= 3 && (rootText[0] == 'C' || rootText[0] == 'c')))
+        return pathFromText(windowsPath);
+    return root_ / pathFromText(windowsPath.substr(3));
 #else
     fs::path result = root_;
     std::string_view rest = windowsPath.substr(3);

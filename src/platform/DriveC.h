@@ -15,7 +15,8 @@ std::filesystem::path userDataFolder();
 
 class DriveC {
 public:
-    // root: the folder that stands for "C:\" off Windows (ignored on Windows).
+    // root: the folder that stands for "C:\" off Windows; on Windows "C:\" itself, or a folder
+    // that stands for it (tests).
     explicit DriveC(std::filesystem::path root);
 
     // Maps a "C:\..." path (either slash, any case of the drive letter) to a real path. Existing

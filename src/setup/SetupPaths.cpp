@@ -10,8 +10,9 @@ namespace plevo {
 
 std::filesystem::path SetupPaths::resolve(std::string_view text) const {
 #ifdef _WIN32
-    (void)driveC_;
-    return pathFromText(text);
+    const bool onDriveC = text.size() >= 3 && (text[0] == 'C' || text[0] == 'c') &&
+                          text[1] == ':' && (text[2] == '\\' || text[2] == '/');
+    return onDriveC ? driveC_.resolve(text) : pathFromText(text);
 #else
     const bool drivePath = text.size() >= 3 && std::isalpha(static_cast<unsigned char>(text[0])) &&
                            text[1] == ':' && (text[2] == '\\' || text[2] == '/');

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -16,6 +17,15 @@
 #include "ui/Form.h"
 
 namespace plevo::test {
+
+// Text as a box of the windows gives it back: every byte, except that a Windows text box cannot
+// hold 0x00 and shows it as a blank.
+inline std::string asBoxHolds(std::string text) {
+#ifdef _WIN32
+    std::replace(text.begin(), text.end(), '\0', ' ');
+#endif
+    return text;
+}
 
 // The shell the tool is given: the fixture's substitute shell, or another that a test puts in
 // its place.

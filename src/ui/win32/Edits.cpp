@@ -11,9 +11,6 @@ namespace {
 // The box takes as much text as memory allows, not the 32 K a box starts with.
 constexpr WPARAM kNoLimit = 0x7ffffffe;
 
-// Where the layer names it kNoHideSel: the selection stays shown while the focus is elsewhere.
-constexpr unsigned kKeepSelectionShown = 1u << 16;
-
 bool isSelectAll(const KeyPress& key) {
     return key.key == 'A' && key.ctrl && !key.alt && !key.shift;
 }
@@ -46,7 +43,7 @@ void Win32Edit::build(const ControlSpec& spec) {
     if (spec.flags & kReadOnly) style |= ES_READONLY;
     if (spec.flags & kCentre) style |= ES_CENTER;
     if (spec.flags & kRight) style |= ES_RIGHT;
-    if (spec.flags & kKeepSelectionShown) style |= ES_NOHIDESEL;
+    if (spec.flags & kNoHideSel) style |= ES_NOHIDESEL;
     createWindow("EDIT", style, spec.flags & kNoBorder ? 0 : WS_EX_CLIENTEDGE, false, spec);
     SendMessageA(hwnd_, EM_SETLIMITTEXT, kNoLimit, 0);
 }
@@ -257,6 +254,18 @@ std::string Win32Memo::selectedText() const {
     const std::string all = text();
     if (start >= all.size()) return {};
     return all.substr(start, end - start);
+}
+
+TextSelection Win32Memo::selection() const {
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageA(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    const auto line = SendMessageA(hwnd_, EM_LINEFROMCHAR, start, 0);
+    const auto lineStart = SendMessageA(hwnd_, EM_LINEINDEX, static_cast<WPARAM>(line), 0);
+    return {.line = static_cast<int>(line),
+            .column = static_cast<int>(start) - static_cast<int>(lineStart),
+            .length = end > start ? static_cast<int>(end - start) : 0};
 }
 
 void Win32Memo::setReadOnly(bool readOnly) {

@@ -71,6 +71,7 @@ public:
     void select(int index, int column, int length) override;
     void clearSelection() override;
     std::string selectedText() const override;
+    TextSelection selection() const override;
     void setReadOnly(bool readOnly) override;
     void scrollToTop() override;
     void type(std::string_view text) override;
