@@ -86,6 +86,8 @@ public:
     Handler onDoubleClick;
     Handler onMouseEnter;
     Handler onMouseLeave;
+    // The keyboard focus has left the control for one outside it (its own parts do not count).
+    Handler onExit;
     KeyHandler onKey;
 };
 
