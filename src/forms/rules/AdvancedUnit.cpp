@@ -253,9 +253,32 @@ void TAdvancedForm::bindHandlers() {
     form_->onActivate = plain(&TAdvancedForm::FormActivate);
     form_->onClose = plain(&TAdvancedForm::FormClose);
     OpenRulesBtn->onClick = plain(&TAdvancedForm::OpenRulesBtnClick);
-    for (ui::Grid* g : ValueListEditor) g->onChange = plain(&TAdvancedForm::UpdateListMarks);
+    SaveRulesBtn->onClick = plain(&TAdvancedForm::SaveRulesBtnClick);
+    for (std::size_t k = 0; k < 4; ++k) {
+        NumberButton[k]->onClick = [this, k] { tool_.handle([this, k] { NumberButtonClick(k); }); };
+        ui::Grid* g = ValueListEditor[k];
+        g->onClick = plain(&TAdvancedForm::ValueListEditor1Click);
+        g->onDoubleClick = [this, k] { tool_.handle([this, k] { ValueListEditor1DblClick(k); }); };
+        g->onKey = [this, k](const ui::KeyPress& key) {
+            bool took = false;
+            tool_.handle([&] { took = ValueListEditor1KeyDown(k, key); });
+            return took;
+        };
+        g->onChange = plain(&TAdvancedForm::UpdateListMarks);
+    }
+    SpeedButton5->onClick = plain(&TAdvancedForm::SpeedButton5Click);
+    SpeedButton6->onClick = plain(&TAdvancedForm::SpeedButton6Click);
+    SpeedButton7->onClick = plain(&TAdvancedForm::SpeedButton7Click);
+    SpeedButton8->onClick = plain(&TAdvancedForm::SpeedButton8Click);
+    SpeedButton9->onClick = plain(&TAdvancedForm::SpeedButton9Click);
+    SpeedButton10->onClick = plain(&TAdvancedForm::SpeedButton10Click);
+    Edit1->onClick = plain(&TAdvancedForm::Edit1Click);
+    // Leaving list 2, 3 or 4 (not list 1) empties the word box as a click into it does.
+    for (std::size_t k = 1; k < 4; ++k)
+        ValueListEditor[k]->onExit = plain(&TAdvancedForm::Edit1Click);
     Image1->onClick = plain(&TAdvancedForm::Image1Click);
     Label1->onClick = plain(&TAdvancedForm::Image1Click);
+    CloseImage->onClick = plain(&TAdvancedForm::CloseImageClick);
 }
 
 void TAdvancedForm::showModally() {
