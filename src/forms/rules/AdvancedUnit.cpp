@@ -254,6 +254,7 @@ void TAdvancedForm::bindHandlers() {
     form_->onClose = plain(&TAdvancedForm::FormClose);
     OpenRulesBtn->onClick = plain(&TAdvancedForm::OpenRulesBtnClick);
     SaveRulesBtn->onClick = plain(&TAdvancedForm::SaveRulesBtnClick);
+    NewBtn->onClick = plain(&TAdvancedForm::NewBtnClick);
     for (std::size_t k = 0; k < 4; ++k) {
         NumberButton[k]->onClick = [this, k] { tool_.handle([this, k] { NumberButtonClick(k); }); };
         ui::Grid* g = ValueListEditor[k];
