@@ -12,9 +12,6 @@
 namespace plevo {
 namespace {
 
-constexpr const char* kOrText = "any of the words in any of these other lists";
-constexpr const char* kAndText = "has at least one word from each of these other lists";
-
 // Words and rule names match whatever the case of the letters A to Z.
 bool sameIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -134,18 +131,12 @@ void TAdvancedForm::SpeedButton8Click() {
 
 void TAdvancedForm::SpeedButton9Click() {
     RulesLogic = kLogicOr;
-    SpeedButton9->setChecked(true);
-    SpeedButton10->setChecked(false);
-    LabelAndOr->setCaption("OR");
-    Label3->setCaption(kOrText);
+    showLogic(RulesLogic);
 }
 
 void TAdvancedForm::SpeedButton10Click() {
     RulesLogic = kLogicAnd;
-    SpeedButton10->setChecked(true);
-    SpeedButton9->setChecked(false);
-    LabelAndOr->setCaption("AND");
-    Label3->setCaption(kAndText);
+    showLogic(RulesLogic);
 }
 
 void TAdvancedForm::ValueListEditor1Click() {

@@ -2,6 +2,7 @@
 // AdvancedOpen.cpp, editing and saving in AdvancedEdit.cpp.
 #include "forms/rules/AdvancedUnit.h"
 
+#include <deque>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -56,14 +57,11 @@ ui::FormSpec formSpec() {
             .colour = colours::kBlack};
 }
 
-// The names of the controls built in a loop live as long as the table.
+// The names of the controls built in a loop live as long as the table (a deque never moves
+// what it holds).
 struct Names {
-    std::vector<std::string> all;
-    const char* keep(std::string s) {
-        all.push_back(std::move(s));
-        return all.back().c_str();
-    }
-    Names() { all.reserve(64); }
+    std::deque<std::string> all;
+    const char* keep(std::string s) { return all.emplace_back(std::move(s)).c_str(); }
 };
 
 std::vector<ControlSpec> controlTable(Names& names) {
@@ -414,9 +412,7 @@ void TAdvancedForm::showLogic(std::uint32_t logic) {
 // ---- The window's own handlers --------------------------------------------------------------
 
 void TAdvancedForm::FormShow() {
-    const bool isOr = SpeedButton9->checked();
-    LabelAndOr->setCaption(isOr ? "OR" : "AND");
-    Label3->setCaption(isOr ? kOrText : kAndText);
+    showLogic(SpeedButton9->checked() ? kLogicOr : kLogicAnd);
 }
 
 void TAdvancedForm::FormActivate() {

@@ -13,7 +13,7 @@ namespace {
 using ui::ControlSpec;
 using ui::Kind;
 
-// The colours of the rules window's list headers.
+// The four choices wear the colours of the rules window's list headers.
 std::vector<ControlSpec> controlTable() {
     return {
         {.kind = Kind::GroupBox,
