@@ -135,6 +135,7 @@ std::vector<ControlSpec> controlTable(Names& names) {
                  .parent = "Panel7",
                  .at = {4, 6, 160, 22},
                  .caption = "Add-Del-Search: words",
+                 .colour = colours::kWhite,
                  .flags = ui::kDisabled});
     const char* tools[4] = {"Add", "Del", "Search", "Import"};
     for (int i = 0; i < 4; ++i) {
