@@ -437,4 +437,14 @@ ui::Drawing markDone() {
             }};
 }
 
+ui::Drawing listMark(Colour colour) {
+    const std::string key = "listMark" + std::to_string(colour.r) + "." + std::to_string(colour.g) +
+                            "." + std::to_string(colour.b);
+    return {.key = key, .width = 12, .height = 12, .paint = [colour](ui::Surface& s) {
+                s.pen(kWhite, 1);
+                s.brush(colour);
+                s.ellipse({1, 1, 10, 10});
+            }};
+}
+
 }  // namespace plevo::pictures

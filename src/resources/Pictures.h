@@ -34,5 +34,7 @@ ui::Drawing exportDialog(int width, int height);
 // 16 x 16 pixels.
 ui::Drawing markNotDone();  // a red cross
 ui::Drawing markDone();     // a green tick
+// 12 x 12 pixels: a dot in the colour of a word list's header, edged in white.
+ui::Drawing listMark(ui::Colour colour);
 
 }  // namespace plevo::pictures

@@ -86,6 +86,8 @@ public:
     Handler onDoubleClick;
     Handler onMouseEnter;
     Handler onMouseLeave;
+    // The keyboard focus has left the control for one outside it (its own parts do not count).
+    Handler onExit;
     KeyHandler onKey;
 };
 
@@ -214,6 +216,9 @@ public:
     virtual int currentColumn() const = 0;
     virtual void setCurrent(int column, int row) = 0;
     virtual void setEditable(bool editable) = 0;
+    // A column whose cells the user cannot edit even while the grid is editable (keys beside
+    // their values).
+    virtual void setColumnReadOnly(int column, bool readOnly) = 0;
     // Makes row `row` the first one shown below the title row.
     virtual void setTopRow(int row) = 0;
     // Runs when the user has changed the text of a cell.

@@ -9,6 +9,7 @@
 
 #include "app/PlevoTool.h"
 #include "forms/guidance/ShowMePulse.h"
+#include "forms/rules/AdvancedUnit.h"
 #include "forms/workbench/ReplaceCharsUnit.h"
 #include "resources/Pictures.h"
 #include "ui/Toolkit.h"
@@ -325,6 +326,8 @@ void TRegistryForm::bindHandlers() {
     CloseImage->onClick = plain(&TRegistryForm::CloseImageClick);
     CloseRegBtn->onClick = plain(&TRegistryForm::CloseImageClick);
     ListBox1->onClick = plain(&TRegistryForm::refreshCounts);
+    AdvancedPanel->onClick = plain(&TRegistryForm::AdvancedPanelClick);
+    ImageAdvanced->onClick = plain(&TRegistryForm::AdvancedPanelClick);
 }
 
 void TRegistryForm::FormShow() {
@@ -427,6 +430,10 @@ void TRegistryForm::Image2Click() {
 void TRegistryForm::ShowMeRegBoxClick() {
     TReplace& main = tool_.Replace();
     if (main.showMeOn() != ShowMeRegBox->checked()) main.setShowMe(ShowMeRegBox->checked());
+}
+
+void TRegistryForm::AdvancedPanelClick() {
+    tool_.AdvancedForm().showModally();
 }
 
 void TRegistryForm::CloseImageClick() {

@@ -71,6 +71,7 @@ public:
     void Image2Click();
     void ShowMeRegBoxClick();
     void CloseImageClick();
+    void AdvancedPanelClick();
 
 private:
     ui::Panel* Panel1;

@@ -15,7 +15,7 @@
 
 namespace plevo::ui::qt {
 
-// Mouse entering and leaving, and double clicks, for any kind of control.
+// Mouse entering and leaving, double clicks and the focus leaving, for any kind of control.
 class QtControlBase::Events : public QObject {
 public:
     Events(QtControlBase& control, QWidget* widget) : QObject(widget), control_(control) {
@@ -37,6 +37,13 @@ protected:
             case QEvent::MouseButtonDblClick:
                 if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
                     control_.baseDoubleClick();
+                break;
+            case QEvent::FocusOut:
+                // The focus has moved already: into a cell editor of a grid is not leaving it.
+                if (watched == control_.widget()) {
+                    const QWidget* now = QApplication::focusWidget();
+                    if (!now || !control_.widget()->isAncestorOf(now)) run(c.onExit);
+                }
                 break;
             default:
                 break;

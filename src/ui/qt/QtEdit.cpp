@@ -1,6 +1,8 @@
 // The one-line edit box.
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPalette>
+#include <functional>
 
 #include "ui/qt/QtControl.h"
 #include "ui/qt/QtControlFactory.h"
@@ -9,10 +11,26 @@
 namespace plevo::ui::qt {
 namespace {
 
+// A click into the box runs its onClick, as a click on any other control does.
+class ClickLineEdit : public QLineEdit {
+public:
+    ClickLineEdit(QWidget* parent, std::function<void()> clicked)
+        : QLineEdit(parent), clicked_(std::move(clicked)) {}
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        QLineEdit::mouseReleaseEvent(event);
+        if (event->button() == Qt::LeftButton) clicked_();
+    }
+
+private:
+    std::function<void()> clicked_;
+};
+
 class QtEdit : public QtControl<Edit> {
 public:
     QtEdit(QtForm& form, const ControlSpec& spec, QWidget* parent)
-        : QtControl(form, spec, new QLineEdit(parent)) {
+        : QtControl(form, spec, new ClickLineEdit(parent, [this] { clickIfEnabled(); })) {
         edit()->setReadOnly(spec.flags & kReadOnly);
         noHideSel_ = spec.flags & kNoHideSel;
         if (spec.flags & kRight) edit()->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

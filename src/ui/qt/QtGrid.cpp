@@ -73,6 +73,7 @@ public:
             table()->setItem(row - 1, column, item);
         }
         item->setText(toQString(text));
+        applyColumnFlags(column, *item);
     }
     int columnWidth(int column) const override { return table()->columnWidth(column); }
     void setColumnWidth(int column, int width) override { table()->setColumnWidth(column, width); }
@@ -89,6 +90,13 @@ public:
                                                 QAbstractItemView::EditKeyPressed |
                                                 QAbstractItemView::AnyKeyPressed
                                           : QAbstractItemView::NoEditTriggers);
+    }
+    void setColumnReadOnly(int column, bool readOnly) override {
+        if (column < 0 || column >= kColumns) return;
+        readOnlyColumns_[column] = readOnly;
+        const Filling filling(*this);
+        for (int r = 0; r < table()->rowCount(); ++r)
+            if (QTableWidgetItem* item = table()->item(r, column)) applyColumnFlags(column, *item);
     }
     void setTopRow(int row) override {
         if (row < 1 || row >= rowCount()) return;
@@ -116,7 +124,14 @@ private:
         return row == 0 ? table()->horizontalHeaderItem(column) : table()->item(row - 1, column);
     }
 
+    void applyColumnFlags(int column, QTableWidgetItem& item) const {
+        const Qt::ItemFlags flags = item.flags();
+        item.setFlags(readOnlyColumns_[column] ? flags & ~Qt::ItemIsEditable
+                                               : flags | Qt::ItemIsEditable);
+    }
+
     bool filling_ = false;
+    bool readOnlyColumns_[kColumns] = {false, false};
 };
 
 }  // namespace

@@ -164,12 +164,19 @@ TEST_F(MainWindow, EnterPressesTheFocusedButtonInEveryWindow) {
             ui::Handler handler = std::move(c->onClick);
             int pressed = 0;
             c->onClick = [&] { ++pressed; };
+            // Buttons that start in a disabled container (the rules window's word tools) are
+            // made usable with it.
+            std::vector<std::pair<ui::Control*, bool>> containers;
+            for (ui::Control* p = c->parent(); p; p = p->parent())
+                containers.emplace_back(p, p->enabled());
+            for (auto& [container, was] : containers) container->setEnabled(true);
             c->setEnabled(true);
             c->setFocus();
             window->pressKey({.key = ui::kKeyReturn});
             EXPECT_EQ(pressed, 1) << name;
             c->onClick = std::move(handler);
             c->setEnabled(wasEnabled);
+            for (auto& [container, was] : containers) container->setEnabled(was);
         }
         if (window != &main_->form()) window->hide();
     }

@@ -1,0 +1,126 @@
+// "&New Rule" with the criteria dialog, and the whole way from the registry window.
+#include "RulesFixture.h"
+#include "forms/rules/CriteriaDlgUnit.h"
+#include "rules/RegistryProceduresUnit.h"
+
+namespace plevo::test {
+namespace {
+
+const char* const kCriteria = "Criteria Option";
+const char* const kTitle = "Advanced Options - Manage your email filters";
+
+class NewRule : public RulesFixture {
+protected:
+    // "&New Rule" with choice `k` (1 to 4, 0: leave the choice as it is) and OK.
+    void newRule(int k) {
+        dialogs_.expectModal(kCriteria, [k](ui::Form& f) {
+            if (k > 0) f.get<ui::RadioButton>("RadioButton" + std::to_string(k)).click();
+            f.get<ui::Button>("YesBtn").click();
+        });
+        clickAdv("NewBtn");
+        dialogs_.verify();
+    }
+};
+
+TEST_F(NewRule, TakesTheLowestFreeNumberInTheChosenList) {
+    load("000 001 002", rule("000", "New Mail Rule #1", {criterion(12, {"a"})}) +
+                            rule("001", "New Mail Rule #3", {criterion(10, {"b"})}) +
+                            rule("002", "new mail rule #2", {criterion(9, {"c"})}));
+    show();
+    openRules();
+    newRule(3);
+    EXPECT_EQ(rows(3), (RuleRows{{"New Mail Rule #2", "new"}}));
+    EXPECT_FALSE(adv_->RulesSaved);
+    // The list gets its row but stays locked; its mark shows.
+    EXPECT_FALSE(list(3).enabled());
+    EXPECT_TRUE(adv<ui::Picture>("BottomLeft").visible());
+    newRule(0);  // the dialog kept "3. SUBJECT"
+    EXPECT_EQ(rows(3), (RuleRows{{"New Mail Rule #2", "new"}, {"New Mail Rule #4", "new"}}));
+}
+
+TEST_F(NewRule, WithoutAnyRulesTheFirstIsNumberOne) {
+    load("", "");
+    show();
+    dialogs_.expectMessage(messageLines({"You have not yet set up any Rules in Outlook Express.",
+                                         "Select the [New] button to create your first Rule.",
+                                         "If you are not sure what to do, read the Help pages."}));
+    openRules();
+    newRule(1);
+    EXPECT_EQ(rows(1), (RuleRows{{"New Mail Rule #1", "new"}}));
+}
+
+TEST_F(NewRule, CancelEscAndHelpChangeNothing) {
+    load("000", rule("000", "New Mail Rule #1", {criterion(12, {"a"})}));
+    show();
+    openRules();
+    const auto cancelWith = [this](std::function<void(ui::Form&)> leave) {
+        dialogs_.expectModal(kCriteria, [leave](ui::Form& f) {
+            f.get<ui::RadioButton>("RadioButton4").click();
+            leave(f);
+        });
+        clickAdv("NewBtn");
+        dialogs_.verify();
+    };
+    cancelWith([](ui::Form& f) { f.get<ui::Button>("CancelBtn").click(); });
+    EXPECT_TRUE(tool_->CriteriaDlg().CriteriaCancelled);
+    cancelWith([](ui::Form& f) { f.pressKey({.key = ui::kKeyEscape}); });
+    cancelWith([this](ui::Form& f) {
+        dialogs_.expectMessage(
+            "Select one of the 4 options. If you make a mistake\n\rselect the [New] button once "
+            "again.\n\rSelect Cancel if you do not want to proceed");
+        f.get<ui::Button>("HelpBtn").click();
+        EXPECT_TRUE(f.visible());
+        EXPECT_TRUE(f.get<ui::RadioButton>("RadioButton4").checked());
+        f.get<ui::Button>("CancelBtn").click();
+    });
+    for (int k = 1; k <= 4; ++k) EXPECT_EQ(rows(k).size(), k == 1 ? 1u : 0u);
+    EXPECT_TRUE(adv_->RulesSaved);
+
+    // The choice made last stays chosen.
+    newRule(0);
+    EXPECT_EQ(rows(4), (RuleRows{{"New Mail Rule #2", "new"}}));
+}
+
+class WholeWay : public RulesFixture {};
+
+TEST_F(WholeWay, FromTheRegistryWindowToSavedRules) {
+    openSampleIdentity();
+    dialogs_.verify();
+    const std::string rules =
+        kSampleIdentity + "\\Software\\Microsoft\\Outlook Express\\5.0\\Rules\\Mail";
+    ASSERT_EQ(reg_->RulesKeyPath, rules);
+
+    dialogs_.expectModal(kTitle, [this](ui::Form&) {
+        openRules();
+        EXPECT_EQ(rows(1), (RuleRows{{"New Mail Rule #1", "new"}}));
+        select(1);
+        adv<ui::Edit>("Edit1").setCaption("lottery");
+        clickAdv("SpeedButton5");
+        dialogs_.expectModal(kCriteria, [](ui::Form& f) {
+            f.get<ui::RadioButton>("RadioButton2").click();
+            f.get<ui::Button>("YesBtn").click();
+        });
+        clickAdv("NewBtn");
+        dialogs_.expectMessage("Changes to the Rules have been saved.");
+        clickAdv("SaveRulesBtn");
+        clickAdv("CloseImage");  // saved: no question
+    });
+    clickReg("AdvancedPanel");
+    dialogs_.verify();
+    EXPECT_FALSE(adv_->form().visible());
+    for (int k = 1; k <= 4; ++k) EXPECT_TRUE(rows(k).empty());
+    EXPECT_EQ(ReadRegistryValue(registry_, rules, "Order").text, "000 001");
+
+    dialogs_.expectModal(kTitle, [this](ui::Form&) {
+        openRules(false);
+        EXPECT_EQ(rows(1),
+                  (RuleRows{{"New Mail Rule #1", "new"}, {"New Mail Rule #1", "lottery"}}));
+        EXPECT_EQ(rows(2), (RuleRows{{"New Mail Rule #2", "new"}}));
+        adv_->form().close();
+    });
+    clickReg("ImageAdvanced");
+    dialogs_.verify();
+}
+
+}  // namespace
+}  // namespace plevo::test

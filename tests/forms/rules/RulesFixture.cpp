@@ -1,0 +1,80 @@
+#include "RulesFixture.h"
+
+#include "registry/KeyNames.h"
+#include "rules/RegistryProceduresUnit.h"
+
+namespace plevo::test {
+
+const std::string RulesFixture::kWarning = messageLines(
+    {"Warning of possible Rule changes!", "Any Rules you have saved in Outlook, not set to DELETE",
+     "will be changed to DELETE. You can change this later in Outlook.",
+     "This program is designed to simplify and make the best use of the", "rules in Outlook.",
+     "Running this program will always set the Action to delete any emails",
+     "and any Criteria will be simplified to; FROM,TO,SUBJECT and MESSAGE", "",
+     "However, you will retain the same number of Rules and you will ",
+     "still be able to use  these rules for the 4 criteria lists.",
+     "(Delete is the most commonly used action)", "",
+     "Only select Yes if this is what you want to do?"});
+
+RulesFixture::RulesFixture() {
+    adv_ = &tool_->AdvancedForm();
+    reg_->RulesKeyPath = kRules;
+}
+
+void RulesFixture::load(const std::string& order, const std::string& rules) {
+    registry_.import("REGEDIT4\n[HKEY_CURRENT_USER\\Id\\Rules\\Mail]\n\"Order\"=\"" + order +
+                     "\"\n" + rules);
+}
+
+std::string RulesFixture::rule(const std::string& key, const std::string& name,
+                               const std::vector<std::string>& criteria) {
+    const std::string at = "[HKEY_CURRENT_USER\\Id\\Rules\\Mail\\" + key;
+    std::string text =
+        at + "]\n\"Name\"=\"" + name + "\"\n" + at + "\\Actions\\000]\n\"Type\"=dword:00000007\n";
+    for (std::size_t i = 0; i < criteria.size(); ++i)
+        text += at + "\\Criteria\\" + keyName(i) + "]\n" + criteria[i];
+    return text;
+}
+
+std::string RulesFixture::criterion(int type, const std::vector<std::string>& words, int logic) {
+    static const char* const kHex = "0123456789abcdef";
+    std::string bytes;
+    for (const std::string& w : words) {
+        for (unsigned char c : w) bytes += std::string{kHex[c >> 4], kHex[c & 15], ','};
+        bytes += "00,";
+    }
+    bytes += "00,00";
+    char dwords[80];
+    std::snprintf(dwords, sizeof dwords, "\"Type\"=dword:%08x\n\"Logic\"=dword:%08x\n", type,
+                  logic);
+    return dwords + std::string("\"Value\"=hex:") + bytes + "\n";
+}
+
+void RulesFixture::show() {
+    adv_->form().show();
+}
+
+void RulesFixture::openRules(bool warning) {
+    if (warning) dialogs_.expectConfirm(kWarning, Buttons::YesNoCancel, Answer::Yes);
+    dialogs_.expectMessage("Rules and Actions opened");
+    clickAdv("OpenRulesBtn");
+    dialogs_.verify();
+}
+
+std::string RulesFixture::value(const std::string& rel, const char* name) {
+    return ReadRegistryValue(registry_, rel.empty() ? kRules : std::string(kRules) + "\\" + rel,
+                             name)
+        .text;
+}
+
+std::uint32_t RulesFixture::dword(const std::string& rel, const char* name) {
+    return ReadRegistryValue(registry_, std::string(kRules) + "\\" + rel, name).integer;
+}
+
+std::vector<std::string> RulesFixture::subkeys(const std::string& rel) {
+    std::vector<std::string> names;
+    ReadSubKeys(registry_, rel.empty() ? kRules : std::string(kRules) + "\\" + rel, names);
+    return names;
+}
+
+}  // namespace plevo::test
