@@ -39,6 +39,11 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 if [ ! -e "$WINEPREFIX/system.reg" ]; then
   # A prefix of our own, never the user's: the sample identity goes into its registry once.
   build/release/tools/plevo-sample-registry >try/sample.reg
+  "$wine" wineboot -i >/dev/null 2>&1 || true
+  # Debian's Wine does not look for its own fonts by itself.
+  for font in /usr/share/wine/fonts/*; do
+    [ -e "$font" ] && ln -sf "$font" "$WINEPREFIX/drive_c/windows/Fonts/"
+  done
   "$wine" regedit /S "Z:$(printf "%s" "$PWD/try/sample.reg" | tr / "\\\\")"
   "$server" -w
 fi

@@ -101,6 +101,12 @@ void Win32Grid::setEditable(bool editable) {
     editable_ = editable;
 }
 
+void Win32Grid::setColumnReadOnly(int column, bool readOnly) {
+    if (column < 0 || column > 1) return;
+    if (readOnly && editing_ && column == column_) endEditing(true);
+    readOnlyColumns_[static_cast<std::size_t>(column)] = readOnly;
+}
+
 void Win32Grid::setTopRow(int row) {
     scrollTo(row);
 }
@@ -126,6 +132,7 @@ void Win32Grid::updateScrollBar() {
 
 void Win32Grid::startEditing(const std::string* typed) {
     if (!editable_ || !editor_ || rowCount() < 2 || editing_) return;
+    if (column_ >= 0 && column_ <= 1 && readOnlyColumns_[static_cast<std::size_t>(column_)]) return;
     editing_ = true;
     RECT r = cellRect(column_, row_);
     InflateRect(&r, -1, -1);

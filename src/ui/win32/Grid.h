@@ -30,6 +30,7 @@ public:
     int currentColumn() const override { return column_; }
     void setCurrent(int column, int row) override;
     void setEditable(bool editable) override;
+    void setColumnReadOnly(int column, bool readOnly) override;
     void setTopRow(int row) override;
 
 protected:
@@ -55,6 +56,7 @@ private:
     int row_ = 0;
     int top_ = 1;
     bool editable_ = true;
+    std::array<bool, 2> readOnlyColumns_{false, false};
     HWND editor_ = nullptr;
     bool editing_ = false;
 };

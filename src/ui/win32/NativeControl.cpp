@@ -259,6 +259,14 @@ LRESULT NativeControl::handle(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             hovering_ = false;
             toolkit().invoke(control().onMouseLeave);
             break;
+        case WM_KILLFOCUS: {
+            // The focus went elsewhere: into a part of this control (a grid's cell editor) does
+            // not count.
+            const HWND to = reinterpret_cast<HWND>(wParam);
+            if (control().onExit && !(to && (to == hwnd_ || IsChild(hwnd_, to))))
+                toolkit().invoke(control().onExit);
+            break;
+        }
         case WM_LBUTTONDOWN:
             pressed_ = true;
             break;
