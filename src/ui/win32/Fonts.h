@@ -26,7 +26,7 @@ public:
 
     // `asked` with the gaps filled from `base` (an empty face, no size: the base's).
     static Font resolve(const Font& asked, const Font& base);
-    // A form's font: the spec's, or the windows' own.
+    // A form's font: the one its description gives, or the windows' own.
     static Font formFont(const Font& asked);
     // The font for a resolved look.
     HFONT get(const Font& font);
