@@ -51,15 +51,10 @@ LRESULT repaintAfter(HWND hwnd, LRESULT result) {
     return result;
 }
 
-}  // namespace
-
-// Panels ---------------------------------------------------------------------------------------
-
-void Win32Panel::build(const ControlSpec& spec) {
-    createWindow(kPanelClass, WS_CLIPCHILDREN, 0, true, spec);
-}
-
-LRESULT Win32Panel::message(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+// A panel or group box, which paints its caption and state itself: a change of either repaints
+// it.
+template <class Paint>
+LRESULT paintedContainerMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, Paint paint) {
     LRESULT result = 0;
     if (containerMessage(hwnd, msg, result)) return result;
     switch (msg) {
@@ -73,6 +68,18 @@ LRESULT Win32Panel::message(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         default:
             return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
+}
+
+}  // namespace
+
+// Panels ---------------------------------------------------------------------------------------
+
+void Win32Panel::build(const ControlSpec& spec) {
+    createWindow(kPanelClass, WS_CLIPCHILDREN, 0, true, spec);
+}
+
+LRESULT Win32Panel::message(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return paintedContainerMessage(hwnd, msg, wParam, lParam, [this](HWND h) { paint(h); });
 }
 
 void Win32Panel::paint(HWND hwnd) {
@@ -99,19 +106,7 @@ void Win32GroupBox::build(const ControlSpec& spec) {
 }
 
 LRESULT Win32GroupBox::message(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = 0;
-    if (containerMessage(hwnd, msg, result)) return result;
-    switch (msg) {
-        case WM_PAINT:
-            paint(hwnd);
-            return 0;
-        case WM_SETTEXT:
-        case WM_SETFONT:
-        case WM_ENABLE:
-            return repaintAfter(hwnd, DefWindowProcA(hwnd, msg, wParam, lParam));
-        default:
-            return DefWindowProcA(hwnd, msg, wParam, lParam);
-    }
+    return paintedContainerMessage(hwnd, msg, wParam, lParam, [this](HWND h) { paint(h); });
 }
 
 void Win32GroupBox::paint(HWND hwnd) {
