@@ -6,6 +6,7 @@
 
 #include "platform/Files.h"
 #include "setup/Installer.h"
+#include "setup/SetupTexts.h"
 #include "setup/ShellLink.h"
 #include "support/ScriptedDialogs.h"
 
@@ -36,18 +37,6 @@ struct ReadOnlyMediumWriter : ShortcutWriter {
     }
 };
 
-const std::string kTerms =
-    "Terms and conditions:\n\rBy selecting the Yes button, you agree to the terms and conditions "
-    "listed below!\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\rNo responsibility will be accepted for any loss "
-    "you may incur whatsoever.\n\rIt is your responsibility to make secure copies of the backup "
-    "files, created by this program.\n\rSelect Yes or No to accept the terms listed above?";
-const std::string kDone1 =
-    "Your files have been copied and \n\ra Program shortcut has been created for you.\n\r Or go "
-    "to Start \\ Programs \\ Plevo Trial.exe";
-const std::string kDone2 =
-    "Should you ever want to Uninstall this Program?\n\rRun this program again and press the "
-    "UNINSTALL button!\n\rThe Uninstall button is only available after installation.\n\rThank "
-    "you for using this program. I wish you every success!\n\rPlevo will now start up";
 const std::string kFailed = "Uninstall cancelled or uninstall failed!";
 const std::string kXpStartMenu = "Documents and Settings/All Users/Start Menu/Programs";
 const std::string kXpDesktop = "Documents and Settings/All Users/Desktop";
@@ -89,13 +78,12 @@ protected:
     // Accepts the terms, and expects the question about the folder: the proposal is kept unless
     // `choose` answers the save dialog. The messages of the installation follow.
     void startInstall(std::optional<std::string> choose = std::nullopt) {
-        dialogs_.expectConfirm(kTerms, Buttons::YesNo, Answer::Yes);
+        dialogs_.expectConfirm(kSetupTerms, Buttons::YesNo, Answer::Yes);
         installer().firstActivation();
         const bool programFiles = fs::exists(drive() / "Program Files");
-        dialogs_.expectConfirm(std::string("Install Plevo to: ") +
-                                   (programFiles ? "C:\\Program Files\\Plevo" : "C:\\Plevo") +
-                                   "\n\rSelect Yes to Accept\n\rSelect No to Change Directory",
-                               Buttons::YesNo, choose ? Answer::No : Answer::Yes);
+        dialogs_.expectConfirm(
+            installQuestion(programFiles ? "C:\\Program Files\\Plevo" : "C:\\Plevo"),
+            Buttons::YesNo, choose ? Answer::No : Answer::Yes);
         if (choose)
             dialogs_.expectSaveFile(
                 {.fileName = "Install directory",
@@ -125,7 +113,7 @@ protected:
 TEST_F(InstallerTest, InstallCopiesTheFilesWritesTheDetailsAndStartsTheProgramAtClose) {
     folders({kXpStartMenu, kXpDesktop});
     startInstall();
-    dialogs_.expectMessage(kDone1).expectMessage(kDone2);
+    dialogs_.expectMessage(kSetupCopied).expectMessage(kSetupStarts);
     installer().install({"Ann Example", " ", "555", true});
     const fs::path folder = drive() / "Program Files" / "Plevo";
     EXPECT_EQ(filesIn(folder),
@@ -184,8 +172,8 @@ TEST_F(InstallerTest, TheFolderComesFromTheSystemOrTheDialog) {
                 "Plevo folder.\n\rYou can also copy a shortcut of the program to your "
                 "desktop\n\rIf you need help with this, please email "
                 "support@plevo.example")
-            .expectMessage(kDone1)
-            .expectMessage(kDone2);
+            .expectMessage(kSetupCopied)
+            .expectMessage(kSetupStarts);
         installer().install({"N", "A", "T", true});
         EXPECT_TRUE(fs::exists(root_ / c.installed / "Plevo Trial.exe"));
         dialogs_.verify();
@@ -198,8 +186,8 @@ TEST_F(InstallerTest, OnlyTheExcludedNamesAreLeftAndASubFolderIsReportedOnce) {
     fs::create_directories(source_ / "Docs");
     startInstall();
     dialogs_.expectMessage("Error copying file Docs Please write down this file name")
-        .expectMessage(kDone1)
-        .expectMessage(kDone2);
+        .expectMessage(kSetupCopied)
+        .expectMessage(kSetupStarts);
     installer().install(
         {"N", "A", "T", false});  // no desktop icon: no shortcut and no message for it
     EXPECT_EQ(
@@ -216,7 +204,7 @@ TEST_F(InstallerTest, AReinstallOverwritesFilesOfTheSameNamesAndKeepsTheRest) {
     const fs::path folder = drive() / "Program Files" / "Plevo";
     writeFileAtomic(folder / "Plevo Trial.exe", "old program");
     writeFileAtomic(folder / "notes.txt", "the user's own");
-    dialogs_.expectConfirm(kTerms, Buttons::YesNo, Answer::Yes)
+    dialogs_.expectConfirm(kSetupTerms, Buttons::YesNo, Answer::Yes)
         .expectMessage(
             "If you are installing this program because the previous installation failed, then "
             "please\n\rselect the UnInstall button and remove the previous setup. Then start this "
@@ -224,30 +212,22 @@ TEST_F(InstallerTest, AReinstallOverwritesFilesOfTheSameNamesAndKeepsTheRest) {
             std::string(Installer::kSetupFile) + ". Sorry for any inconvenience.");
     installer().firstActivation();
     EXPECT_EQ(view_.shown, std::vector<std::string>{"uninstall button"});
-    dialogs_
-        .expectConfirm(
-            "Install Plevo to: C:\\Program Files\\Plevo\n\rSelect Yes to Accept\n\rSelect No to "
-            "Change Directory",
-            Buttons::YesNo, Answer::Yes)
-        .expectMessage(kDone1)
-        .expectMessage(kDone2);
+    dialogs_.expectConfirm(installQuestion("C:\\Program Files\\Plevo"), Buttons::YesNo, Answer::Yes)
+        .expectMessage(kSetupCopied)
+        .expectMessage(kSetupStarts);
     installer().install({"N", "A", "T", true});
     EXPECT_EQ(readFile(folder / "Plevo Trial.exe"), "bytes of Plevo Trial.exe");
     EXPECT_EQ(readFile(folder / "notes.txt"), "the user's own");
 }
 
 TEST_F(InstallerTest, MissingDetailsAndAFolderThatCannotBeMadeLeaveTheWindowOpen) {
-    dialogs_.expectConfirm(kTerms, Buttons::YesNo, Answer::Yes);
+    dialogs_.expectConfirm(kSetupTerms, Buttons::YesNo, Answer::Yes);
     installer().firstActivation();
     dialogs_.expectMessage("You must fill in all the information!");
     installer().install({"N", "", "T", true});
     // A folder whose parent is missing is not made, and nothing is copied.
     fs::create_directories(root_ / "drive_d");
-    dialogs_
-        .expectConfirm(
-            "Install Plevo to: C:\\Program Files\\Plevo\n\rSelect Yes to Accept\n\rSelect No to "
-            "Change Directory",
-            Buttons::YesNo, Answer::No)
+    dialogs_.expectConfirm(installQuestion("C:\\Program Files\\Plevo"), Buttons::YesNo, Answer::No)
         .expectSaveFile(
             {.fileName = "Install directory", .initialDir = pathText(drive() / "Program Files")},
             "D:\\No such\\Install directory")
@@ -261,7 +241,7 @@ TEST_F(InstallerTest, MissingDetailsAndAFolderThatCannotBeMadeLeaveTheWindowOpen
 }
 
 TEST_F(InstallerTest, DeclinedTermsCloseTheWindowAndStartNothing) {
-    dialogs_.expectConfirm(kTerms, Buttons::YesNo, Answer::No);
+    dialogs_.expectConfirm(kSetupTerms, Buttons::YesNo, Answer::No);
     EXPECT_FALSE(installer().firstActivation());
     EXPECT_TRUE(view_.closed);
     folders({"Program Files/Plevo"});
@@ -277,8 +257,8 @@ TEST_F(InstallerTest, AReadOnlySourceFolderReportsEachShortcutCopy) {
     startInstall();
     dialogs_.expectMessage("Error copying file Plevo.lnk Please write down this file name")
         .expectMessage("Error copying file Shortcut to Plevo.lnk Please write down this file name")
-        .expectMessage(kDone1)
-        .expectMessage(kDone2);
+        .expectMessage(kSetupCopied)
+        .expectMessage(kSetupStarts);
     installer().install({"N", "A", "T", true});
     EXPECT_TRUE(fs::is_empty(drive() / kXpStartMenu));
 }
@@ -291,7 +271,7 @@ TEST_F(InstallerTest, UninstallRemovesWhatAnInstallMadeAndAsksAboutTheBackupsEve
     writeFileAtomic(drive() / "News Plevo.txt", "backup");
     fs::create_directories(root_ / "drive_d" / "Apps");
     startInstall("D:\\Apps\\Install directory");  // a folder of the user's
-    dialogs_.expectMessage(kDone1).expectMessage(kDone2);
+    dialogs_.expectMessage(kSetupCopied).expectMessage(kSetupStarts);
     installer().install({"N", "A", "T", true});
     const fs::path folder = root_ / "drive_d" / "Apps" / "Plevo";
     ASSERT_TRUE(fs::exists(folder / "Plevo Trial.exe"));
@@ -299,7 +279,7 @@ TEST_F(InstallerTest, UninstallRemovesWhatAnInstallMadeAndAsksAboutTheBackupsEve
     // Answered No: nothing is touched, and the backup questions still come.
     installer_.reset();
     view_ = {};
-    dialogs_.expectConfirm(kTerms, Buttons::YesNo, Answer::Yes)
+    dialogs_.expectConfirm(kSetupTerms, Buttons::YesNo, Answer::Yes)
         .expectMessage(
             "If you are installing this program because the previous installation failed, then "
             "please\n\rselect the UnInstall button and remove the previous setup. Then start this "
@@ -322,7 +302,7 @@ TEST_F(InstallerTest, UninstallRemovesWhatAnInstallMadeAndAsksAboutTheBackupsEve
 
     // Answered Yes: the custom folder is found and removed; the hand-placed link stays.
     installer_.reset();
-    dialogs_.expectConfirm(kTerms, Buttons::YesNo, Answer::Yes)
+    dialogs_.expectConfirm(kSetupTerms, Buttons::YesNo, Answer::Yes)
         .expectMessage(
             "If you are installing this program because the previous installation failed, then "
             "please\n\rselect the UnInstall button and remove the previous setup. Then start this "

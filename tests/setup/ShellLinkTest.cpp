@@ -6,15 +6,8 @@
 #include <random>
 
 #include "platform/Files.h"
+#include "setup/ReadShellLink.h"
 #include "setup/ShellLink.h"
-
-#ifdef _WIN32
-#include <windows.h>
-
-#include <objbase.h>
-#include <objidl.h>
-#include <shlobj.h>
-#endif
 
 namespace plevo::test {
 namespace {
@@ -56,35 +49,6 @@ TEST(ShellLink, BytesHoldTheTargetWorkingFolderAndIcon) {
 }
 
 #ifdef _WIN32
-// What the ShellLink component reads from a shortcut file.
-ShellLinkSettings readBack(const fs::path& file) {
-    ShellLinkSettings read;
-    IShellLinkA* link = nullptr;
-    EXPECT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
-                                           IID_IShellLinkA, reinterpret_cast<void**>(&link))));
-    if (!link) return read;
-    IPersistFile* persist = nullptr;
-    link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist));
-    const std::wstring wide = file.wstring();
-    EXPECT_TRUE(persist && SUCCEEDED(persist->Load(wide.c_str(), STGM_READ)));
-    char text[MAX_PATH] = {};
-    int number = 0;
-    link->GetPath(text, MAX_PATH, nullptr, SLGP_RAWPATH);
-    read.target = text;
-    link->GetArguments(text, MAX_PATH);
-    read.arguments = text;
-    link->GetWorkingDirectory(text, MAX_PATH);
-    read.workingDir = text;
-    link->GetShowCmd(&number);
-    read.showCommand = number;
-    link->GetIconLocation(text, MAX_PATH, &number);
-    read.iconPath = text;
-    read.iconIndex = number;
-    if (persist) persist->Release();
-    link->Release();
-    return read;
-}
-
 TEST(ShellLink, TheSystemComponentReadsOursAsItsOwn) {
     CoInitialize(nullptr);
     std::random_device rd;
@@ -94,8 +58,8 @@ TEST(ShellLink, TheSystemComponentReadsOursAsItsOwn) {
     ComShortcutWriter system;
     ours.write(dir / "ours.lnk", kSettings);
     system.write(dir / "system.lnk", kSettings);
-    const ShellLinkSettings a = readBack(dir / "ours.lnk");
-    const ShellLinkSettings b = readBack(dir / "system.lnk");
+    const ShellLinkSettings a = readShellLink(dir / "ours.lnk");
+    const ShellLinkSettings b = readShellLink(dir / "system.lnk");
     for (const ShellLinkSettings* s : {&a, &b}) {
         EXPECT_EQ(s->target, kSettings.target);
         EXPECT_EQ(s->arguments, "");

@@ -7,6 +7,7 @@
 
 #include "forms/setup/PlevoInstallUnit.h"
 #include "platform/Files.h"
+#include "setup/SetupTexts.h"
 #include "setup/ShellLink.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestToolkit.h"
@@ -20,12 +21,6 @@ fs::path freshFolder() {
     std::random_device rd;
     return fs::temp_directory_path() / ("plevo-setup-" + std::to_string(rd()));
 }
-
-const std::string kTerms =
-    "Terms and conditions:\n\rBy selecting the Yes button, you agree to the terms and conditions "
-    "listed below!\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\rNo responsibility will be accepted for any loss "
-    "you may incur whatsoever.\n\rIt is your responsibility to make secure copies of the backup "
-    "files, created by this program.\n\rSelect Yes or No to accept the terms listed above?";
 
 class SetupWindow : public testing::Test {
 protected:
@@ -57,7 +52,7 @@ protected:
     }
     // Shows the window and accepts the terms at its first activation.
     void start(Answer terms = Answer::Yes) {
-        dialogs_.expectConfirm(kTerms, Buttons::YesNo, terms);
+        dialogs_.expectConfirm(kSetupTerms, Buttons::YesNo, terms);
         window_->form().show();
         window_->FormActivate();
         window_->FormActivate();  // a second activation asks nothing
@@ -79,18 +74,9 @@ TEST_F(SetupWindow, TheDetailsTypedAreInstalledAndTheProgramStartsAtTheEnd) {
     start();
     control<ui::Edit>("Edit1").setCaption("Ann Example");
     control<ui::CheckBox>("CheckBox1").click();  // no desktop shortcut
-    dialogs_
-        .expectConfirm(
-            "Install Plevo to: C:\\Plevo\n\rSelect Yes to Accept\n\rSelect No to Change Directory",
-            Buttons::YesNo, Answer::Yes)
-        .expectMessage(
-            "Your files have been copied and \n\ra Program shortcut has been created for you.\n\r "
-            "Or go to Start \\ Programs \\ Plevo Trial.exe")
-        .expectMessage(
-            "Should you ever want to Uninstall this Program?\n\rRun this program again and press "
-            "the UNINSTALL button!\n\rThe Uninstall button is only available after "
-            "installation.\n\rThank you for using this program. I wish you every success!\n\r"
-            "Plevo will now start up");
+    dialogs_.expectConfirm(installQuestion("C:\\Plevo"), Buttons::YesNo, Answer::Yes)
+        .expectMessage(kSetupCopied)
+        .expectMessage(kSetupStarts);
     control<ui::Button>("OkBitBtn").click();
     const fs::path folder = root_ / "drive_c" / "Plevo";
     EXPECT_EQ(readFile(folder / "Company.txt"), "Ann Example\r\nHome\r\n01234\r\n");
