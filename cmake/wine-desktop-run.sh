@@ -6,7 +6,8 @@
 # window does not wait two seconds for a window manager to answer. Wine's own fonts (Tahoma,
 # MS Sans Serif, Marlett for the frame's buttons) go into the prefix's font folder, where Wine
 # finds them (Debian's Wine does not look in /usr/share/wine/fonts by itself).
-#   wine-desktop-run.sh <program.exe> [arguments...]
+#   [PLEVO_WINE_UNPACK=archive] wine-desktop-run.sh <program.exe> [arguments...]
+# With PLEVO_WINE_UNPACK the archive (a .zip, say) is unpacked into "C:\Download" first.
 set -u
 exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" /bin/sh -c '
 loader=/usr/lib/wine/wine
@@ -18,8 +19,15 @@ export WINEPREFIX="$prefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="msco
 for font in /usr/share/wine/fonts/*; do
   [ -e "$font" ] && ln -sf "$font" "$prefix/drive_c/windows/Fonts/"
 done
-"$loader" "$@"
-status=$?
+status=0
+if [ -n "${PLEVO_WINE_UNPACK:-}" ]; then
+  mkdir -p "$prefix/drive_c/Download" &&
+    (cd "$prefix/drive_c/Download" && cmake -E tar xf "$PLEVO_WINE_UNPACK") || status=$?
+fi
+if [ $status -eq 0 ]; then
+  "$loader" "$@"
+  status=$?
+fi
 "$server" -k 2>/dev/null
 "$server" -w 2>/dev/null
 rm -rf "$prefix"

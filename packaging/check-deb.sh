@@ -18,19 +18,7 @@ sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 aptget() { DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=600 "$@"; }
 
-# What the checks need beyond the build (dpkg-shlibdeps finds the dependencies, file tells it
-# which files are programs); quiet and quick when everything is there.
-want=(lintian desktop-file-utils appstream dpkg-dev file)
-missing=()
-for p in "${want[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "check-deb: installing ${missing[*]}"
-  aptget update -qq
-  aptget install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
-scripts/install-deps.sh
+scripts/install-deps.sh --package
 
 is_installed() { [ "$(dpkg-query -W -f='${Status}' plevo 2>/dev/null)" = "install ok installed" ]; }
 # A package left by an earlier run that stopped half-way would hide this build's.

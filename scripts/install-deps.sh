@@ -5,6 +5,8 @@
 #               posix threads for the tests), its objdump, 32-bit Wine (i386 architecture) with
 #               its own fonts (Tahoma, MS Sans Serif, Marlett), and Xvfb for its windows
 #   --gui       also Xvfb and ImageMagick for looking at the windows
+#   --package   also what the Debian package's checks need: lintian, desktop-file-validate,
+#               appstreamcli, dpkg-shlibdeps (which asks `file` which files are programs)
 set -euo pipefail
 
 windows=0
@@ -21,6 +23,7 @@ for arg in "$@"; do
       want+=(g++-mingw-w64-i686-win32 g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine32:i386
              fonts-wine xvfb xauth) ;;
     --gui) want+=(xvfb xauth imagemagick fonts-dejavu-core) ;;
+    --package) want+=(lintian desktop-file-utils appstream dpkg-dev file) ;;
     *) echo "install-deps: unknown option $arg" >&2; exit 2 ;;
   esac
 done

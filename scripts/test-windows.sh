@@ -4,7 +4,9 @@
 #   tables (only the system's own DLLs, nothing Windows XP lacks);
 # - `windows-tests`: everything and its tests, the real registry code and the Win32 windows
 #   included, from the same sources with the posix thread model (GoogleTest needs std::mutex), run
-#   under 32-bit Wine (a fresh Wine prefix for every test program, a virtual display for windows).
+#   under 32-bit Wine (a fresh Wine prefix for every test program, a virtual display for windows);
+# - the download Plevo-VERSION-windows.zip, installed from in a fresh Wine prefix
+#   (packaging/check-zip.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --windows
@@ -15,3 +17,4 @@ for preset in windows windows-tests; do
   cmake --build --preset "$preset" -j "$jobs"
   ctest --preset "$preset" -j "$jobs"
 done
+packaging/check-zip.sh

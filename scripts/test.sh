@@ -5,7 +5,7 @@
 # real registry code cross-built with MinGW-w64 and run under 32-bit Wine).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh --windows
+scripts/install-deps.sh --windows --package
 
 jobs=$(nproc)
 step() { printf '\n== %s\n' "$*"; }
