@@ -91,12 +91,12 @@ void Installer::chooseInstallFolder() {
     // The dialog starts in "C:\Program Files\" as the system spells it here.
     std::error_code ec;
     const fs::path programFiles = paths_.resolve(kProgramFiles);
-    const auto chosen =
-        d.saveFile({.defaultExt = "",
-                    .filter = "",
-                    .fileName = std::string(kProposed),
-                    .initialDir = fs::is_directory(programFiles, ec) ? pathText(programFiles)
-                                                                     : std::string()});
+    const auto chosen = d.saveFile(
+        {.defaultExt = "",
+         .filter = "",
+         .fileName = std::string(kProposed),
+         .initialDir = fs::is_directory(programFiles, ec) ? pathText(programFiles) : std::string(),
+         .title = "Confirm Installation Directory"});
     // Only the proposed name, confirmed in some folder, chooses that folder.
     if (!chosen || chosen->find(kProposed) == std::string::npos) return;
     installFolder_ = chosen->substr(0, chosen->size() - kProposed.size()) + "Plevo";

@@ -29,6 +29,7 @@ struct FileDialogOptions {
     std::string filter;      // "Text files (*.txt)|*.TXT": description|patterns pairs
     std::string fileName;    // proposed name, or a full path
     std::string initialDir;  // empty: the dialog's own choice
+    std::string title;       // empty: the system's own ("Open", "Save As")
     bool operator==(const FileDialogOptions&) const = default;
 };
 

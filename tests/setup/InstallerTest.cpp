@@ -87,7 +87,8 @@ protected:
         if (choose)
             dialogs_.expectSaveFile(
                 {.fileName = "Install directory",
-                 .initialDir = programFiles ? pathText(drive() / "Program Files") : ""},
+                 .initialDir = programFiles ? pathText(drive() / "Program Files") : "",
+                 .title = "Confirm Installation Directory"},
                 *choose);
     }
     std::vector<std::string> filesIn(const fs::path& folder) const {
@@ -228,9 +229,10 @@ TEST_F(InstallerTest, MissingDetailsAndAFolderThatCannotBeMadeLeaveTheWindowOpen
     // A folder whose parent is missing is not made, and nothing is copied.
     fs::create_directories(root_ / "drive_d");
     dialogs_.expectConfirm(installQuestion("C:\\Program Files\\Plevo"), Buttons::YesNo, Answer::No)
-        .expectSaveFile(
-            {.fileName = "Install directory", .initialDir = pathText(drive() / "Program Files")},
-            "D:\\No such\\Install directory")
+        .expectSaveFile({.fileName = "Install directory",
+                         .initialDir = pathText(drive() / "Program Files"),
+                         .title = "Confirm Installation Directory"},
+                        "D:\\No such\\Install directory")
         .expectError("Cannot create D:\\No such\\Plevo");
     installer().install({"N", "A", "T", true});
     EXPECT_FALSE(view_.closed);

@@ -27,7 +27,7 @@ const char* kindName(ScriptedDialogs::Kind k) {
 
 std::string describe(const FileDialogOptions& o) {
     return "{ext=" + o.defaultExt + ", filter=" + o.filter + ", name=" + o.fileName +
-           ", dir=" + o.initialDir + "}";
+           ", dir=" + o.initialDir + (o.title.empty() ? "" : ", title=" + o.title) + "}";
 }
 
 }  // namespace

@@ -84,6 +84,7 @@ std::optional<std::string> runFileDialog(const FileDialogOptions& options,
                                          QFileDialog::AcceptMode mode) {
     QFileDialog dialog(owner());
     dialog.setAcceptMode(mode);
+    if (!options.title.empty()) dialog.setWindowTitle(toQString(options.title));
     // A typed name that does not exist is accepted; the caller decides what that means.
     dialog.setFileMode(QFileDialog::AnyFile);
     // Every save of the tool replaces the chosen file: the dialog asks no second question.

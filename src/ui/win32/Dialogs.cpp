@@ -113,6 +113,7 @@ std::optional<std::string> Win32Dialogs::fileDialog(const FileDialogOptions& opt
     dialog.nMaxFile = static_cast<DWORD>(file.size());
     dialog.lpstrInitialDir = options.initialDir.empty() ? nullptr : options.initialDir.c_str();
     dialog.lpstrDefExt = options.defaultExt.empty() ? nullptr : options.defaultExt.c_str();
+    dialog.lpstrTitle = options.title.empty() ? nullptr : options.title.c_str();
     // A name that does not exist is the caller's to judge, and every save replaces the chosen
     // file without a second question: the tool asks its own.
     dialog.Flags =

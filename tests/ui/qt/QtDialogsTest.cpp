@@ -34,6 +34,7 @@ TEST(QtDialogs, SaveDialogShowsTheFilterAsWrittenMatchesAnyCaseAndReplacesWithou
         std::ofstream(dir.filePath(QString::fromLatin1(name)).toStdString()) << "x\r\n";
 
     QString shownFilter;
+    QString title;
     QStringList listed;
     int modalsSeen = 0;
     // Inspects the dialog once it is up, then confirms the existing "a.txt". A second modal
@@ -49,6 +50,7 @@ TEST(QtDialogs, SaveDialogShowsTheFilterAsWrittenMatchesAnyCaseAndReplacesWithou
             QTimer::singleShot(20, inspect);
             return;
         }
+        title = dialog->windowTitle();
         if (auto* combo = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo")))
             shownFilter = combo->currentText();
         auto* model = dialog->findChild<QFileSystemModel*>();
@@ -79,11 +81,13 @@ TEST(QtDialogs, SaveDialogShowsTheFilterAsWrittenMatchesAnyCaseAndReplacesWithou
     const auto chosen = dialogs.saveFile({.defaultExt = "txt",
                                           .filter = "Text files (*.txt)|*.TXT",
                                           .fileName = "Blocked Senders List",
-                                          .initialDir = dir.path().toStdString()});
+                                          .initialDir = dir.path().toStdString(),
+                                          .title = "Save the list"});
     ASSERT_TRUE(chosen.has_value());
     EXPECT_EQ(*chosen, dir.filePath(QStringLiteral("a.txt")).toStdString());
     EXPECT_EQ(modalsSeen, 0);
     EXPECT_EQ(shownFilter, QStringLiteral("Text files (*.txt)"));
+    EXPECT_EQ(title, QStringLiteral("Save the list"));
     EXPECT_EQ(listed, (QStringList{QStringLiteral("a.txt"), QStringLiteral("b.TXT"),
                                    QStringLiteral("c.Txt")}));
 }

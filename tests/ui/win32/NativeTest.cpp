@@ -341,23 +341,28 @@ TEST_F(Native, TheFileDialogsGiveTheChosenPathWithTheDefaultExtension) {
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
     const std::string folder = temp;
-    const auto choose = [](const std::string& name) {
-        return [name] {
+    std::string title;
+    const auto choose = [&title](const std::string& name) {
+        return [name, &title] {
             HWND dialog = findWindow("#32770");
             ASSERT_NE(dialog, nullptr);
+            title = textOf(dialog);
             SetDlgItemTextA(dialog, 0x47c, name.c_str());  // the file name box (cmb13)
             PostMessageA(dialog, WM_COMMAND, IDOK, 0);
         };
     };
-    const FileDialogOptions options{.defaultExt = "txt",
-                                    .filter = "Text files (*.txt)|*.TXT|All files|*.*",
-                                    .initialDir = folder};
+    FileDialogOptions options{.defaultExt = "txt",
+                              .filter = "Text files (*.txt)|*.TXT|All files|*.*",
+                              .initialDir = folder,
+                              .title = "Save the list"};
     {
         AnswerLater answer(choose(folder + "blocked"));
         const auto saved = dialogs_->saveFile(options);
         ASSERT_TRUE(saved);
         EXPECT_EQ(lstrcmpiA(saved->c_str(), (folder + "blocked.txt").c_str()), 0) << *saved;
+        EXPECT_EQ(title, "Save the list");
     }
+    options.title.clear();  // the system's own title
     {
         AnswerLater answer(choose(folder + "new list.txt"));
         const auto opened = dialogs_->openFile(options);
