@@ -3,84 +3,11 @@
 // about as much as a load.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <fstream>
-#include <random>
-
-#include "app/PlevoTool.h"
-#include "forms/workbench/ReplaceCharsUnit.h"
-#include "platform/Files.h"
-#include "platform/Shell.h"
-#include "registry/SubstituteRegistry.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TestToolkit.h"
+#include "MainWindowSession.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-using plevo::test::ScriptedDialogs;
-
-std::string domainLikeLines(std::size_t n) {
-    std::mt19937 rng(7);
-    const char* tlds[] = {"example", "test", "invalid", "EXAMPLE"};
-    std::string out;
-    for (std::size_t i = 0; i < n; ++i) {
-        std::string name;
-        const std::size_t len = 3 + rng() % 10;
-        for (std::size_t k = 0; k < len; ++k) name += static_cast<char>('a' + rng() % 26);
-        if (rng() % 3 == 0) out += "user" + std::to_string(rng() % 1000) + "@";
-        out += name + "." + tlds[rng() % 4] + "\r\n";
-    }
-    return out;
-}
-
-struct Session {
-    fs::path dir;
-    ScriptedDialogs dialogs;
-    plevo::SubstituteRegistry registry;
-    plevo::SubstituteShell shell{dialogs, [](const std::filesystem::path&) {}};
-    std::unique_ptr<plevo::PlevoTool> tool;
-    std::string listPath;
-
-    explicit Session(std::size_t lines) {
-        dir = fs::temp_directory_path() / ("plevo-bench-" + std::to_string(std::random_device{}()));
-        fs::create_directories(dir);
-        fs::current_path(dir);
-        listPath = plevo::pathText(dir / "list.txt");
-        plevo::writeFileAtomic(listPath, domainLikeLines(lines));
-        tool = std::make_unique<plevo::PlevoTool>(
-            plevo::ToolSetup{.toolkit = plevo::test::testToolkit(),
-                             .dialogs = dialogs,
-                             .registry = registry,
-                             .shell = shell,
-                             .driveC = dir});
-        tool->state().StartFolder = plevo::pathText(dir);
-        tool->state().SafeListLoaded = true;
-    }
-    ~Session() {
-        dialogs.verify();
-        tool.reset();
-        fs::current_path(fs::temp_directory_path());
-        fs::remove_all(dir);
-    }
-    void open() {
-        dialogs
-            .expectOpenFile({.defaultExt = "txt",
-                             .filter = "Text files (*.txt)|*.TXT",
-                             .fileName = "Blocked Senders List",
-                             .initialDir = plevo::pathText(dir)},
-                            listPath)
-            .expectOpenFile({.defaultExt = "txt",
-                             .filter = "Text files (*.txt)|*.TXT",
-                             .fileName = "Outlook Safe Domains.txt"},
-                            std::nullopt)
-            .expectMessage("File not opened");
-        click("Button7");
-    }
-    void click(std::string_view button) {
-        tool->Replace().form().get<plevo::ui::Button>(button).click();
-    }
-};
+using plevo::bench::Session;
 
 void BM_OpenTextFile(benchmark::State& state) {
     Session s(static_cast<std::size_t>(state.range(0)));

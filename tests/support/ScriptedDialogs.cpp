@@ -97,6 +97,18 @@ ScriptedDialogs& ScriptedDialogs::expectModal(std::string title,
     return *this;
 }
 
+ScriptedDialogs& ScriptedDialogs::expectWelcome() {
+    return expectMessage(
+        "New Users can use button [8. Assist me].This automates\n\r"
+        "most of the process, there maybe some user choices to make.\n\r"
+        "\n\r"
+        "Advanced users can use button [7. Registry] to open the Registry.\n\r"
+        "This will open and give you full control over your Outlook Express\n\r"
+        "Blocked Senders List and Advanced Rules.\n\r"
+        "\n\r"
+        "Important! make sure Outlook Express has been shut down.");
+}
+
 ScriptedDialogs& ScriptedDialogs::expectSafeListDialogCancelled() {
     return expectOpenFile({.defaultExt = "txt",
                            .filter = "Text files (*.txt)|*.TXT",

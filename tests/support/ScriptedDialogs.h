@@ -37,6 +37,8 @@ public:
     ScriptedDialogs& expectModal(std::string title, std::function<void(ui::Form&)> act);
 
     // Prompts the tool shows in many places, by what they are.
+    // The main window's welcome at its first showing.
+    ScriptedDialogs& expectWelcome();
     // The safe list's open dialog, cancelled, and its "File not opened".
     ScriptedDialogs& expectSafeListDialogCancelled();
     // Save Changes' offer of a separate backup copy, and its question about the registry.

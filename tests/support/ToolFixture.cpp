@@ -9,16 +9,6 @@
 
 namespace plevo::test {
 
-const std::string ToolFixture::kWelcome =
-    "New Users can use button [8. Assist me].This automates\n\r"
-    "most of the process, there maybe some user choices to make.\n\r"
-    "\n\r"
-    "Advanced users can use button [7. Registry] to open the Registry.\n\r"
-    "This will open and give you full control over your Outlook Express\n\r"
-    "Blocked Senders List and Advanced Rules.\n\r"
-    "\n\r"
-    "Important! make sure Outlook Express has been shut down.";
-
 ToolFixture::ToolFixture() {
     std::random_device rd;
     root_ = std::filesystem::temp_directory_path() / ("plevo-test-" + std::to_string(rd()));
@@ -48,7 +38,7 @@ ToolFixture::~ToolFixture() {
 }
 
 void ToolFixture::showMainWindow() {
-    dialogs_.expectMessage(kWelcome);
+    dialogs_.expectWelcome();
     tool_->show();
     testToolkit().processEvents();
 }

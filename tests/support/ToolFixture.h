@@ -55,7 +55,6 @@ protected:
     // The open dialog of "Open Text File", as the tool shows it (first folder: the start folder).
     FileDialogOptions openListOptions() const;
 
-    static const std::string kWelcome;
     static constexpr const char* kReminder =
         "Remember to Save any changes before you exit the program!";
 
