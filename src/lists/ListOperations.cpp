@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <stdexcept>
 
 #include "lists/BothCores.h"
@@ -18,19 +19,53 @@ SafeSet::SafeSet(std::span<const std::string> lines) : index_(lines.size()) {
     for (const auto& line : lines) add(line);
 }
 
+std::size_t SafeSet::quickKey(std::string_view line) {
+    // Fixed-size loads only: the first and last eight bytes (overlapping in a short line), four
+    // in a line shorter than eight, single bytes below that.
+    const char* p = line.data();
+    const std::size_t n = line.size();
+    std::uint64_t head = 0;
+    std::uint64_t tail = 0;
+    if (n >= 8) {
+        std::memcpy(&head, p, 8);
+        std::memcpy(&tail, p + n - 8, 8);
+    } else if (n >= 4) {
+        std::uint32_t a = 0;
+        std::uint32_t b = 0;
+        std::memcpy(&a, p, 4);
+        std::memcpy(&b, p + n - 4, 4);
+        head = a;
+        tail = b;
+    } else if (n > 0) {
+        head = static_cast<unsigned char>(p[0]) | static_cast<unsigned char>(p[n / 2]) << 8 |
+               static_cast<unsigned char>(p[n - 1]) << 16;
+    }
+    const std::uint64_t mixed = (head * 0x9E3779B97F4A7C15ull) ^ (tail * 0xC2B2AE3D27D4EB4Full) ^
+                                (n * 0x165667B19E3779F9ull);
+    return static_cast<std::size_t>(mixed >> 48) % kQuickBits;
+}
+
 bool SafeSet::contains(std::string_view line) const {
-    return index_.find(line) != StringIndex::kNone;
+    return mayContain(line) && index_.find(line) != StringIndex::kNone;
 }
 
 bool SafeSet::add(std::string_view line) {
     if (contains(line)) return false;
     index_.intern(lines_.emplace_back(line));
+    const std::size_t k = quickKey(line);
+    quick_[k / 64] |= std::uint64_t{1} << (k % 64);
     return true;
 }
 
 std::optional<std::string_view> reduction(std::string_view entry, const SafeSet& safe) {
-    const auto domain = domainPart(entry);
-    if (!domain || domain->empty() || safe.contains(*domain)) return std::nullopt;
+    return reductionAt(entry, entry.find('@'), safe);
+}
+
+std::optional<std::string_view> reductionAt(std::string_view entry, std::size_t at,
+                                            const SafeSet& safe) {
+    if (at == std::string_view::npos || at + 1 == entry.size()) return std::nullopt;
+    const std::string_view domain = entry.substr(at + 1);
+    if (safe.contains(domain)) return std::nullopt;
     return domain;
 }
 

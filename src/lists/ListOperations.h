@@ -38,13 +38,26 @@ public:
     std::size_t size() const { return lines_.size(); }
 
 private:
+    // Most domains asked about are not safe: a bit per cheap key of the safe lines (length, first
+    // and last bytes) answers most of them without hashing the whole text.
+    static std::size_t quickKey(std::string_view line);
+    bool mayContain(std::string_view line) const {
+        const std::size_t k = quickKey(line);
+        return (quick_[k / 64] >> (k % 64)) & 1;
+    }
+
     std::deque<std::string> lines_;  // a deque never moves its elements, so the views stay valid
     StringIndex index_;
+    std::vector<std::uint64_t> quick_ = std::vector<std::uint64_t>(kQuickBits / 64, 0);
+    static constexpr std::size_t kQuickBits = 1u << 16;
 };
 
 // What "Remove email name" turns entry into: its domain part, or nullopt when the entry stays
 // (no "@", nothing after the first "@", or the domain part is a safe line). Views into entry.
 std::optional<std::string_view> reduction(std::string_view entry, const SafeSet& safe);
+// The same, for a caller that knows where the entry's first "@" is (npos: none).
+std::optional<std::string_view> reductionAt(std::string_view entry, std::size_t at,
+                                            const SafeSet& safe);
 
 // "Remove email name" without confirmations: every entry that has a reduction is replaced by it,
 // in place; the number of entries never changes. Returns how many entries were replaced.

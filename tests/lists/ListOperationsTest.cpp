@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <set>
 
 #include "lists/ListOperations.h"
 
@@ -86,6 +87,26 @@ TEST(DomainPart, CutAtTheFirstAt) {
     EXPECT_EQ(plevo::domainPart("@x"), "x");
     EXPECT_EQ(plevo::domainPart("example.com"), std::nullopt);
     EXPECT_EQ(plevo::domainPart(""), std::nullopt);
+}
+
+// Short and long lines, lines that differ only inside (the quick check looks at the ends and
+// the length), and the empty line: the set answers exactly as a plain set of the lines would.
+TEST(SafeSet, AnswersAsAPlainSetForLinesOfEveryLength) {
+    std::mt19937 rng(5);
+    const auto line = [&] {
+        std::string s(rng() % 24, 'a');
+        for (char& c : s) c = "ab.@"[rng() % 4];
+        return s;
+    };
+    Lines lines;
+    for (int k = 0; k < 300; ++k) lines.push_back(line());
+    plevo::SafeSet safe(lines);
+    const std::set<std::string> plain(lines.begin(), lines.end());
+    EXPECT_EQ(safe.size(), plain.size());
+    for (int k = 0; k < 20000; ++k) {
+        const std::string asked = line();
+        EXPECT_EQ(safe.contains(asked), plain.count(asked) == 1) << asked;
+    }
 }
 
 TEST(Reduction, SafeDomainsMatchWholeLinesExactly) {

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "lists/TextList.h"
+#include "lists/TextListScan.h"
 
 using plevo::formatTextList;
 using plevo::parseTextList;
@@ -49,4 +52,32 @@ TEST(TextList, EveryByteButCrAndLfSurvives) {
     ASSERT_EQ(list.entries.size(), 2u);
     EXPECT_EQ(list.entries[0].size(), 254u);
     EXPECT_EQ(formatTextList(list), text);
+}
+
+// The word-at-a-time scan against a byte-by-byte reading of the same text: entries, the first
+// "@" of each, and a text given in two pieces (a CR at the end of the first may begin a CR LF).
+TEST(TextListScan, AgreesWithAPlainReadingWholeAndInPieces) {
+    std::mt19937 rng(11);
+    const char alphabet[] = {'a', '@', '\r', '\n', 'x', '\x80'};
+    for (int round = 0; round < 3000; ++round) {
+        std::string text;
+        for (std::size_t k = rng() % 40; k > 0; --k) text += alphabet[rng() % sizeof alphabet];
+        const TextList plain = parseTextList(text);
+
+        std::vector<std::string> entries;
+        std::vector<std::size_t> marks;
+        const auto add = [&](std::string_view entry, std::size_t at) {
+            entries.emplace_back(entry);
+            marks.push_back(at);
+        };
+        const std::size_t cut = text.empty() ? 0 : rng() % text.size();
+        const auto first =
+            plevo::scanEntriesMarking<'@'>(std::string_view(text).substr(0, cut), false, add);
+        const auto rest =
+            plevo::scanEntriesMarking<'@'>(std::string_view(text).substr(first.used), true, add);
+        ASSERT_EQ(entries, plain.entries) << testing::PrintToString(text);
+        for (std::size_t e = 0; e < entries.size(); ++e)
+            EXPECT_EQ(marks[e], entries[e].find('@')) << testing::PrintToString(text);
+        EXPECT_EQ(rest.endsWithBreak, plain.endsWithBreak) << testing::PrintToString(text);
+    }
 }

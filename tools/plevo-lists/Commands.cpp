@@ -43,11 +43,12 @@ void writeOffers(std::span<const std::string> entries, std::span<const std::stri
 // with a line end is written with CR LF, a last one without stays without.
 std::size_t writeReduced(std::string_view bytes, bool final, const SafeSet& safe, Output& out) {
     const char* const end = bytes.data() + bytes.size();
-    return scanEntries(bytes, final,
-                       [&](std::string_view entry) {
-                           out.write(reduction(entry, safe).value_or(entry));
-                           if (!final || entry.data() + entry.size() != end) out.write(kBreak);
-                       })
+    return scanEntriesMarking<'@'>(bytes, final,
+                                   [&](std::string_view entry, std::size_t at) {
+                                       out.write(reductionAt(entry, at, safe).value_or(entry));
+                                       if (!final || entry.data() + entry.size() != end)
+                                           out.write(kBreak);
+                                   })
         .used;
 }
 
