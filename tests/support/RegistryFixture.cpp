@@ -13,7 +13,7 @@ std::string focusIn(const ui::Form& form) {
 
 }  // namespace
 
-RegistryFixture::RegistryFixture() {
+RegistryFixture::RegistryFixture(RegistryAccess& registry) : ToolFixture(registry) {
     reg_ = &tool_->RegistryForm();
     // A registry file with nothing in it, so that every write of the file is counted.
     const auto file = root_ / "HKEY_CURRENT_USER.reg";
@@ -54,17 +54,17 @@ void RegistryFixture::addIdentity(const IdentitySpec& spec) {
 
 std::vector<std::string> RegistryFixture::entriesAt(const std::string& criteriaPath) {
     std::vector<std::string> out;
-    if (!registry_.openKey(criteriaPath, false)) return out;
-    for (const std::string& name : registry_.subkeyNames())
+    if (!toolRegistry_.openKey(criteriaPath, false)) return out;
+    for (const std::string& name : toolRegistry_.subkeyNames())
         out.push_back(valueAt(criteriaPath + "\\" + name, "Value"));
-    registry_.closeKey();
+    toolRegistry_.closeKey();
     return out;
 }
 
 std::string RegistryFixture::valueAt(const std::string& keyPath, const std::string& name) {
-    if (!registry_.openKey(keyPath, false)) return "<no key>";
-    std::string v = registry_.readString(name);
-    registry_.closeKey();
+    if (!toolRegistry_.openKey(keyPath, false)) return "<no key>";
+    std::string v = toolRegistry_.readString(name);
+    toolRegistry_.closeKey();
     return v;
 }
 
@@ -108,6 +108,10 @@ void RegistryFixture::openSampleIdentity() {
     std::filesystem::remove(file);
     registry_.load(file);  // a first start: the sample registry, written at once
     ASSERT_TRUE(fileExists(file));
+    openSampleLists();
+}
+
+void RegistryFixture::openSampleLists() {
     const std::string blocks =
         kSampleIdentity + "\\Software\\Microsoft\\Outlook Express\\5.0\\Block Senders";
     showRegistryWindow();

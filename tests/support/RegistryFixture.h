@@ -23,7 +23,8 @@ struct IdentitySpec {
 
 class RegistryFixture : public ToolFixture {
 protected:
-    RegistryFixture();
+    RegistryFixture() : RegistryFixture(registry_) {}
+    explicit RegistryFixture(RegistryAccess& registry);
 
     void addIdentity(const IdentitySpec& spec);
     static std::string listPath(const IdentitySpec& spec, const char* kind);
@@ -39,6 +40,8 @@ protected:
     void showRegistryWindow();
     // A first start on the sample registry, then Open with the default option: both lists read.
     void openSampleIdentity();
+    // Open with the default option on the tool's registry holding the sample identity.
+    void openSampleLists();
     static const std::string kSampleIdentity;
 
     // A control of the registry window by its name, as kind T.

@@ -9,7 +9,7 @@
 
 namespace plevo::test {
 
-ToolFixture::ToolFixture() {
+ToolFixture::ToolFixture(RegistryAccess& registry) : toolRegistry_(registry) {
     std::random_device rd;
     root_ = std::filesystem::temp_directory_path() / ("plevo-test-" + std::to_string(rd()));
     start_ = root_ / "start";
@@ -19,11 +19,13 @@ ToolFixture::ToolFixture() {
     std::filesystem::current_path(start_);
     tool_ = std::make_unique<PlevoTool>(ToolSetup{.toolkit = testToolkit(),
                                                   .dialogs = dialogs_,
-                                                  .registry = registry_,
+                                                  .registry = toolRegistry_,
                                                   .shell = toolShell_,
                                                   .driveC = root_ / "drive_c",
                                                   .persistRegistry = [this] {
-                                                      if (registry_.flush()) ++registryWrites_;
+                                                      if (&toolRegistry_ == &registry_ &&
+                                                          registry_.flush())
+                                                          ++registryWrites_;
                                                   }});
     main_ = &tool_->Replace();
 }

@@ -43,7 +43,9 @@ private:
 
 class ToolFixture : public testing::Test {
 protected:
-    ToolFixture();
+    // The tool works on the fixture's substitute registry, or on `registry` (the system's own).
+    ToolFixture() : ToolFixture(registry_) {}
+    explicit ToolFixture(RegistryAccess& registry);
     ~ToolFixture() override;
 
     // Shows the main window; its first showing greets the user.
@@ -67,6 +69,7 @@ protected:
     SubstituteShell shell_{dialogs_,
                            [this](const std::filesystem::path& f) { registry_.importFile(f); }};
     ReplaceableShell toolShell_{shell_};
+    RegistryAccess& toolRegistry_;
     int registryWrites_ = 0;  // how often an operation's end wrote the registry file
     std::unique_ptr<PlevoTool> tool_;
     TReplace* main_ = nullptr;
