@@ -78,3 +78,9 @@ for hard in prefix cases reversed oneline; do
     race "sort $hard.txt (LC_ALL=C sort -f)" "'$tool' sort $hard.txt -o out-plevo.txt" \
          "LC_ALL=C sort -f $hard.txt -o out-peer.txt"
 done
+# The single line of 100 MB is mostly writing: the same without the flush to the disk, and the
+# flush's floor.
+race "sort oneline.txt > file (sort -f)" "'$tool' sort oneline.txt > out-plevo.txt" \
+     "LC_ALL=C sort -f oneline.txt -o out-peer.txt"
+race "sort oneline.txt (dd conv=fsync)" "'$tool' sort oneline.txt -o out-plevo.txt" \
+     "dd if=oneline.txt of=out-peer.txt bs=1M conv=fsync status=none"
