@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Builds the Debian package (preset release, cpack -G DEB), checks it with lintian,
-# desktop-file-validate and appstreamcli, then installs it with apt-get, runs both programs from
-# the installed path and removes it again. Needs root or sudo for the install; stops at the first
-# problem with a message that names it.
+# Builds the Debian package (cpack -G DEB) in the folder of a preset, release unless named,
+# checks it with lintian, desktop-file-validate and appstreamcli, then installs it with apt-get,
+# runs both programs from the installed path and removes it again. Needs root or sudo for the
+# install; stops at the first problem with a message that names it.
+#   packaging/check-deb.sh [PRESET]    (the test command passes ci, whose programs it has tested)
 set -eEuo pipefail
 cd "$(dirname "$0")/.."
+preset=${1:-release}
+build=build/$preset
 # Whatever stops the script says where, even a command without a message of its own.
 trap 'echo "check-deb: FAILED at line $LINENO: $BASH_COMMAND" >&2' ERR
 
@@ -27,15 +30,15 @@ if is_installed; then aptget remove -y -qq plevo >/dev/null; fi
 step "Build"
 # Only the packaged programs and files are built: the package does not need the tests or the
 # benchmarks, so installing must not build them first.
-cmake --preset release -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
-cmake --build --preset release -j2 --target Plevo plevo-lists plevo-package-files
-rm -f build/release/plevo_*.deb
-(cd build/release && cpack -G DEB) || fail "cpack could not make the package"
-debs=(build/release/plevo_*.deb)
+cmake --preset "$preset" -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
+cmake --build --preset "$preset" -j2 --target Plevo plevo-lists plevo-package-files
+rm -f "$build"/plevo_*.deb
+(cd "$build" && cpack -G DEB) || fail "cpack could not make the package"
+debs=("$build"/plevo_*.deb)
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "cpack made no single plevo_*.deb"
 deb=$(realpath "${debs[0]}")
 version=$(dpkg-deb -f "$deb" Version)
-project_version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/release/CMakeCache.txt)
+project_version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build"/CMakeCache.txt)
 [ "$version" = "$project_version" ] ||
   fail "the package's version $version is not the project's $project_version"
 echo "$deb"
