@@ -206,11 +206,7 @@ TEST_F(InstallerTest, AReinstallOverwritesFilesOfTheSameNamesAndKeepsTheRest) {
     writeFileAtomic(folder / "Plevo Trial.exe", "old program");
     writeFileAtomic(folder / "notes.txt", "the user's own");
     dialogs_.expectConfirm(kSetupTerms, Buttons::YesNo, Answer::Yes)
-        .expectMessage(
-            "If you are installing this program because the previous installation failed, then "
-            "please\n\rselect the UnInstall button and remove the previous setup. Then start this "
-            "program again by\n\rrunning " +
-            std::string(Installer::kSetupFile) + ". Sorry for any inconvenience.");
+        .expectMessage(reinstallMessage(Installer::kSetupFile));
     installer().firstActivation();
     EXPECT_EQ(view_.shown, std::vector<std::string>{"uninstall button"});
     dialogs_.expectConfirm(installQuestion("C:\\Program Files\\Plevo"), Buttons::YesNo, Answer::Yes)
@@ -282,11 +278,7 @@ TEST_F(InstallerTest, UninstallRemovesWhatAnInstallMadeAndAsksAboutTheBackupsEve
     installer_.reset();
     view_ = {};
     dialogs_.expectConfirm(kSetupTerms, Buttons::YesNo, Answer::Yes)
-        .expectMessage(
-            "If you are installing this program because the previous installation failed, then "
-            "please\n\rselect the UnInstall button and remove the previous setup. Then start this "
-            "program again by\n\rrunning " +
-            std::string(Installer::kSetupFile) + ". Sorry for any inconvenience.")
+        .expectMessage(reinstallMessage(Installer::kSetupFile))
         .expectConfirm("Are You Sure you want to uninstall? \n\rC:\\Program Files\\Plevo",
                        Buttons::YesNo, Answer::No)
         .expectMessage(kFailed)
@@ -305,11 +297,7 @@ TEST_F(InstallerTest, UninstallRemovesWhatAnInstallMadeAndAsksAboutTheBackupsEve
     // Answered Yes: the custom folder is found and removed; the hand-placed link stays.
     installer_.reset();
     dialogs_.expectConfirm(kSetupTerms, Buttons::YesNo, Answer::Yes)
-        .expectMessage(
-            "If you are installing this program because the previous installation failed, then "
-            "please\n\rselect the UnInstall button and remove the previous setup. Then start this "
-            "program again by\n\rrunning " +
-            std::string(Installer::kSetupFile) + ". Sorry for any inconvenience.")
+        .expectMessage(reinstallMessage(Installer::kSetupFile))
         .expectConfirm("Are You Sure you want to uninstall? \n\rC:\\Program Files\\Plevo",
                        Buttons::YesNo, Answer::Yes)
         .expectMessage(

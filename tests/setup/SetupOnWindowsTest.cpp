@@ -112,11 +112,7 @@ protected:
     // installation Setup says to uninstall first.
     std::unique_ptr<TMainSetUpForm> startSetup(bool installed) {
         dialogs_.expectConfirm(kSetupTerms, Buttons::YesNo, Answer::Yes);
-        if (installed)
-            dialogs_.expectMessage(
-                "If you are installing this program because the previous installation failed, "
-                "then please\n\rselect the UnInstall button and remove the previous setup. Then "
-                "start this program again by\n\rrunning Setup.exe. Sorry for any inconvenience.");
+        if (installed) dialogs_.expectMessage(reinstallMessage("Setup.exe"));
         auto window = std::make_unique<TMainSetUpForm>(
             testToolkit(), InstallerSetup{.dialogs = dialogs_,
                                           .driveC = driveC_,

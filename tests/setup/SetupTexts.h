@@ -18,6 +18,14 @@ inline const std::string kSetupStarts =
     "UNINSTALL button!\n\rThe Uninstall button is only available after installation.\n\rThank "
     "you for using this program. I wish you every success!\n\rPlevo will now start up";
 
+// What Setup says when it finds an installation; setupFile is the installer's own file name.
+inline std::string reinstallMessage(const std::string& setupFile) {
+    return "If you are installing this program because the previous installation failed, then "
+           "please\n\rselect the UnInstall button and remove the previous setup. Then start this "
+           "program again by\n\rrunning " +
+           setupFile + ". Sorry for any inconvenience.";
+}
+
 inline std::string installQuestion(const std::string& folder) {
     return "Install Plevo to: " + folder +
            "\n\rSelect Yes to Accept\n\rSelect No to Change Directory";

@@ -79,17 +79,23 @@ void TAdvancedForm::SpeedButton5Click() {
     }
 }
 
+std::vector<int> TAdvancedForm::rowsOfWord(std::size_t k, const std::string& word) const {
+    std::vector<int> found;
+    const RuleRows all = rows(k);
+    for (std::size_t i = 0; i < all.size(); ++i)
+        if (sameIgnoringCase(all[i].word, word)) found.push_back(static_cast<int>(i) + 1);
+    return found;
+}
+
 void TAdvancedForm::SpeedButton6Click() {
     if (!AnyListSelected()) return;
     const std::string word = Edit1->caption();
     for (std::size_t k = 0; k < 4; ++k) {
         if (!ValueListEditor[k]->enabled()) continue;
-        const RuleRows all = rows(k);
-        for (std::size_t i = 0; i < all.size(); ++i) {
-            if (!sameIgnoringCase(all[i].word, word)) continue;
-            deleteRow(k, static_cast<int>(i) + 1);
+        // The first row of the word goes.
+        if (const std::vector<int> found = rowsOfWord(k, word); !found.empty()) {
+            deleteRow(k, found.front());
             CollectRuleNames();
-            break;
         }
     }
 }
@@ -99,10 +105,9 @@ void TAdvancedForm::SpeedButton7Click() {
     const std::string word = Edit1->caption();
     for (std::size_t k = 0; k < 4; ++k) {
         if (!ValueListEditor[k]->enabled()) continue;
-        const RuleRows all = rows(k);
-        for (std::size_t i = 0; i < all.size(); ++i) {
-            if (!sameIgnoringCase(all[i].word, word)) continue;
-            ValueListEditor[k]->setCurrent(1, static_cast<int>(i) + 1);
+        // Every row of the word is gone over; the last one found stays current.
+        for (const int row : rowsOfWord(k, word)) {
+            ValueListEditor[k]->setCurrent(1, row);
             ValueListEditor[k]->setFocus();
         }
     }

@@ -78,6 +78,8 @@ public:
 
     // The rows of list k (0 to 3) and all four.
     RuleRows rows(std::size_t k) const;
+    // The rows (counted from 1) of list k whose word equals `word` without regard to case.
+    std::vector<int> rowsOfWord(std::size_t k, const std::string& word) const;
     RuleLists lists() const;
 
     // Handlers.
