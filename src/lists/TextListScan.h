@@ -8,23 +8,82 @@
 #include <string_view>
 #include <utility>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace plevo {
 
 namespace textlist_detail {
 
-constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+// The bytes of a block of 64 that matter to the scan, one bit per byte (bit k: byte k).
+struct BlockMasks {
+    std::uint64_t breaks = 0;  // CR or LF
+    std::uint64_t marks = 0;   // the Mark byte
+};
+
 static_assert(std::endian::native == std::endian::little, "a word's first byte is its lowest");
 
-// The high bit of each byte of word that equals c, exact for the lowest such byte (a byte above
-// it may be flagged wrongly, so only the lowest flag is used). Bytes are read little-endian.
-inline std::uint64_t bytesEqual(std::uint64_t word, unsigned char c) {
-    const std::uint64_t x = word ^ (c * kOnes);
-    return (x - kOnes) & ~x & (0x80 * kOnes);
+// BlockMasks of 64 bytes at data, eight at a time in plain integer arithmetic.
+template <char Mark>
+BlockMasks blockMasksPortable(const char* data) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+    constexpr std::uint64_t kLow7 = 0x7f7f7f7f7f7f7f7full;
+    // The high bit of each byte of word that equals c, and of no other byte.
+    const auto equal = [](std::uint64_t word, unsigned char c) {
+        const std::uint64_t x = word ^ (c * kOnes);
+        return ~(((x & kLow7) + kLow7) | x | kLow7);
+    };
+    // The high bits of the eight bytes gathered into the eight low bits (byte k's into bit k).
+    const auto gather = [](std::uint64_t highs) {
+        return static_cast<std::uint64_t>(((highs >> 7) * 0x0102040810204080ull) >> 56);
+    };
+    BlockMasks m;
+    for (int w = 0; w < 8; ++w) {
+        std::uint64_t word;
+        std::memcpy(&word, data + 8 * w, 8);
+        m.breaks |= gather(equal(word, '\r') | equal(word, '\n')) << (8 * w);
+        if constexpr (Mark != '\0') m.marks |= gather(equal(word, Mark)) << (8 * w);
+    }
+    return m;
 }
 
-// The offset of the byte the lowest flag of mask marks.
-inline std::size_t firstFlagged(std::uint64_t mask) {
-    return static_cast<std::size_t>(std::countr_zero(mask)) / 8;
+#if defined(__SSE2__)
+template <char Mark>
+BlockMasks blockMasksSse2(const char* data) {
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    const __m128i mark = _mm_set1_epi8(Mark);
+    BlockMasks m;
+    for (int q = 0; q < 4; ++q) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + 16 * q));
+        const auto bits = [](__m128i eq) {
+            return static_cast<std::uint64_t>(static_cast<std::uint16_t>(_mm_movemask_epi8(eq)));
+        };
+        m.breaks |= bits(_mm_or_si128(_mm_cmpeq_epi8(v, cr), _mm_cmpeq_epi8(v, lf))) << (16 * q);
+        if constexpr (Mark != '\0') m.marks |= bits(_mm_cmpeq_epi8(v, mark)) << (16 * q);
+    }
+    return m;
+}
+#endif
+
+template <char Mark>
+BlockMasks blockMasks(const char* data) {
+#if defined(__SSE2__)
+    return blockMasksSse2<Mark>(data);
+#else
+    return blockMasksPortable<Mark>(data);
+#endif
+}
+
+// BlockMasks of the block at data + base; a block the text ends in is read through a copy with
+// zero bytes after the end, which are neither breaks nor marks.
+template <char Mark>
+BlockMasks blockAt(const char* data, std::size_t n, std::size_t base) {
+    if (n - base >= 64) return blockMasks<Mark>(data + base);
+    char tail[64] = {};
+    std::memcpy(tail, data + base, n - base);
+    return blockMasks<Mark>(tail);
 }
 
 }  // namespace textlist_detail
@@ -38,59 +97,60 @@ namespace textlist_detail {
 
 // The scan of scanEntries; with a Mark byte it also finds the first Mark of each entry in the
 // same pass and gives its offset in the entry (npos: none) as add's second argument.
+// The text is read in blocks of 64 bytes, each turned into bit masks of its breaks and marks;
+// an entry then costs a few bit operations, however its bytes fall into blocks.
 template <char Mark, typename Add>
 EntryScan scan(std::string_view bytes, bool final, Add&& add) {
     constexpr std::size_t npos = std::string_view::npos;
     const char* const data = bytes.data();
     const std::size_t n = bytes.size();
-    std::size_t start = 0;
-    std::size_t i = 0;
+    std::size_t start = 0;  // where the entry being read begins
     std::size_t mark = npos;
-    const auto give = [&](std::string_view entry) {
-        if constexpr (Mark != '\0')
-            add(entry, mark);
-        else
-            add(entry);
-        mark = npos;
-    };
-    while (i < n) {
-        // Eight bytes at a time up to the next break; the bytes after the last whole word one by
-        // one.
-        bool found = false;
-        while (i + 8 <= n) {
-            std::uint64_t word;
-            std::memcpy(&word, data + i, 8);
-            const std::uint64_t breaks = bytesEqual(word, '\r') | bytesEqual(word, '\n');
-            if constexpr (Mark != '\0') {
-                if (mark == npos) {
-                    const std::uint64_t marks = bytesEqual(word, Mark);
-                    if (marks != 0 && (breaks == 0 || firstFlagged(marks) < firstFlagged(breaks)))
-                        mark = i + firstFlagged(marks) - start;
-                }
-            }
-            if (breaks != 0) {
-                i += firstFlagged(breaks);
-                found = true;
-                break;
-            }
-            i += 8;
-        }
-        while (!found && i < n && data[i] != '\r' && data[i] != '\n') {
+    std::size_t base = 0;  // the block whose masks are at hand; bits before start are cleared
+    BlockMasks block = n > 0 ? blockAt<Mark>(data, n, 0) : BlockMasks{};
+    while (true) {
+        // To the block with the entry's line end, noting the first mark on the way.
+        while (block.breaks == 0) {
             if constexpr (Mark != '\0')
-                if (mark == npos && data[i] == Mark) mark = i - start;
-            ++i;
+                if (mark == npos && block.marks != 0)
+                    mark = base + std::countr_zero(block.marks) - start;
+            base += 64;
+            if (base >= n) goto rest;
+            block = blockAt<Mark>(data, n, base);
         }
-        if (i == n) break;
-        const char c = data[i];
-        if (c == '\r' && i + 1 == n && !final) break;
-        give(bytes.substr(start, i - start));
-        // CR LF is one line end; LF CR is two (an empty entry lies between them).
-        i += (c == '\r' && i + 1 < n && data[i + 1] == '\n') ? 2 : 1;
-        start = i;
+        {
+            const int bit = std::countr_zero(block.breaks);
+            const std::size_t i = base + bit;
+            if constexpr (Mark != '\0') {
+                const std::uint64_t before = block.marks & ((std::uint64_t{1} << bit) - 1);
+                if (mark == npos && before != 0) mark = base + std::countr_zero(before) - start;
+            }
+            const char c = data[i];
+            if (c == '\r' && i + 1 == n && !final) return {start, false};
+            if constexpr (Mark != '\0')
+                add(bytes.substr(start, i - start), mark);
+            else
+                add(bytes.substr(start, i - start));
+            mark = npos;
+            // CR LF is one line end; LF CR is two (an empty entry lies between them).
+            start = i + ((c == '\r' && i + 1 < n && data[i + 1] == '\n') ? 2 : 1);
+        }
+        while (start - base >= 64) {
+            base += 64;
+            if (base >= n) goto rest;
+            block = blockAt<Mark>(data, n, base);
+        }
+        const std::uint64_t below = (std::uint64_t{1} << (start - base)) - 1;
+        block.breaks &= ~below;
+        block.marks &= ~below;
     }
+rest:
     if (!final) return {start, false};
     if (start < n) {
-        give(bytes.substr(start));
+        if constexpr (Mark != '\0')
+            add(bytes.substr(start), mark);
+        else
+            add(bytes.substr(start));
         return {n, false};
     }
     return {n, n > 0};
