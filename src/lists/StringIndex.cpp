@@ -3,14 +3,6 @@
 #include <functional>
 
 namespace plevo {
-namespace {
-
-std::uint32_t tagOf(std::uint64_t hash) {
-    return static_cast<std::uint32_t>(hash >> 32);
-}
-
-}  // namespace
-
 std::uint64_t StringIndex::hashOf(std::string_view text) {
     return std::hash<std::string_view>{}(text);
 }
@@ -26,11 +18,14 @@ StringIndex::StringIndex(std::size_t expectedTexts) {
 
 // The slot that holds text, or the empty slot where it belongs.
 std::size_t StringIndex::slotOf(std::string_view text, std::uint64_t hash) const {
-    const std::uint32_t tag = tagOf(hash);
+    const std::uint16_t tag = tagOf(hash);
+    const std::uint16_t size = shortSizeOf(text);
     std::size_t i = static_cast<std::size_t>(hash) & mask_;
     while (true) {
         const Slot& slot = slots_[i];
-        if (slot.id == kNone || (slot.hashTag == tag && texts_[slot.id] == text)) return i;
+        if (slot.id == kNone ||
+            (slot.hashTag == tag && slot.shortSize == size && holds(slot, text)))
+            return i;
         i = (i + 1) & mask_;
     }
 }
@@ -52,12 +47,12 @@ std::uint32_t StringIndex::internHashed(std::string_view text, std::uint64_t has
     }
     const auto id = static_cast<std::uint32_t>(texts_.size());
     texts_.push_back(text);
-    slots_[i] = Slot{tagOf(hash), id};
+    slots_[i] = Slot{text.data(), id, tagOf(hash), shortSizeOf(text)};
     return id;
 }
 
 void StringIndex::grow() {
-    std::vector<Slot> old(slots_.size() * 2);
+    decltype(slots_) old(slots_.size() * 2);
     old.swap(slots_);
     mask_ = slots_.size() - 1;
     for (const Slot& slot : old) {

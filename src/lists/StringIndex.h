@@ -3,10 +3,14 @@
 // The list operations look up a million entries at a time, so the table stores no copies and no
 // nodes: it keeps views of texts that the caller owns and that must outlive it.
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string_view>
 #include <vector>
+
+#include "platform/LargeTableAllocator.h"
 
 namespace plevo {
 
@@ -39,21 +43,37 @@ public:
     std::string_view text(std::uint32_t id) const { return texts_[id]; }
 
 private:
+    // A slot holds where its text starts, so that a look-up reaches the bytes without going
+    // through texts_, and enough of the hash and the length to skip most comparisons.
     struct Slot {
-        std::uint32_t hashTag = 0;  // high bits of the hash, to skip most text comparisons
+        const char* data = nullptr;
         std::uint32_t id = kNone;
+        std::uint16_t hashTag = 0;    // high bits of the hash
+        std::uint16_t shortSize = 0;  // the length, kLongSize for any of kLongSize or more
     };
+    static constexpr std::uint16_t kLongSize = 0xFFFF;
+    static std::uint16_t shortSizeOf(std::string_view text) {
+        return static_cast<std::uint16_t>(std::min<std::size_t>(text.size(), kLongSize));
+    }
+    static std::uint16_t tagOf(std::uint64_t hash) {
+        return static_cast<std::uint16_t>(hash >> 48);
+    }
+    // Whether the text in slot is text, its tag and short size known to match.
+    bool holds(const Slot& slot, std::string_view text) const {
+        if (slot.shortSize == kLongSize) return texts_[slot.id] == text;
+        return text.empty() || std::memcmp(slot.data, text.data(), text.size()) == 0;
+    }
     static std::uint64_t hashOf(std::string_view text);
     std::size_t slotOf(std::string_view text, std::uint64_t hash) const;
     std::uint32_t internHashed(std::string_view text, std::uint64_t hash);
     void grow();
 
-    // Three steps ahead of the look-up of text i: the slot of text i + 2k is fetched, then the
-    // stored text's view that slot names for text i + k, then that text's bytes for text i.
+    // Two steps ahead of the look-up of text i: the slot of text i + k is fetched, then the bytes
+    // of the text that slot names for text i + k/2.
     template <typename TextAt, typename Use>
     void eachAhead(std::size_t count, TextAt& text, std::uint32_t* ids, Use use) const {
         constexpr std::size_t kStep = 8;
-        constexpr std::size_t kRing = 4 * kStep;
+        constexpr std::size_t kRing = 2 * kStep;
         struct Pending {
             std::string_view text;
             std::uint64_t hash = 0;
@@ -69,26 +89,24 @@ private:
             p.hash = hashOf(*t);
             __builtin_prefetch(&slots_[static_cast<std::size_t>(p.hash) & mask_]);
         };
-        const auto storedId = [&](std::size_t i) {
+        // The bytes of the text in text i's first slot, when that may be text i.
+        const auto storedText = [&](std::size_t i) -> const char* {
             const Pending& p = ring[i % kRing];
-            if (!p.present) return kNone;
+            if (!p.present) return nullptr;
             const Slot& slot = slots_[static_cast<std::size_t>(p.hash) & mask_];
-            return slot.hashTag == static_cast<std::uint32_t>(p.hash >> 32) ? slot.id : kNone;
+            return slot.hashTag == tagOf(p.hash) ? slot.data : nullptr;
         };
-        for (std::size_t i = 0; i < count && i < 2 * kStep; ++i) fetchSlot(i);
+        for (std::size_t i = 0; i < count && i < kStep; ++i) fetchSlot(i);
         for (std::size_t i = 0; i < count; ++i) {
-            if (i + 2 * kStep < count) fetchSlot(i + 2 * kStep);
-            if (i + kStep < count)
-                if (const std::uint32_t id = storedId(i + kStep); id < texts_.size())
-                    __builtin_prefetch(&texts_[id]);
-            if (const std::uint32_t id = storedId(i); id < texts_.size())
-                __builtin_prefetch(texts_[id].data());
+            if (i + kStep < count) fetchSlot(i + kStep);
+            if (const char* stored = storedText(i + kStep / 2 < count ? i + kStep / 2 : i))
+                __builtin_prefetch(stored);
             const Pending& p = ring[i % kRing];
             ids[i] = p.present ? use(p.text, p.hash) : kNone;
         }
     }
 
-    std::vector<Slot> slots_;
+    std::vector<Slot, LargeTableAllocator<Slot>> slots_;
     std::vector<std::string_view> texts_;
     std::size_t mask_ = 0;
 };

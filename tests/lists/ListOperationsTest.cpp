@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+#include <optional>
 #include <random>
 #include <set>
 
@@ -106,6 +109,51 @@ TEST(SafeSet, AnswersAsAPlainSetForLinesOfEveryLength) {
     for (int k = 0; k < 20000; ++k) {
         const std::string asked = line();
         EXPECT_EQ(safe.contains(asked), plain.count(asked) == 1) << asked;
+    }
+}
+
+// Ids as a plain map would give them, one at a time and a list at once: many texts of one
+// length (so that some share the bits of the hash a slot keeps and must be compared) and texts
+// too long for the length a slot keeps, equal and differing in their last byte.
+TEST(StringIndex, NumbersTextsAsAPlainMapDoes) {
+    std::mt19937 rng(9);
+    std::vector<std::string> texts;
+    for (int k = 0; k < 200000; ++k) {
+        std::string s(6, 'a');
+        for (char& c : s) c = static_cast<char>('a' + rng() % 8);
+        texts.push_back(s);
+    }
+    const std::string longText(70000, 'x');
+    for (int k = 0; k < 6; ++k) texts.push_back(longText + static_cast<char>('0' + k % 3));
+    std::shuffle(texts.begin(), texts.end(), rng);
+
+    std::map<std::string, std::uint32_t> plain;
+    for (const auto& t : texts) plain.emplace(t, static_cast<std::uint32_t>(plain.size()));
+    const auto plainId = [&](const std::string& t) {
+        const auto it = plain.find(t);
+        return it == plain.end() ? plevo::StringIndex::kNone : it->second;
+    };
+    const auto at = [&](std::size_t i) -> std::optional<std::string_view> { return texts[i]; };
+
+    plevo::StringIndex oneByOne;
+    plevo::StringIndex whole(texts.size());
+    std::vector<std::uint32_t> ids(texts.size());
+    whole.internEach(texts.size(), at, ids.data());
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        ASSERT_EQ(oneByOne.intern(texts[i]), plainId(texts[i])) << i;
+        ASSERT_EQ(ids[i], plainId(texts[i])) << i;
+    }
+    EXPECT_EQ(whole.size(), plain.size());
+
+    std::vector<std::string> asked = {longText + "3", longText, "abcdefg", "hhhhhh", ""};
+    for (int k = 0; k < 1000; ++k) asked.push_back(texts[rng() % texts.size()]);
+    std::vector<std::uint32_t> found(asked.size());
+    whole.findEach(
+        asked.size(), [&](std::size_t i) -> std::optional<std::string_view> { return asked[i]; },
+        found.data());
+    for (std::size_t i = 0; i < asked.size(); ++i) {
+        EXPECT_EQ(found[i], plainId(asked[i])) << asked[i].size();
+        EXPECT_EQ(oneByOne.find(asked[i]), plainId(asked[i])) << asked[i].size();
     }
 }
 
