@@ -40,8 +40,14 @@ LC_ALL=C sort -r -f list.txt >reversed.txt
 echo "hard inputs: prefix.txt, cases.txt, reversed.txt (1,000,000 lines each), oneline.txt" \
      "($(wc -c <oneline.txt) bytes)"
 
-# One run of a command: "wall-seconds peak-KiB".
-measure() { /usr/bin/time -f '%e %M' -o "$work/time" bash -c "$1" >/dev/null; cat "$work/time"; }
+# One run of a command: "wall-seconds peak-KiB". The wall time is taken to the microsecond here
+# (the centiseconds of time(1) are too coarse for a copy of the list).
+measure() {
+    local from=$EPOCHREALTIME to
+    /usr/bin/time -f '%M' -o "$work/time" bash -c "$1" >/dev/null
+    to=$EPOCHREALTIME
+    echo "$(awk -v a="$from" -v b="$to" 'BEGIN { printf "%.4f", b - a }') $(cat "$work/time")"
+}
 
 # race NAME OURS PEER: runs the pair $runs times in turn and prints one table row.
 race() {
@@ -58,15 +64,17 @@ race() {
     }
     { n++; ow[n] = $1; om[n] = $2; pw[n] = $3; pm[n] = $4; r[n] = ($3 > 0 ? $1 / $3 : 0)
       if (n == 1 || r[n] < lo) lo = r[n]; if (n == 1 || r[n] > hi) hi = r[n] }
-    END { printf "%-34s %7.2f s %6.0f MiB %8.2f s %6.0f MiB   %5.2fx (%.2f-%.2f)\n", name,
+    END { printf "%-34s %7.3f s %6.0f MiB %8.3f s %6.0f MiB   %5.2fx (%.2f-%.2f)\n", name,
           median(ow, n), median(om, n) / 1024, median(pw, n), median(pm, n) / 1024, median(r, n), lo, hi }
     ' "$work/pairs"
 }
 
-printf '%-34s %18s %19s   %s\n' "command (peer)" "plevo-lists" "peer" "ratio, median (min-max)"
+printf '%-34s %19s %20s   %s\n' "command (peer)" "plevo-lists" "peer" "ratio, median (min-max)"
 race "sort (LC_ALL=C sort -f)" "'$tool' sort list.txt -o out-plevo.txt" \
      "LC_ALL=C sort -f list.txt -o out-peer.txt"
 race "dedupe (awk '!seen[\$0]++')" "'$tool' dedupe --safe safe.txt list.txt -o out-plevo.txt" \
+     "awk '!seen[\$0]++' list.txt > out-peer.txt"
+race "dedupe > file (awk)" "'$tool' dedupe --safe safe.txt list.txt > out-plevo.txt" \
      "awk '!seen[\$0]++' list.txt > out-peer.txt"
 race "reduce (cp)" "'$tool' reduce --safe safe.txt list.txt -o out-plevo.txt" \
      "cp list.txt out-peer.txt"
