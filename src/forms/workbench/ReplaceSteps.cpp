@@ -139,7 +139,10 @@ void TReplace::FormClose() {
 }
 
 void TReplace::Memo1Change() {
-    Label1->setCaption(" " + std::to_string(Memo1->lineCount()));
+    // Built by appending: GCC 12 warns wrongly (-Wrestrict) about " " + a temporary string.
+    std::string caption = " ";
+    caption += std::to_string(Memo1->lineCount());
+    Label1->setCaption(caption);
 }
 
 void TReplace::Memo2Change() {
