@@ -18,8 +18,7 @@ TextListView splitTextList(std::string_view bytes) {
     TextListView list;
     // Every entry but the last ends with an LF or a lone CR; an LF count is a close bound for
     // the usual files (only pages that are used take memory).
-    list.entries.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) +
-                         1);
+    list.entries.reserve(countLineFeeds(bytes) + 1);
     list.endsWithBreak = scanEntries(bytes, true, [&](std::string_view entry) {
                              list.entries.push_back(entry);
                          }).endsWithBreak;

@@ -158,6 +158,17 @@ rest:
 
 }  // namespace textlist_detail
 
+// How many bytes of bytes are LF: a close bound for the entries of the usual files.
+inline std::size_t countLineFeeds(std::string_view bytes) {
+    std::size_t count = 0;
+    std::size_t i = 0;
+    for (; i + 64 <= bytes.size(); i += 64)
+        count += static_cast<std::size_t>(
+            std::popcount(textlist_detail::blockMasks<'\n'>(bytes.data() + i).marks));
+    for (; i < bytes.size(); ++i) count += bytes[i] == '\n';
+    return count;
+}
+
 // Calls add(entry) for every entry of bytes in order. When final is false more bytes may
 // follow: an entry is given only once its line end is certain (a CR at the very end may be
 // the start of CR LF), and the bytes from the first entry not given on are left unused.

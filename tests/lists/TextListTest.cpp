@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <utility>
 
@@ -106,6 +107,8 @@ TEST(TextListScan, AgreesWithAPlainReadingWholeAndInPieces) {
             EXPECT_EQ(marks[e], entries[e].find('@')) << testing::PrintToString(text);
         EXPECT_EQ(rest.endsWithBreak, plain.endsWithBreak) << testing::PrintToString(text);
         EXPECT_EQ(parseTextList(text).entries, plain.entries);
+        EXPECT_EQ(plevo::countLineFeeds(text),
+                  static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
     }
 }
 
