@@ -108,49 +108,50 @@ EntryScan scan(std::string_view bytes, bool final, Add&& add) {
     std::size_t mark = npos;
     std::size_t base = 0;  // the block whose masks are at hand; bits before start are cleared
     BlockMasks block = n > 0 ? blockAt<Mark>(data, n, 0) : BlockMasks{};
+    // To the next block; false past the end of the text.
+    const auto nextBlock = [&] {
+        base += 64;
+        if (base >= n) return false;
+        block = blockAt<Mark>(data, n, base);
+        return true;
+    };
+    const auto give = [&](std::string_view entry) {
+        if constexpr (Mark != '\0')
+            add(entry, mark);
+        else
+            add(entry);
+        mark = npos;
+    };
+    bool more = true;
     while (true) {
         // To the block with the entry's line end, noting the first mark on the way.
-        while (block.breaks == 0) {
+        while (block.breaks == 0 && more) {
             if constexpr (Mark != '\0')
                 if (mark == npos && block.marks != 0)
                     mark = base + std::countr_zero(block.marks) - start;
-            base += 64;
-            if (base >= n) goto rest;
-            block = blockAt<Mark>(data, n, base);
+            more = nextBlock();
         }
-        {
-            const int bit = std::countr_zero(block.breaks);
-            const std::size_t i = base + bit;
-            if constexpr (Mark != '\0') {
-                const std::uint64_t before = block.marks & ((std::uint64_t{1} << bit) - 1);
-                if (mark == npos && before != 0) mark = base + std::countr_zero(before) - start;
-            }
-            const char c = data[i];
-            if (c == '\r' && i + 1 == n && !final) return {start, false};
-            if constexpr (Mark != '\0')
-                add(bytes.substr(start, i - start), mark);
-            else
-                add(bytes.substr(start, i - start));
-            mark = npos;
-            // CR LF is one line end; LF CR is two (an empty entry lies between them).
-            start = i + ((c == '\r' && i + 1 < n && data[i + 1] == '\n') ? 2 : 1);
+        if (!more) break;
+        const int bit = std::countr_zero(block.breaks);
+        const std::size_t i = base + bit;
+        if constexpr (Mark != '\0') {
+            const std::uint64_t before = block.marks & ((std::uint64_t{1} << bit) - 1);
+            if (mark == npos && before != 0) mark = base + std::countr_zero(before) - start;
         }
-        while (start - base >= 64) {
-            base += 64;
-            if (base >= n) goto rest;
-            block = blockAt<Mark>(data, n, base);
-        }
+        const char c = data[i];
+        if (c == '\r' && i + 1 == n && !final) return {start, false};
+        give(bytes.substr(start, i - start));
+        // CR LF is one line end; LF CR is two (an empty entry lies between them).
+        start = i + ((c == '\r' && i + 1 < n && data[i + 1] == '\n') ? 2 : 1);
+        while (more && start - base >= 64) more = nextBlock();
+        if (!more) break;
         const std::uint64_t below = (std::uint64_t{1} << (start - base)) - 1;
         block.breaks &= ~below;
         block.marks &= ~below;
     }
-rest:
     if (!final) return {start, false};
     if (start < n) {
-        if constexpr (Mark != '\0')
-            add(bytes.substr(start), mark);
-        else
-            add(bytes.substr(start));
+        give(bytes.substr(start));
         return {n, false};
     }
     return {n, n > 0};
