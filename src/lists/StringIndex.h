@@ -48,15 +48,16 @@ private:
     struct Slot {
         const char* data = nullptr;
         std::uint32_t id = kNone;
-        std::uint16_t hashTag = 0;    // high bits of the hash
+        std::uint16_t hashTag = 0;    // tagOf(the hash)
         std::uint16_t shortSize = 0;  // the length, kLongSize for any of kLongSize or more
     };
     static constexpr std::uint16_t kLongSize = 0xFFFF;
     static std::uint16_t shortSizeOf(std::string_view text) {
         return static_cast<std::uint16_t>(std::min<std::size_t>(text.size(), kLongSize));
     }
+    // The top 16 bits of the hash, which is as wide as std::size_t (32 bits on 32-bit Windows).
     static std::uint16_t tagOf(std::uint64_t hash) {
-        return static_cast<std::uint16_t>(hash >> 48);
+        return static_cast<std::uint16_t>(hash >> (8 * sizeof(std::size_t) - 16));
     }
     // Whether the text in slot is text, its tag and short size known to match.
     bool holds(const Slot& slot, std::string_view text) const {
