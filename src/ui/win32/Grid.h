@@ -32,6 +32,9 @@ public:
     void setEditable(bool editable) override;
     void setColumnReadOnly(int column, bool readOnly) override;
     void setTopRow(int row) override;
+    // Where cell (column, row) lies in the client area, as it is drawn (the tests' mouse aims
+    // there).
+    RECT cellRect(int column, int row) const;
 
 protected:
     LRESULT message(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -43,7 +46,6 @@ private:
     void paint(HWND hwnd);
     int rowHeight() const;
     int shownRows() const;
-    RECT cellRect(int column, int row) const;
     void scrollTo(int top);
     void updateScrollBar();
     void startEditing(const std::string* typed);
