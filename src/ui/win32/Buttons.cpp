@@ -53,20 +53,52 @@ void Win32Button::build(const ControlSpec& spec) {
 }
 
 LRESULT Win32Button::message(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_LBUTTONDOWN && (flags_ & kNoFocus)) {
-        // The press takes the focus (a button needs it until it is released): it goes back after.
-        HWND before = GetFocus();
-        const LRESULT r = callDefault(hwnd, msg, wParam, lParam);
-        if (before && before != hwnd) form_.rememberFocus(before);
-        return r;
-    }
-    if (msg == WM_LBUTTONUP && (flags_ & kNoFocus)) {
-        HWND before = form_.rememberedFocus();
-        const LRESULT r = callDefault(hwnd, msg, wParam, lParam);
-        if (before && before != hwnd && IsWindow(before) && GetFocus() == hwnd) SetFocus(before);
-        return r;
+    if (flags_ & kNoFocus) {
+        switch (msg) {
+            case WM_LBUTTONDOWN:
+            case WM_LBUTTONDBLCLK:
+            case WM_MOUSEMOVE:
+            case WM_LBUTTONUP:
+            case WM_CAPTURECHANGED:
+                return trackPress(hwnd, msg, lParam);
+            default:
+                break;
+        }
     }
     return callDefault(hwnd, msg, wParam, lParam);
+}
+
+LRESULT Win32Button::trackPress(HWND hwnd, UINT msg, LPARAM lParam) {
+    // What the system's button does with the mouse, without its SetFocus: the control that has
+    // the focus keeps it, and its exit handler does not run.
+    const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    RECT client;
+    GetClientRect(hwnd, &client);
+    switch (msg) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            tracking_ = true;
+            SetCapture(hwnd);
+            SendMessageA(hwnd, BM_SETSTATE, TRUE, 0);
+            break;
+        case WM_MOUSEMOVE:
+            if (tracking_) SendMessageA(hwnd, BM_SETSTATE, PtInRect(&client, at), 0);
+            break;
+        case WM_LBUTTONUP:
+            if (!tracking_) break;
+            tracking_ = false;
+            ReleaseCapture();
+            SendMessageA(hwnd, BM_SETSTATE, FALSE, 0);
+            if (PtInRect(&client, at)) sendClicked(hwnd);
+            break;
+        case WM_CAPTURECHANGED:
+            if (tracking_) SendMessageA(hwnd, BM_SETSTATE, FALSE, 0);
+            tracking_ = false;
+            break;
+        default:
+            break;
+    }
+    return 0;
 }
 
 void Win32Button::performClick() {

@@ -29,7 +29,11 @@ protected:
     std::string measuredCaption() const override { return withoutMnemonics(windowText()); }
 
 private:
+    // A button that takes no focus tracks its own press (the system's button takes the focus).
+    LRESULT trackPress(HWND hwnd, UINT msg, LPARAM lParam);
+
     int modalResult_;
+    bool tracking_ = false;
 };
 
 // Check boxes and toggle buttons: BS_AUTOCHECKBOX, push-like for the toggle.
