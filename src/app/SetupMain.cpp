@@ -5,7 +5,7 @@
 #include <memory>
 #include <system_error>
 
-#include "forms/setup/PlevoInstallUnit.h"
+#include "app/RunSetup.h"
 #include "platform/DriveC.h"
 #include "platform/Files.h"
 #include "setup/ShellLink.h"
@@ -30,12 +30,10 @@ int main(int argc, char** argv) {
     std::error_code ec;
     const fs::path source = fs::current_path(ec);
     const std::unique_ptr<plevo::ShortcutWriter> shortcuts = plevo::systemShortcutWriter();
-    plevo::TMainSetUpForm window(*toolkit, {.dialogs = *dialogs,
-                                            .driveC = driveC,
-                                            .sourceFolder = source,
-                                            .shortcuts = *shortcuts,
-                                            .startProgram = plevo::startInstalledProgram,
-                                            .rememberedFolderFile = plevo::rememberedFolderFile()});
-    window.form().show();
-    return toolkit->run();
+    return plevo::runSetup(*toolkit, {.dialogs = *dialogs,
+                                      .driveC = driveC,
+                                      .sourceFolder = source,
+                                      .shortcuts = *shortcuts,
+                                      .startProgram = plevo::startInstalledProgram,
+                                      .rememberedFolderFile = plevo::rememberedFolderFile()});
 }

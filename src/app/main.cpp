@@ -6,7 +6,7 @@
 #include <memory>
 #include <system_error>
 
-#include "app/PlevoTool.h"
+#include "app/RunPlevo.h"
 #include "platform/Files.h"
 #include "platform/PendingTempFile.h"
 #include "platform/Shell.h"
@@ -52,12 +52,10 @@ int main(int argc, char** argv) {
     std::function<void()> persist = [&registry] { registry.flush(); };
 #endif
 
-    plevo::PlevoTool tool({.toolkit = *toolkit,
-                           .dialogs = *dialogs,
-                           .registry = registry,
-                           .shell = shell,
-                           .driveC = driveC,
-                           .persistRegistry = persist});
-    tool.show();
-    return toolkit->run();
+    return plevo::runPlevo({.toolkit = *toolkit,
+                            .dialogs = *dialogs,
+                            .registry = registry,
+                            .shell = shell,
+                            .driveC = driveC,
+                            .persistRegistry = persist});
 }
