@@ -126,6 +126,22 @@ TEST_F(Input, KeysGoToTheWindowFirstThenIntoTheFocusedBox) {
                                       kKeyF1, 'A', 'Z'}));
 }
 
+TEST_F(Input, WhenAModalWindowEndsTheKeysGoToTheWindowThatWasActiveAgain) {
+    const std::vector<ControlSpec> none;
+    const auto dialog = test::testToolkit().createForm(
+        {.name = "Dialog", .client = {100, 60}, .style = FormStyle::Dialog}, none);
+    Timer& act = dialog->addTimer("act", 0);
+    act.onTimer = [&] {
+        act.stop();
+        user().press({.key = kKeyEscape});
+    };
+    user().click(get("Box"));
+    act.start();
+    EXPECT_EQ(dialog->showModal(), kResultCancel);
+    user().type("x");
+    EXPECT_EQ(get("Box").caption(), "x");
+}
+
 TEST_F(Input, TheColoursOfTextAreReadAsDrawn) {
     auto& label = form_->get<Label>("Under");
     label.setColour(colours::kSilver);

@@ -228,6 +228,9 @@ void QtForm::activateNow() {
 
 int QtForm::showModal() {
     if (loop_) return kResultNone;  // already shown modally
+    // The window that was active is active again afterwards, as when a system dialog closes:
+    // the keys go back to it.
+    const QPointer<QWidget> before = QApplication::activeWindow();
     if (window_->isVisible()) window_->hide();
     window_->setWindowModality(Qt::ApplicationModal);
     show();
@@ -238,6 +241,9 @@ int QtForm::showModal() {
     loop_ = nullptr;
     if (window_->isVisible()) window_->hide();
     window_->setWindowModality(Qt::NonModal);
+    if (QtForm* owner = before ? of(before) : nullptr;
+        owner && owner != this && before->isVisible())
+        owner->activateNow();
     if (result_ == kResultNone) result_ = kResultCancel;
     return result_;
 }
