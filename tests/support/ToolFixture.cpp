@@ -2,9 +2,13 @@
 
 #include <fstream>
 #include <random>
+#include <stdexcept>
 
+#include "app/RunPlevo.h"
 #include "platform/Files.h"
+#include "support/RunAsUser.h"
 #include "support/TestToolkit.h"
+#include "support/UserInput.h"
 #include "ui/Toolkit.h"
 
 namespace plevo::test {
@@ -17,17 +21,38 @@ ToolFixture::ToolFixture(RegistryAccess& registry) : toolRegistry_(registry) {
     std::filesystem::create_directories(root_ / "drive_c");
     previousFolder_ = std::filesystem::current_path();
     std::filesystem::current_path(start_);
-    tool_ = std::make_unique<PlevoTool>(ToolSetup{.toolkit = testToolkit(),
-                                                  .dialogs = dialogs_,
-                                                  .registry = toolRegistry_,
-                                                  .shell = toolShell_,
-                                                  .driveC = root_ / "drive_c",
-                                                  .persistRegistry = [this] {
-                                                      if (&toolRegistry_ == &registry_ &&
-                                                          registry_.flush())
-                                                          ++registryWrites_;
-                                                  }});
+    tool_ = std::make_unique<PlevoTool>(toolSetup());
     main_ = &tool_->Replace();
+}
+
+ToolSetup ToolFixture::toolSetup() {
+    return {.toolkit = testToolkit(),
+            .dialogs = dialogs_,
+            .registry = toolRegistry_,
+            .shell = toolShell_,
+            .driveC = root_ / "drive_c",
+            .persistRegistry = [this] {
+                if (&toolRegistry_ == &registry_ && registry_.flush()) ++registryWrites_;
+            }};
+}
+
+int ToolFixture::runTool(const std::function<void()>& script) {
+    // One tool at a time: the windows of the fixture's own go first.
+    main_ = nullptr;
+    tool_.reset();
+    dialogs_.expectWelcome();
+    return runAsUser([this] { return runPlevo(toolSetup()); },
+                     [&] {
+                         ASSERT_TRUE(user().waitUntil([&] { return dialogs_.done(); }))
+                             << "the main window never greeted the user";
+                         script();
+                     });
+}
+
+ui::Form& ToolFixture::window(std::string_view name) {
+    ui::Form* form = user().window(name);
+    if (!form) throw std::logic_error("no window " + std::string(name) + " in the program");
+    return *form;
 }
 
 ToolFixture::~ToolFixture() {

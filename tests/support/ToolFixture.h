@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -50,6 +51,14 @@ protected:
 
     // Shows the main window; its first showing greets the user.
     void showMainWindow();
+    // The seams the fixture's tool is made with.
+    ToolSetup toolSetup();
+    // Starts the tool as its main does, on the fixture's seams, in place of the fixture's own
+    // tool, and works it with `script` from inside its loop once the welcome has been answered.
+    // Returns once the program has ended; the windows are gone then.
+    int runTool(const std::function<void()>& script);
+    // A window of the running program by its name; fails the test when there is none.
+    static ui::Form& window(std::string_view name);
     // Writes a file into the start folder (or at an absolute path) and returns its path text.
     std::string writeFile(const std::string& name, std::string_view bytes);
     std::string readBack(const std::string& path) const;

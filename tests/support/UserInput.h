@@ -11,6 +11,7 @@
 // loop, the scripted dialogs' `expectModal` acts from inside it, and the driver works there too.
 
 #include <functional>
+#include <memory>
 #include <string_view>
 
 #include "ui/Form.h"
@@ -45,6 +46,15 @@ public:
     virtual bool waitUntil(const std::function<bool()>& done, int milliseconds = 10000) = 0;
     // A window of the program by its name, as the toolkit made it; nullptr when there is none.
     virtual ui::Form* window(std::string_view name) = 0;
+
+    // A step waiting to run from the event loop; dropped when its handle goes first.
+    class Pending {
+    public:
+        virtual ~Pending() = default;
+    };
+    // Runs `step` once from the event loop that runs when `milliseconds` have passed (also a
+    // loop that starts after this call).
+    virtual std::unique_ptr<Pending> later(int milliseconds, std::function<void()> step) = 0;
 
     static ui::Point centre(const ui::Control& control) {
         const ui::Rect r = control.geometry();

@@ -9,6 +9,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <optional>
@@ -123,7 +124,19 @@ public:
         return nullptr;
     }
 
+    std::unique_ptr<Pending> later(int milliseconds, std::function<void()> step) override {
+        auto pending = std::make_unique<Later>();
+        pending->timer.setSingleShot(true);
+        QObject::connect(&pending->timer, &QTimer::timeout, [step = std::move(step)] { step(); });
+        pending->timer.start(milliseconds);
+        return pending;
+    }
+
 private:
+    struct Later : Pending {
+        QTimer timer;
+    };
+
     struct Target {
         QWindow* window;
         QPoint point;

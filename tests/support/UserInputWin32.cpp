@@ -4,6 +4,7 @@
 // the queue as it takes a user's.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -157,7 +158,42 @@ public:
         return nullptr;
     }
 
+    std::unique_ptr<Pending> later(int milliseconds, std::function<void()> step) override {
+        return std::make_unique<Later>(milliseconds, std::move(step));
+    }
+
 private:
+    // A timer of the thread: its WM_TIMER reaches the procedure through whatever loop runs.
+    class Later : public Pending {
+    public:
+        Later(int milliseconds, std::function<void()> step) : step_(std::move(step)) {
+            id_ = SetTimer(nullptr, 0, static_cast<UINT>(milliseconds), &Later::fire);
+            waiting()[id_] = this;
+        }
+        ~Later() override {
+            if (id_) KillTimer(nullptr, id_);
+            waiting().erase(id_);
+        }
+
+    private:
+        static std::map<UINT_PTR, Later*>& waiting() {
+            static std::map<UINT_PTR, Later*> timers;
+            return timers;
+        }
+        static void CALLBACK fire(HWND, UINT, UINT_PTR id, DWORD) {
+            KillTimer(nullptr, id);
+            const auto it = waiting().find(id);
+            if (it == waiting().end()) return;
+            Later* self = it->second;
+            waiting().erase(it);
+            self->id_ = 0;
+            self->step_();
+        }
+
+        std::function<void()> step_;
+        UINT_PTR id_ = 0;
+    };
+
     struct Click {
         POINT at;
         DWORD when;
