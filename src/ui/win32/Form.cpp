@@ -195,6 +195,8 @@ bool Win32Form::active() const {
 
 void Win32Form::activate() {
     if (!IsWindowVisible(hwnd_)) return;
+    // On top of the program's other windows too, as the user's click on it would bring it.
+    BringWindowToTop(hwnd_);
     SetForegroundWindow(hwnd_);
     SetActiveWindow(hwnd_);
     toolkit_.rethrowPending();
