@@ -18,8 +18,10 @@ using ui::Kind;
 
 constexpr ui::Colour kLightRed{0xff, 0xb4, 0xb4};
 constexpr ui::Colour kLightGreen{0xb4, 0xff, 0xb4};
-// The big red numbers that show which list a question is about.
+// The big red numbers that show which list a question is about, in a red dark enough to stand
+// out from the window's grey.
 constexpr ui::Font kBigNumber{.pixels = 64, .bold = true};
+constexpr ui::Colour kBigNumberRed{0xa0, 0, 0};
 constexpr int kFull = ShowMePulse::kFullSize;
 
 const char* const kMemo1Text =
@@ -96,7 +98,7 @@ ControlSpec bigNumber(const char* name, const char* parent, ui::Rect at, std::st
             .parent = parent,
             .at = at,
             .caption = std::move(caption),
-            .fontColour = ui::colours::kRed,
+            .fontColour = kBigNumberRed,
             .font = kBigNumber,
             .flags = ui::kHidden};
 }

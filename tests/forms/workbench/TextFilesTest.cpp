@@ -1,5 +1,6 @@
 // The working list and its text files: Open Text File, Save Changes, Clear Text File.
 #include "platform/Files.h"
+#include "support/Legibility.h"
 #include "support/ToolFixture.h"
 
 namespace plevo::test {
@@ -16,7 +17,7 @@ protected:
         if (expectSafeListDialog) {
             dialogs_.expectSafeListDialogCancelled();
         }
-        click("Button7");
+        userClick("Label9");
         dialogs_.verify();
     }
 };
@@ -47,7 +48,7 @@ TEST_F(TextFiles, OpenThenSaveWritesTheListBackAsItWasAndOffersABackup) {
         .expectBackupQuestion(Answer::Yes)
         .expectSaveFile(
             {.defaultExt = "txt", .filter = kFilter, .fileName = "Blocked Senders List"}, backup);
-    click("Button2");
+    userClick("SaveImage");
     EXPECT_EQ(readBack(path), "b@x.example\r\nA.example\r\n\r\nc");
     EXPECT_EQ(readBack(backup), "b@x.example\r\nA.example\r\n\r\nc");
     EXPECT_FALSE(visible("SaveImageNo"));
@@ -67,7 +68,7 @@ TEST_F(TextFiles, AFinalLineBreakIsKeptAndLfOnlyBecomesCrLf) {
         .expectSaveFile(
             {.defaultExt = "txt", .filter = kFilter, .fileName = "Blocked Senders List"},
             std::nullopt);
-    click("Button2");
+    userClick("SaveImage");
     EXPECT_EQ(readBack(path), "one\r\ntwo\r\n");
 }
 
@@ -77,14 +78,14 @@ TEST_F(TextFiles, CancelledOpenFallsBackToTheDefaultNameAndSaveNoLongerWritesThe
     openList(path);
     // Cancelled: no "Blocked Senders List" in the current folder, so nothing else happens.
     dialogs_.expectOpenFile(openListOptions(), std::nullopt);
-    click("Button7");
+    userClick("Label9");
     EXPECT_EQ(tool_->state().ListFileName, "Blocked Senders List");
     EXPECT_EQ(memo("Memo1").lines(), std::vector<std::string>{"a.example"});
 
-    memo("Memo1").setText("changed");
+    userTypes("Memo1", "changed");
     dialogs_.expectMessage("File Blocked Senders List not found or saved!")
         .expectBackupQuestion(Answer::No);
-    click("Button2");
+    userClick("SaveImage");
     EXPECT_EQ(readBack(path), "a.example");
 }
 
@@ -98,7 +99,7 @@ TEST_F(TextFiles, CancelledOpenLoadsAFileOfTheDefaultNameInTheCurrentFolder) {
 TEST_F(TextFiles, AChosenFileThatDoesNotExistChangesNothing) {
     showMainWindow();
     dialogs_.expectOpenFile(openListOptions(), pathText(start_ / "missing.txt"));
-    click("Button7");
+    userClick("Label9");
     EXPECT_FALSE(enabled("Button1"));
     EXPECT_EQ(tool_->state().ListFileName, pathText(start_ / "missing.txt"));
 }
@@ -107,25 +108,26 @@ TEST_F(TextFiles, ClearAsksBothQuestionsWhateverTheFirstAnswer) {
     showMainWindow();
     openList(writeFile("list.txt", "a\r\nb\r\n"));
     dialogs_.expectMessage(kReminder);
-    memo("Memo2").setText("safe.example\n");
+    userTypes("Memo2", "safe.example\n");
     dialogs_
         .expectConfirm("Do you want 1 cleared?", Buttons::YesNoCancel, Answer::Cancel,
                        [&] {
                            EXPECT_TRUE(visible("Panel10"));
                            EXPECT_TRUE(visible("Panel11"));
+                           EXPECT_EQ(illegibleTexts(main_->form()), "");
                        })
         .expectConfirm("Do you want 2 cleared?", Buttons::YesNoCancel, Answer::Yes, [&] {
             EXPECT_FALSE(visible("Panel10"));
             EXPECT_TRUE(visible("Panel11"));
         });
-    click("Button9");
+    userClick("ClearTextImage");
     EXPECT_EQ(memo("Memo1").lineCount(), 2);
     EXPECT_EQ(memo("Memo2").lineCount(), 0);
     EXPECT_FALSE(visible("Panel11"));
 
     dialogs_.expectConfirm("Do you want 1 cleared?", Buttons::YesNoCancel, Answer::Yes)
         .expectConfirm("Do you want 2 cleared?", Buttons::YesNoCancel, Answer::No);
-    click("ClearTextImage");
+    userClick("ClearTextImage");
     EXPECT_EQ(memo("Memo1").lineCount(), 0);
     EXPECT_EQ(caption("Label1"), " 0");
     EXPECT_TRUE(enabled("Button1"));  // clearing disables nothing
@@ -147,7 +149,7 @@ TEST_F(TextFiles, EveryByteButCrAndLfSurvivesOpenAndSave) {
                        "' saved.\n\rIf you want to save this file to the registry,"
                        "open the registry first")
         .expectBackupQuestion(Answer::No);
-    click("Button2");
+    userClick("SaveImage");
     EXPECT_EQ(readBack(path), asBoxHolds(text));
 }
 
@@ -156,7 +158,7 @@ TEST_F(TextFiles, AFileThatCannotBeReadShowsTheErrorAndChangesNoList) {
     memo("Memo1").setText("kept\n");
     // Readable as a name, but every read fails (even for root).
     dialogs_.expectOpenFile(openListOptions(), "/proc/self/mem").expectError("/proc/self/mem");
-    click("Button7");
+    userClick("Label9");
     EXPECT_EQ(memo("Memo1").lines(), std::vector<std::string>{"kept"});
     EXPECT_FALSE(enabled("Button1"));
 }
@@ -166,14 +168,14 @@ TEST_F(TextFiles, ASaveTheDiskRefusesShowsThePathAndLeavesTheFileWhole) {
     // A file that can be read but whose folder takes no new file, even for root.
     const std::string before = readBack("/proc/version");
     dialogs_.expectOpenFile(openListOptions(), "/proc/version").expectSafeListDialogCancelled();
-    click("Button7");
+    userClick("Label9");
     dialogs_.expectError("Cannot write file \"/proc/version\"");
-    click("Button2");
+    userClick("SaveImage");
     EXPECT_EQ(readBack("/proc/version"), before);
 
     // A backup into a folder that does not exist.
     const std::string missing = pathText(start_ / "gone" / "backup.txt");
-    memo("Memo1").setText("x");
+    userTypes("Memo1", "x");
     tool_->state().ListFileName = writeFile("list.txt", "old");
     dialogs_
         .expectMessage(
@@ -183,7 +185,7 @@ TEST_F(TextFiles, ASaveTheDiskRefusesShowsThePathAndLeavesTheFileWhole) {
         .expectSaveFile(
             {.defaultExt = "txt", .filter = kFilter, .fileName = "Blocked Senders List"}, missing)
         .expectError(missing);
-    click("Button2");
+    userClick("SaveImage");
     EXPECT_FALSE(fileExists(missing));
 }
 
@@ -215,7 +217,7 @@ TEST_F(TextFiles, AFiftyMegabyteLineOpens) {
 #endif
     dialogs_.expectOpenFile(openListOptions(), writeFile("one.txt", one))
         .expectSafeListDialogCancelled();
-    click("Button7");
+    userClick("Label9");
     EXPECT_EQ(memo("Memo1").lineCount(), 1);
     EXPECT_EQ(memo("Memo1").line(0).size(), one.size());
 }
