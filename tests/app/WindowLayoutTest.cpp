@@ -6,6 +6,9 @@
 #include <string_view>
 #include <vector>
 
+#include "forms/guidance/HowToUnit.h"
+#include "forms/workbench/EditDialogUnit.h"
+#include "support/Legibility.h"
 #include "support/RegistryFixture.h"
 #include "support/TestToolkit.h"
 #include "ui/Toolkit.h"
@@ -134,6 +137,12 @@ TEST_F(WindowLayout, NoCaptionIsCutInAnyWindow) {
     openSampleIdentity();
     for (ui::Form* window : tool_->windows())
         EXPECT_EQ(joined(cutCaptions(*window, testToolkit())), "") << window->name();
+}
+
+TEST_F(WindowLayout, TheTextsOfTheWorkbenchAndHowToWindowsCanBeRead) {
+    openSampleIdentity();
+    for (ui::Form* window : {&main_->form(), &tool_->OKBottomDlg().form(), &tool_->HowTo().form()})
+        EXPECT_EQ(illegibleTexts(*window), "") << window->name();
 }
 
 TEST_F(WindowLayout, TheRegistryWindowsBottomControlsDoNotOverlap) {

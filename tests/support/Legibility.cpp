@@ -51,8 +51,8 @@ double contrastRatio(ui::Colour a, ui::Colour b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-std::vector<std::string> illegibleTexts(const ui::Form& window) {
-    std::vector<std::string> found;
+std::string illegibleTexts(const ui::Form& window) {
+    std::string found;
     for (const ui::Control* c : window.controls()) {
         switch (c->kind()) {
             case ui::Kind::Label:
@@ -77,8 +77,8 @@ std::vector<std::string> illegibleTexts(const ui::Form& window) {
         if (ratio >= 4.5) continue;
         char figure[16];
         std::snprintf(figure, sizeof(figure), "%.2f", ratio);
-        found.push_back(window.name() + "/" + c->name() + ": " + figure + " (" + hex(drawn->text) +
-                        " on " + hex(drawn->background) + ")");
+        found += (found.empty() ? "" : "; ") + window.name() + "/" + c->name() + ": " + figure +
+                 " (" + hex(drawn->text) + " on " + hex(drawn->background) + ")";
     }
     return found;
 }

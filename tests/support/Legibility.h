@@ -5,7 +5,6 @@
 
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "ui/Form.h"
 
@@ -25,8 +24,9 @@ double contrastRatio(ui::Colour a, ui::Colour b);
 
 // The controls of `window` that are shown now and show the user's data or a message (labels,
 // panels, group boxes, boxes, lists, grids) with a contrast below 4.5, each as
-// "Window/Control: ratio (text on background)". The greyed captions of steps and labels that are
-// not available now are meant to be faint and are left out, as are buttons.
-std::vector<std::string> illegibleTexts(const ui::Form& window);
+// "Window/Control: ratio (text on background)", joined by "; " ("" when all can be read). The
+// greyed captions of steps and labels that are not available now are meant to be faint and are
+// left out, as are buttons.
+std::string illegibleTexts(const ui::Form& window);
 
 }  // namespace plevo::test

@@ -66,8 +66,11 @@ ToolFixture::~ToolFixture() {
 
 void ToolFixture::showMainWindow() {
     dialogs_.expectWelcome();
+    const std::size_t shown = dialogs_.transcript().size();
     tool_->show();
-    testToolkit().processEvents();
+    // The greeting comes from a timer once the window stands on the screen.
+    EXPECT_TRUE(user().waitUntil([&] { return dialogs_.transcript().size() > shown; }))
+        << "the main window never greeted the user";
 }
 
 FileDialogOptions ToolFixture::openListOptions() const {

@@ -15,6 +15,7 @@
 #include "platform/Shell.h"
 #include "registry/SubstituteRegistry.h"
 #include "support/ScriptedDialogs.h"
+#include "support/UserInput.h"
 #include "ui/Form.h"
 
 namespace plevo::test {
@@ -96,6 +97,15 @@ protected:
     bool visible(std::string_view name) const { return control<ui::Control>(name).visible(); }
     bool enabled(std::string_view name) const { return control<ui::Control>(name).enabled(); }
     void click(std::string_view name) const { control<ui::Control>(name).click(); }
+    // A user's click on `name`: the mouse at its centre, through the toolkit.
+    void userClick(std::string_view name) const { user().click(control<ui::Control>(name)); }
+    // The user replaces the text of box `name`: clicks into it, selects it all and types.
+    void userTypes(std::string_view name, std::string_view text) const {
+        userClick(name);
+        user().press({.key = 'A', .ctrl = true});
+        user().press({.key = ui::kKeyDelete});
+        user().type(text);
+    }
     // Whether the focus of the main window is on `name`.
     bool focusedOn(std::string_view name) const {
         return main_->form().focusedControl() == &control<ui::Control>(name);

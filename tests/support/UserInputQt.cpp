@@ -83,7 +83,7 @@ public:
         const auto event = ui::qt::toQKeyEvent(key, QEvent::KeyPress);
         // The modifiers go down first and come up last, as on a keyboard.
         QTest::keyPress(window, Qt::Key(event->key()), event->modifiers());
-        if (QWindow* still = keyboardWindow())
+        if (QWindow* still = keyboardWindow(false))
             QTest::keyRelease(still, Qt::Key(event->key()), event->modifiers());
         settle();
     }
@@ -99,7 +99,7 @@ public:
             const auto c = static_cast<unsigned char>(byte);
             const QString typed(QChar(static_cast<char16_t>(c)));
             qt_handleKeyEvent(window, QEvent::KeyPress, keyOfCharacter(c), Qt::NoModifier, typed);
-            if (QWindow* still = keyboardWindow())
+            if (QWindow* still = keyboardWindow(false))
                 qt_handleKeyEvent(still, QEvent::KeyRelease, keyOfCharacter(c), Qt::NoModifier,
                                   typed);
             settle();
@@ -169,12 +169,14 @@ private:
         return Target{top->windowHandle(), point};
     }
 
-    // The window the keyboard types into: the active one.
-    static QWindow* keyboardWindow() {
+    // The window the keyboard types into: the active one, while it is on the screen. A key's
+    // release goes wherever the focus is by then (nowhere when its press closed the window).
+    static QWindow* keyboardWindow(bool pressing = true) {
         QWidget* active = QApplication::activeWindow();
         QWindow* window = active ? active->windowHandle() : QGuiApplication::focusWindow();
-        if (!window) ADD_FAILURE() << "no window is active: the keys would go nowhere";
-        return window;
+        if (window && window->isVisible()) return window;
+        if (pressing) ADD_FAILURE() << "no window is active: the keys would go nowhere";
+        return nullptr;
     }
 
     // What the press posted (deferred deletions, queued signals) runs before the next step.

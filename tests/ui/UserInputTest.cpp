@@ -156,9 +156,9 @@ TEST_F(Input, TheColoursOfTextAreReadAsDrawn) {
     // out.
     label.setVisible(true);
     form_->get<Panel>("Cover").setVisible(false);
-    const auto found = test::illegibleTexts(*form_);
-    ASSERT_EQ(found.size(), 1u);
-    EXPECT_EQ(found[0].rfind("Input/Under: 2.17", 0), 0u) << found[0];
+    const std::string found = test::illegibleTexts(*form_);
+    EXPECT_EQ(found.rfind("Input/Under: 2.17", 0), 0u) << found;
+    EXPECT_EQ(found.find(';'), std::string::npos) << found;
 }
 
 }  // namespace

@@ -34,23 +34,40 @@ protected:
     }
 };
 
+// The tool started as its main starts it; the user clicks "8. Assist me", answers its questions
+// and closes the tool; the registry file holds the cleaned lists.
 TEST_F(Assistant, RunsTheWholeRoadAndWritesTheRegistry) {
     IdentitySpec spec{.mail = Lines{"b@y.example", "a@x.example", "x.example", "b@y.example"},
                       .news = Lines{"old@n.example"}};
     addIdentity(spec);
-    showOnly();
-    control<ui::CheckBox>("CheckBox2").setChecked(false);
-    expectUpToTheImport(Answer::Yes);
-    dialogs_.expectMessage("Your Blocked Senders List has been successfully updated");
-    click("Label16");
-
+    registry_.flush();
+    const int exitCode = runTool([&] {
+        expectOpenAndHandOff();
+        // "2. Confirm removal" is checked: each address is asked about.
+        for (const char* entry : {"b@y.example", "a@x.example", "b@y.example"}) {
+            const std::string name(entry, std::string_view(entry).find('@'));
+            const std::string domain = std::string(entry).substr(name.size() + 1);
+            dialogs_.expectConfirm(
+                "Remove " + name + "@\n\rFrom     " + entry +
+                    "\n\r\n\rPlease confirm that you want?\n\rAll emails from " + domain +
+                    " to be blocked.\n\r\n\r(Select Yes if you are SURE you want to block the "
+                    "Domain!)",
+                Buttons::YesNoCancel, Answer::Yes);
+        }
+        dialogs_.expectBackupQuestion(Answer::No)
+            .expectImportQuestion(Answer::Yes)
+            .expectMessage("Your Blocked Senders List has been successfully updated");
+        user().click(window("Replace").get<ui::Label>("Label16"));
+        EXPECT_FALSE(window("RegistryForm").visible());
+        for (const char* t : {"Timer2", "Timer3", "Timer4"})
+            EXPECT_FALSE(window("Replace").timer(t).running()) << t;
+        user().click(window("Replace").get<ui::Picture>("CloseImage"));
+    });
+    EXPECT_EQ(exitCode, 0);
+    registry_.load(root_ / "HKEY_CURRENT_USER.reg");  // what the disk holds
     const Lines cleaned{"x.example", "y.example"};
     EXPECT_EQ(entriesAt(listPath(spec, "Mail") + "\\Criteria"), cleaned);
     EXPECT_EQ(entriesAt(listPath(spec, "News") + "\\Criteria"), cleaned);
-    EXPECT_EQ(registryWrites_, 1);
-    EXPECT_FALSE(reg_->form().visible());
-    EXPECT_FALSE(tool_->state().AssistantRunning);
-    for (const char* t : {"Timer2", "Timer3", "Timer4"}) EXPECT_FALSE(timer(t).running()) << t;
 }
 
 TEST_F(Assistant, NoIdentityShowsWhyAndThenTheFailure) {
@@ -60,7 +77,8 @@ TEST_F(Assistant, NoIdentityShowsWhyAndThenTheFailure) {
             "You have not set up any identities in Outlook or your\n\rregistry is "
             "corrupted. Try setting up a new Identity in Outlook")
         .expectMessage(kFailure);
-    click("AssistImage1");
+    // The hand's picture, whichever of its two frames shows.
+    user().clickAt(control<ui::Panel>("Panel4"), {16, 16});
     EXPECT_FALSE(reg_->form().visible());
     EXPECT_FALSE(tool_->state().AssistantRunning);
 }
@@ -71,7 +89,7 @@ TEST_F(Assistant, DecliningTheImportStopsSilentlyAndChangesNothing) {
     showOnly();
     control<ui::CheckBox>("CheckBox2").setChecked(false);
     expectUpToTheImport(Answer::No);
-    click("Panel4");
+    userClick("Panel4");
     EXPECT_EQ(entriesAt(listPath(spec, "Mail") + "\\Criteria"), Lines{"a@x.example"});
     EXPECT_TRUE(reg_->form().visible());
     EXPECT_FALSE(tool_->state().AssistantRunning);
@@ -90,10 +108,10 @@ TEST_F(Assistant, ACancelledRemovalEndsOnlyThatStep) {
             Buttons::YesNoCancel, Answer::Cancel)
         // The run goes on: the edit step offers the long domain.
         .expectModal("Edit Domain Name",
-                     [](ui::Form& d) { d.get<ui::Button>("CancelBtn").click(); })
+                     [](ui::Form& d) { user().click(d.get<ui::Button>("CancelBtn")); })
         .expectBackupQuestion(Answer::No)
         .expectImportQuestion(Answer::No);
-    click("Panel4");
+    userClick("Panel4");
     EXPECT_FALSE(tool_->state().AssistantRunning);
 }
 

@@ -4,6 +4,7 @@
 
 #include "forms/guidance/HowToUnit.h"
 #include "forms/registry/RegistryUnit.h"
+#include "support/Legibility.h"
 #include "support/ToolFixture.h"
 
 namespace plevo::test {
@@ -75,18 +76,21 @@ TEST_F(Guidance, StepSevenBlinksFasterThenSlowerAgain) {
 }
 
 TEST_F(Guidance, TheSwitchOnEitherWindowStopsAndRestartsTheAnimations) {
+    showMainWindow();
+    registryWindow().show();
     for (const char* t : {"Timer2", "Timer3", "Timer4"}) timer(t).start();
     timer("Timer2").setInterval(640);
     timer("Timer2").tick();  // the step-7 pictures on their second frame
     ui::CheckBox& regSwitch = registryWindow().get<ui::CheckBox>("ShowMeRegBox");
-    regSwitch.click();
+    user().click(regSwitch);
     EXPECT_FALSE(control<ui::CheckBox>("ShowMeCheckBox").checked());
     for (const char* t : {"Timer2", "Timer3", "Timer4"}) EXPECT_FALSE(timer(t).running()) << t;
     EXPECT_TRUE(visible("RegistryImage1"));
     EXPECT_FALSE(visible("RegistryImage2"));
 
     const int interval = timer("Timer2").interval();
-    click("ShowMeCheckBox");
+    main_->form().activate();  // on top of the registry window again
+    userClick("ShowMeCheckBox");
     EXPECT_TRUE(regSwitch.checked());
     for (const char* t : {"Timer2", "Timer3", "Timer4"}) EXPECT_TRUE(timer(t).running()) << t;
     EXPECT_EQ(timer("Timer2").interval(), interval);
@@ -151,32 +155,39 @@ TEST_F(Guidance, HelpPanelText) {
     EXPECT_EQ(lines[54], "");
 }
 
+// The tool started as its main starts it: the how-to window from its picture, scrolled by a
+// click on the first step, closed with Esc, shown again at its top.
 TEST_F(Guidance, HowToWindowScrollsAndClosesWithEsc) {
-    showMainWindow();
-    ui::Form& how = tool_->HowTo().form();
-    EXPECT_EQ(how.clientSize(), (ui::Size{633, 489}));
-    EXPECT_EQ(how.get<ui::GroupBox>("GroupBox1").caption(),
-              "1. Open Regedit from the Start button - selct Run and type in Regedit  ");
-    EXPECT_EQ(how.get<ui::Label>("Label2").caption(), "You can use the Esc key to exit.");
-    EXPECT_EQ(
-        how.get<ui::GroupBox>("GroupBox2").caption(),
-        "2. From Regedit select File\\Export, and check the All option at the bottom. Save the "
-        "Registry. (Use Import to return the registry)");
-    click("HowtoImage");
-    EXPECT_TRUE(how.visible());
-    // The second step's group is 617 wide and the page shows all of it.
-    const ui::Rect group2 = how.get<ui::GroupBox>("GroupBox2").geometry();
-    EXPECT_EQ(group2.w, 617);
-    EXPECT_EQ(group2.h, 305);
-    ui::ScrollBox& scroller = how.get<ui::ScrollBox>("Scroller");
-    EXPECT_GE(scroller.geometry().w, group2.right());
-    EXPECT_EQ(scroller.scrollY(), 0);
-    how.get<ui::GroupBox>("GroupBox1").click();
-    EXPECT_EQ(scroller.scrollY(), 144);
-    how.pressKey({.key = ui::kKeyEscape});
-    EXPECT_FALSE(how.visible());
-    click("BitBtn2");  // shown again: back at the top
-    EXPECT_EQ(scroller.scrollY(), 0);
+    runTool([] {
+        ui::Form& how = window("HowTo");
+        EXPECT_EQ(how.clientSize(), (ui::Size{633, 489}));
+        EXPECT_EQ(how.get<ui::GroupBox>("GroupBox1").caption(),
+                  "1. Open Regedit from the Start button - selct Run and type in Regedit  ");
+        EXPECT_EQ(how.get<ui::Label>("Label2").caption(), "You can use the Esc key to exit.");
+        EXPECT_EQ(
+            how.get<ui::GroupBox>("GroupBox2").caption(),
+            "2. From Regedit select File\\Export, and check the All option at the bottom. Save the "
+            "Registry. (Use Import to return the registry)");
+        ui::Control& howtoImage = window("Replace").get<ui::Picture>("HowtoImage");
+        user().click(howtoImage);
+        EXPECT_TRUE(how.visible());
+        EXPECT_EQ(illegibleTexts(how), "");
+        // The second step's group is 617 wide and the page shows all of it.
+        const ui::Rect group2 = how.get<ui::GroupBox>("GroupBox2").geometry();
+        EXPECT_EQ(group2.w, 617);
+        EXPECT_EQ(group2.h, 305);
+        ui::ScrollBox& scroller = how.get<ui::ScrollBox>("Scroller");
+        EXPECT_GE(scroller.geometry().w, group2.right());
+        EXPECT_EQ(scroller.scrollY(), 0);
+        user().click(how.get<ui::GroupBox>("GroupBox1"));
+        EXPECT_EQ(scroller.scrollY(), 144);
+        user().press({.key = ui::kKeyEscape});
+        EXPECT_FALSE(how.visible());
+        user().click(howtoImage);  // shown again: back at the top
+        EXPECT_EQ(scroller.scrollY(), 0);
+        user().press({.key = ui::kKeyEscape});
+        user().click(window("Replace").get<ui::Picture>("CloseImage"));
+    });
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ protected:
         } else {
             dialogs_.expectSafeListDialogCancelled();
         }
-        click("Button7");
+        userClick("Label9");
         dialogs_.verify();
     }
     std::vector<std::string> list() const { return memo("Memo1").lines(); }
@@ -60,7 +60,7 @@ TEST_F(ListSteps, RemoveAsksForEachReducibleEntryAndSparesSafeDomains) {
         .expectConfirm(addOffer("SAFE.example", "c@SAFE.example"), Buttons::YesNo, Answer::Yes)
         .expectConfirm(removeQuestion("d@", "d@sub.safe.example", "sub.safe.example"),
                        Buttons::YesNoCancel, Answer::Cancel);
-    click("RemoveImage");
+    userClick("RemoveImage");
     EXPECT_EQ(list(), (Lines{"x.example", "at@y.example", "ends@", "noat.example", "b@safe.example",
                              "c@SAFE.example", "d@sub.safe.example", "e@x.example "}));
     EXPECT_EQ(safe(), (Lines{"safe.example", "SAFE.example"}));
@@ -80,7 +80,7 @@ TEST_F(ListSteps, ADomainAddedToTheSafeListIsNotAskedAgainAndABlankStays) {
         .expectConfirm(addOffer("y.example", "a@y.example"), Buttons::YesNo, Answer::Yes)
         .expectConfirm(removeQuestion("c@", "c@z.example ", "z.example "), Buttons::YesNoCancel,
                        Answer::Yes);
-    click("Button1");
+    userClick("RemoveImage");
     EXPECT_EQ(list(), (Lines{"a@y.example", "b@y.example", "z.example "}));
     EXPECT_EQ(safe(), (Lines{"safe.example", "y.example"}));
 }
@@ -92,7 +92,7 @@ TEST_F(ListSteps, NoWithoutASafeListFileAsksNothingMore) {
                        Answer::No)
         .expectConfirm(removeQuestion("a@", "a@y.example", "y.example"), Buttons::YesNoCancel,
                        Answer::Yes);
-    click("Button1");
+    userClick("RemoveImage");
     EXPECT_EQ(list(), (Lines{"a@y.example", "y.example"}));
 }
 
@@ -110,16 +110,16 @@ TEST_F(ListSteps, UncheckingWarnsOnceAndThenEverythingIsReducedSilently) {
             EXPECT_TRUE(visible("Panel11"));
             EXPECT_EQ(caption("Panel11"), "*");
         });
-    click("CheckBox2");
+    userClick("CheckBox2");
     EXPECT_FALSE(control<ui::CheckBox>("CheckBox2").checked());
     EXPECT_FALSE(visible("Panel11"));
     EXPECT_EQ(caption("Panel11"), "2");
 
-    click("Button1");
+    userClick("RemoveImage");
     EXPECT_EQ(list(), (Lines{"x.example", "b@safe.example", "x.example", "plain"}));
     EXPECT_EQ(caption("Label1"), "4");
     // Checking the box again says nothing.
-    click("CheckBox2");
+    userClick("CheckBox2");
     EXPECT_TRUE(control<ui::CheckBox>("CheckBox2").checked());
 }
 
@@ -129,12 +129,12 @@ TEST_F(ListSteps, OtherStepsAreIgnoredWhileAWalkAsks) {
         .expectConfirm(removeQuestion("a@", "a@x.example", "x.example"), Buttons::YesNoCancel,
                        Answer::Yes,
                        [&] {
-                           click("Button5");  // Del Duplicate Names: refused
-                           click("SortImage");
+                           userClick("DeleteImage");  // Del Duplicate Names: refused
+                           userClick("SortImage");
                        })
         .expectConfirm(removeQuestion("a@", "a@x.example", "x.example"), Buttons::YesNoCancel,
                        Answer::Cancel);
-    click("Button1");
+    userClick("RemoveImage");
     EXPECT_EQ(list(), (Lines{"x.example", "a@x.example"}));
     EXPECT_FALSE(visible("DeleteImageYes"));
 }
@@ -144,7 +144,7 @@ TEST_F(ListSteps, DeleteDuplicatesKeepsTheFirstAndDropsCoveredAddresses) {
         "a@x.example\na@x.example\nb@y.example\ny.example\nc@y.example\n\nA@X.EXAMPLE\n"
         "safe.example\nd@safe.example\na@x.example\n",
         "safe.example\r\n");
-    click("DeleteImage");
+    userClick("DeleteImage");
     EXPECT_EQ(list(), (Lines{"a@x.example", "y.example", "A@X.EXAMPLE", "d@safe.example"}));
     EXPECT_TRUE(memoList(memo("Memo1")).endsWithBreak);
     EXPECT_EQ(caption("Label1"), "4");
@@ -154,27 +154,33 @@ TEST_F(ListSteps, DeleteDuplicatesKeepsTheFirstAndDropsCoveredAddresses) {
     EXPECT_TRUE(pulseOn("SortImage"));
 
     dialogs_.expectMessage("Save your changes when you have completed all changes");
-    click("Button6");
+    userClick("SortImage");
     EXPECT_EQ(list(), (Lines{"a@x.example", "A@X.EXAMPLE", "d@safe.example", "y.example"}));
 }
 
 TEST_F(ListSteps, DeleteDuplicatesOnAnEmptyList) {
     open("");
-    click("Button5");
+    userClick("DeleteImage");
     EXPECT_EQ(memo("Memo1").lineCount(), 0);
     EXPECT_EQ(caption("Panel1"), "0 %");
 }
 
-// Works the edit dialog as a user would: optionally edits the boxes, ticks the box, presses.
+// Works the edit dialog as a user would: optionally rewrites the boxes, ticks the box, presses.
 auto editAnswer(const char* button, std::optional<std::string> upper = std::nullopt,
                 std::optional<std::string> lower = std::nullopt, bool add = false,
                 std::function<void(ui::Form&)> check = {}) {
     return [=](ui::Form& d) {
         if (check) check(d);
-        if (upper) d.get<ui::Edit>("EditDomain").setCaption(*upper);
-        if (lower) d.get<ui::Edit>("EditDomainExt").setCaption(*lower);
-        if (add) d.get<ui::CheckBox>("DlgCheckBox").click();
-        d.get<ui::Button>(button).click();
+        for (const auto& [box, text] :
+             {std::pair{"EditDomain", upper}, std::pair{"EditDomainExt", lower}}) {
+            if (!text) continue;
+            user().click(d.get<ui::Edit>(box));
+            user().press({.key = 'A', .ctrl = true});
+            user().press({.key = ui::kKeyDelete});
+            user().type(*text);
+        }
+        if (add) user().click(d.get<ui::CheckBox>("DlgCheckBox"));
+        user().click(d.get<ui::Button>(button));
     };
 }
 
@@ -205,7 +211,7 @@ TEST_F(ListSteps, EditOffersLongDomainsAndAppliesTheAnswers) {
     // x.y.example: its proposal y.example is edited to v.example and added to the safe list, so
     // w.v.example is no longer offered; q.p.example: the upper box emptied, so the entry stays
     // but p.example is added.
-    click("EditImage");
+    userClick("EditImage");
     EXPECT_EQ(list(), (Lines{"one.example", "spam.example", "user.name@host.example",
                              "ad.safe.example", "v.example", "w.v.example", "q.p.example"}));
     EXPECT_EQ(safe(), (Lines{"safe.example", "v.example", "p.example"}));
@@ -218,10 +224,10 @@ TEST_F(ListSteps, EditCancelKeepsEarlierUpdatesAndDoesNotHandOver) {
     open("a.one.example\nb.two.example\nc.three.example\nd.four.example\n");
     dialogs_.expectModal("Edit Domain Name", editAnswer("OKBtn"))
         .expectModal("Edit Domain Name", editAnswer("OKBtn", {}, ""))
-        .expectModal("Edit Domain Name", [](ui::Form& d) {
-            d.pressKey({.key = ui::kKeyEscape});  // Esc is "&Cancel and Close"
+        .expectModal("Edit Domain Name", [](ui::Form&) {
+            user().press({.key = ui::kKeyEscape});  // Esc is "&Cancel and Close"
         });
-    click("Button8");
+    userClick("EditImage");
     // The fourth entry was not offered, and the pulse still points where the open left it.
     EXPECT_EQ(list(), (Lines{"one.example", "", "c.three.example", "d.four.example"}));
     EXPECT_TRUE(pulseOn("RemoveImage"));
@@ -250,10 +256,10 @@ TEST_F(ListSteps, EditDialogControls) {
     dialogs_.expectModal("Edit Domain Name", [&](ui::Form& f) {
         f.get<ui::Button>("IgnoreButton").setFocus();
         for (const char* next : tabOrder) {
-            f.pressKey({.key = ui::kKeyTab});
+            user().press({.key = ui::kKeyTab});
             EXPECT_EQ(f.focusedControl(), f.find(next)) << next;
         }
-        f.get<ui::Button>("CancelBtn").click();
+        user().click(f.get<ui::Button>("CancelBtn"));
     });
     tool_->OKBottomDlg().ask("a.b.example", "b.example");
 }
@@ -277,7 +283,7 @@ TEST_F(ListSteps, TheEditAnswerReachesTheListWithoutAnySharedFlag) {
          "x.example", true, Lines{"x.example", "n.other.example"},
          Lines{"safe.example", "x.example"}, true},
         // Enter in a box presses the default button.
-        {"Enter", [](ui::Form& d) { d.pressKey({.key = ui::kKeyReturn}); }, EditAnswer::Kind::Take,
+        {"Enter", [](ui::Form&) { user().press({.key = ui::kKeyReturn}); }, EditAnswer::Kind::Take,
          "spam.example", false, Lines{"spam.example", "n.other.example"}, Lines{"safe.example"},
          true},
         {"Do not update", editAnswer("IgnoreButton", {}, {}, true), EditAnswer::Kind::Skip,
@@ -287,8 +293,9 @@ TEST_F(ListSteps, TheEditAnswerReachesTheListWithoutAnySharedFlag) {
          Lines{"mail.spam.example", "n.other.example"}, Lines{"safe.example"}, false},
     };
     TOKBottomDlg& dialog = tool_->OKBottomDlg();
+    showMainWindow();
     tool_->state().SaveReminderShown = 1;
-    control<ui::Button>("Button8").setEnabled(true);
+    control<ui::Picture>("EditImage").setEnabled(true);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         // The dialog alone: its answer is what it returns.
@@ -311,7 +318,7 @@ TEST_F(ListSteps, TheEditAnswerReachesTheListWithoutAnySharedFlag) {
         main_->PointNextStep(&control<ui::Button>("Button7"), &control<ui::Picture>("OpenImage"));
         dialogs_.expectModal("Edit Domain Name", c.act);
         if (c.handedOver) dialogs_.expectModal("Edit Domain Name", editAnswer("IgnoreButton"));
-        click("Button8");
+        userClick("EditImage");
         dialogs_.verify();
         EXPECT_EQ(list(), c.list);
         EXPECT_EQ(safe(), c.safe);
@@ -330,7 +337,7 @@ TEST_F(ListSteps, UncheckingDuringTheWalkAnswersYesForTheRest) {
     dialogs_.expectConfirm(removeQuestion("a@", "a@x.example", "x.example"), Buttons::YesNoCancel,
                            Answer::No,
                            [&] { control<ui::CheckBox>("CheckBox2").setChecked(false); });
-    click("Button1");
+    userClick("RemoveImage");
     EXPECT_EQ(list(), (Lines{"a@x.example", "y.example", "z.example"}));
 }
 

@@ -15,7 +15,7 @@ TEST_F(SafeList, FoundInTheStartFolderItIsLoadedSortedAndAnnounced) {
         writeFile("Outlook Safe Domains.txt", "B.example\nb.example\na.example");
     showMainWindow();
     dialogs_.expectMessage(kReminder).expectMessage(path + " opened successfully");
-    click("OpenOutlookImage");
+    userClick("OpenOutlookImage");
     EXPECT_EQ(memo("Memo2").lines(),
               (std::vector<std::string>{"a.example", "b.example", "B.example"}));
     EXPECT_EQ(caption("Label6"), "3");
@@ -34,7 +34,7 @@ TEST_F(SafeList, ThroughTheDialogFromAnotherFolderAndSavedIntoTheStartFolder) {
         .expectOpenFile(
             {.defaultExt = "txt", .filter = kFilter, .fileName = "Outlook Safe Domains.txt"}, other)
         .expectMessage(kReminder);
-    click("Button3");
+    userClick("OpenOutlookImage");
     EXPECT_EQ(memo("Memo2").lines(), (std::vector<std::string>{"a", "B", "b"}));
     EXPECT_EQ(caption("Edit1"), "Outlook Safe Domains.txt");
     EXPECT_TRUE(enabled("Button4"));
@@ -42,7 +42,7 @@ TEST_F(SafeList, ThroughTheDialogFromAnotherFolderAndSavedIntoTheStartFolder) {
 
     memo("Memo2").appendLine("A");
     dialogs_.expectMessage("Outlook Safe Domains.txt saved.");
-    click("SaveOutlookImage");
+    userClick("SaveOutlookImage");
     EXPECT_EQ(readBack(startPath("Outlook Safe Domains.txt")), "a\r\nA\r\nb\r\nB\r\n");
     EXPECT_EQ(readBack(other), "b\r\nB\r\na\r\n");
     EXPECT_TRUE(tool_->state().SafeListSaved);
@@ -52,7 +52,7 @@ TEST_F(SafeList, CancelledDialogKeepsTheList) {
     showMainWindow();
     const std::string before = memo("Memo2").text();
     dialogs_.expectSafeListDialogCancelled();
-    click("Button3");
+    userClick("OpenOutlookImage");
     EXPECT_EQ(memo("Memo2").text(), before);
     EXPECT_FALSE(tool_->state().SafeListLoaded);
     EXPECT_FALSE(enabled("Button4"));
@@ -63,10 +63,10 @@ TEST_F(SafeList, NothingToSaveWhenEmpty) {
     showMainWindow();
     dialogs_.expectMessage(kReminder).expectMessage(startPath("Outlook Safe Domains.txt") +
                                                     " opened successfully");
-    click("Button3");
+    userClick("OpenOutlookImage");
     memo("Memo2").clearLines();
     dialogs_.expectMessage("Nothing to save?");
-    click("Button4");
+    userClick("SaveOutlookImage");
     EXPECT_EQ(readBack(startPath("Outlook Safe Domains.txt")), "a\r\n");
     EXPECT_FALSE(tool_->state().SafeListSaved);
 }
@@ -74,9 +74,9 @@ TEST_F(SafeList, NothingToSaveWhenEmpty) {
 TEST_F(SafeList, TheReminderComesOnceAtTheFirstClickOrChange) {
     showMainWindow();
     dialogs_.expectMessage(kReminder);
-    click("Memo2");
-    click("Memo2");
-    memo("Memo2").setText("x\ny\n");
+    userClick("Memo2");
+    userClick("Memo2");
+    userTypes("Memo2", "x\ny\n");
     EXPECT_EQ(caption("Label6"), "2");
     EXPECT_EQ(tool_->state().SaveReminderShown, 1);
 }
@@ -91,7 +91,7 @@ TEST_F(SafeList, NoReminderWhileTheAssistantRuns) {
 TEST_F(SafeList, HelpPictureShowsTheBuiltInText) {
     showMainWindow();
     dialogs_.expectMessage(tool_->state().SafeDomainsHelp);
-    click("Image2");
+    userClick("Image2");
     EXPECT_FALSE(tool_->state().SafeDomainsHelp.empty());
 }
 
@@ -105,8 +105,8 @@ TEST_F(SafeList, EveryByteButCrAndLfSurvivesOpenAndSave) {
     dialogs_.expectMessage(kReminder)
         .expectMessage(path + " opened successfully")
         .expectMessage("Outlook Safe Domains.txt saved.");
-    click("Button3");
-    click("Button4");
+    userClick("OpenOutlookImage");
+    userClick("SaveOutlookImage");
     // Sorted: "\xa0x" has a byte below the other line's first byte 0xff.
     EXPECT_EQ(readBack(path), std::string("\xa0x\r\n") + asBoxHolds(line) + "\r\n");
 }
@@ -115,9 +115,9 @@ TEST_F(SafeList, SortAlphabeticallyOrdersTheWorkingList) {
     showMainWindow();
     const std::string path = writeFile("list.txt", "B\nb\n\na\n");
     dialogs_.expectOpenFile(openListOptions(), path).expectSafeListDialogCancelled();
-    click("Button7");
+    userClick("Label9");
     dialogs_.expectMessage("Save your changes when you have completed all changes");
-    click("SortImage");
+    userClick("SortImage");
     EXPECT_EQ(memo("Memo1").lines(), (std::vector<std::string>{"", "a", "B", "b"}));
     EXPECT_EQ(caption("Label1"), "4");
     EXPECT_EQ(caption("Panel1"), "0 %");
@@ -127,7 +127,7 @@ TEST_F(SafeList, SortAlphabeticallyOrdersTheWorkingList) {
     EXPECT_TRUE(pulseOn("SaveImage"));
 
     tool_->state().AssistantRunning = true;  // no message then
-    click("Button6");
+    userClick("SortImage");
 }
 
 }  // namespace

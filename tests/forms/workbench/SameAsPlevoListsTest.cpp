@@ -61,7 +61,7 @@ TEST_F(SameAsPlevoLists, ReduceDedupeSortAndOffers) {
     dialogs_.expectOpenFile(openListOptions(), list)
         .expectMessage(kReminder)
         .expectMessage(safe + " opened successfully");
-    click("Button7");
+    userClick("Label9");
     dialogs_.verify();
 
     // Offers: every one answered "Do not update".
@@ -70,10 +70,10 @@ TEST_F(SameAsPlevoLists, ReduceDedupeSortAndOffers) {
         dialogs_.expectModal("Edit Domain Name", [&](ui::Form& d) {
             offers += d.get<ui::Edit>("EditDomain").caption() + "\t" +
                       d.get<ui::Edit>("EditDomainExt").caption() + "\r\n";
-            d.get<ui::Button>("IgnoreButton").click();
+            user().click(d.get<ui::Button>("IgnoreButton"));
         });
     }
-    click("Button8");
+    userClick("EditImage");
     // plevo-lists names the index too; the dialog shows entry and proposal.
     std::string expectedOffers;
     const std::string listed = run("offers --safe \"" + safe + "\" \"" + list + "\"");
@@ -87,18 +87,18 @@ TEST_F(SameAsPlevoLists, ReduceDedupeSortAndOffers) {
     EXPECT_EQ(offers, expectedOffers);
 
     control<ui::CheckBox>("CheckBox2").setChecked(false);
-    click("Button1");
+    userClick("RemoveImage");
     const std::string reduced = run("reduce --safe \"" + safe + "\" \"" + list + "\"");
     EXPECT_EQ(windowText(), reduced);
     const std::string reducedFile = writeFile("reduced.txt", reduced);
 
-    click("Button5");
+    userClick("DeleteImage");
     const std::string deduped = run("dedupe --safe \"" + safe + "\" \"" + reducedFile + "\"");
     EXPECT_EQ(windowText(), deduped);
     const std::string dedupedFile = writeFile("deduped.txt", deduped);
 
     dialogs_.expectMessage("Save your changes when you have completed all changes");
-    click("Button6");
+    userClick("SortImage");
     EXPECT_EQ(windowText(), run("sort \"" + dedupedFile + "\""));
 }
 

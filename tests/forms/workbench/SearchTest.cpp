@@ -22,7 +22,7 @@ protected:
 };
 
 TEST_F(Search, NoToEveryOfferEndsNotFoundAndLeavesTheLinesAlone) {
-    memo("Memo1").setText("a@x.example\nplain.example\nB@Y.EXAMPLE\n");
+    userTypes("Memo1", "a@x.example\nplain.example\nB@Y.EXAMPLE\n");
     const auto before = memo("Memo1").lines();
     dialogs_.expectInput("Search?", kPrompt, "", "@")
         .expectConfirmAt("Is this the entry you wanted?\n\ra@x.example", Buttons::YesNoCancel,
@@ -30,7 +30,7 @@ TEST_F(Search, NoToEveryOfferEndsNotFoundAndLeavesTheLinesAlone) {
         .expectConfirmAt("Is this the entry you wanted?\n\rB@Y.EXAMPLE", Buttons::YesNoCancel,
                          Answer::No, under())
         .expectMessage("Search complete, entry not found.");
-    click("Label7");
+    userClick("Label7");
     EXPECT_EQ(memo("Memo1").lines(), before);
     EXPECT_EQ(selected("Memo1"), "");
     EXPECT_FALSE(timer("Timer1").running());
@@ -38,7 +38,7 @@ TEST_F(Search, NoToEveryOfferEndsNotFoundAndLeavesTheLinesAlone) {
 
 TEST_F(Search, LettersMatchWithoutRegardToCaseAndYesKeepsTheHighlight) {
     tool_->state().SaveReminderShown = 1;
-    memo("Memo2").setText("Other.Example\nMAIL.EXAMPLE\n");
+    userTypes("Memo2", "Other.Example\nMAIL.EXAMPLE\n");
     dialogs_.expectInput("Search?", kPrompt, "", "mail")
         .expectConfirm("Is this the entry you wanted?\n\rMAIL.EXAMPLE", Buttons::YesNoCancel,
                        Answer::Yes, [&] {
@@ -46,14 +46,14 @@ TEST_F(Search, LettersMatchWithoutRegardToCaseAndYesKeepsTheHighlight) {
                            EXPECT_TRUE(timer("Timer1").running());
                            EXPECT_EQ(selected("Memo2"), "MAIL.EXAMPLE");
                        });
-    click("Label8");
+    userClick("Label8");
     EXPECT_EQ(selected("Memo2"), "MAIL.EXAMPLE");
     EXPECT_EQ(memo("Memo2").lines(), (std::vector<std::string>{"Other.Example", "MAIL.EXAMPLE"}));
     EXPECT_FALSE(timer("Timer1").running());
 }
 
 TEST_F(Search, TheMarkerBlinksOnTheFoundLineAndNeverStays) {
-    memo("Memo1").setText("a.spam.example\nx\nspam.example\n");
+    userTypes("Memo1", "a.spam.example\nx\nspam.example\n");
     dialogs_.expectInput("Search?", kPrompt, "", "Spam")
         .expectConfirm("Is this the entry you wanted?\n\ra.spam.example", Buttons::YesNoCancel,
                        Answer::No)
@@ -75,19 +75,19 @@ TEST_F(Search, TheMarkerBlinksOnTheFoundLineAndNeverStays) {
                 EXPECT_EQ(shown, main_->MarkerPhase ? "spam.example" : "spam.example <----here");
                 EXPECT_EQ(memo("Memo1").line(0), "a.spam.example");
             });
-    click("Label7");
+    userClick("Label7");
     EXPECT_EQ(memo("Memo1").line(2), "spam.example");
     EXPECT_EQ(selected("Memo1"), "");
 }
 
 TEST_F(Search, EmptyBoxCancelledOrEmptyTermDoNothing) {
     memo("Memo1").clearLines();
-    click("Label7");  // empty box: no question
-    memo("Memo1").setText("a\n");
+    userClick("Label7");  // empty box: no question
+    userTypes("Memo1", "a\n");
     dialogs_.expectInput("Search?", kPrompt, "", std::nullopt)
         .expectInput("Search?", kPrompt, "", "");
-    click("Label7");
-    click("Label7");
+    userClick("Label7");
+    userClick("Label7");
 }
 
 }  // namespace
@@ -97,15 +97,15 @@ namespace plevo::test {
 namespace {
 
 TEST_F(Search, ALineWithANonBreakingSpaceIsHighlighted) {
-    memo("Memo1").setText(
-        "x\na\xa0"
-        "b.example\n");
+    userTypes("Memo1",
+              "x\na\xa0"
+              "b.example\n");
     dialogs_.expectInput("Search?", kPrompt, "", "B")
         .expectConfirm(
             "Is this the entry you wanted?\n\ra\xa0"
             "b.example",
             Buttons::YesNoCancel, Answer::Yes);
-    click("Label7");
+    userClick("Label7");
     EXPECT_EQ(memo("Memo1").selection(), (ui::TextSelection{.line = 1, .column = 0, .length = 11}));
 }
 

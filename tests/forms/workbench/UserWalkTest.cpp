@@ -23,12 +23,6 @@ std::string addOffer(const std::string& domain, const std::string& entry) {
            domain + "\n\rIndividual emails from " + entry + " will still be blocked. ";
 }
 
-std::string joined(const std::vector<std::string>& parts) {
-    std::string out;
-    for (const std::string& p : parts) out += (out.empty() ? "" : "; ") + p;
-    return out;
-}
-
 class UserWalk : public ToolFixture {
 protected:
     static ui::Control& in(const char* window, const char* name) {
@@ -46,14 +40,14 @@ TEST_F(UserWalk, OpenEveryStepWithItsQuestionsSaveAndClose) {
     const std::string backup = startPath("backup.txt");
     const int exitCode = runTool([&] {
         ui::Form& window = ToolFixture::window("Replace");
-        EXPECT_EQ(joined(illegibleTexts(window)), "");
+        EXPECT_EQ(illegibleTexts(window), "");
 
         // 1. Open Text File, by its caption; the safe list comes from the start folder.
         dialogs_.expectOpenFile(openListOptions(), list)
             .expectMessage(kReminder)
             .expectMessage(safe + " opened successfully");
         user().click(main("Label9"));
-        EXPECT_EQ(joined(illegibleTexts(window)), "");
+        EXPECT_EQ(illegibleTexts(window), "");
 
         // 2. Remove the email names: Yes, the safe address is not asked, No and add the domain.
         dialogs_
@@ -71,7 +65,7 @@ TEST_F(UserWalk, OpenEveryStepWithItsQuestionsSaveAndClose) {
             .expectModal("Edit Domain Name",
                          [](ui::Form& dialog) {
                              EXPECT_EQ(dialog.get<ui::Edit>("EditDomain").selectedText(), "deals.");
-                             EXPECT_EQ(joined(illegibleTexts(dialog)), "");
+                             EXPECT_EQ(illegibleTexts(dialog), "");
                              user().press({.key = ui::kKeyReturn});
                          })
             .expectModal("Edit Domain Name", [](ui::Form& dialog) {
@@ -90,7 +84,7 @@ TEST_F(UserWalk, OpenEveryStepWithItsQuestionsSaveAndClose) {
         // F1 shows the help in place of the lists, and hides it again.
         user().press({.key = ui::kKeyF1});
         EXPECT_TRUE(main("HelpPanel").visible());
-        EXPECT_EQ(joined(illegibleTexts(window)), "");
+        EXPECT_EQ(illegibleTexts(window), "");
         user().press({.key = ui::kKeyF1});
 
         // 6. Save: the file it came from, and a backup copy.
