@@ -60,6 +60,11 @@ public:
         const ui::Rect r = control.geometry();
         return {r.w / 2, r.h / 2};
     }
+
+protected:
+    // With PLEVO_USER_PACE=milliseconds in the environment the user lets the program run that
+    // long after each action, so that the windows can be watched (and screenshots taken).
+    void pause();
 };
 
 // The one user of the test program, on the backend it links.

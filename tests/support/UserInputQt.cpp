@@ -171,7 +171,11 @@ private:
 
     // The window the keyboard types into: the active one, while it is on the screen. A key's
     // release goes wherever the focus is by then (nowhere when its press closed the window).
-    static QWindow* keyboardWindow(bool pressing = true) {
+    QWindow* keyboardWindow(bool pressing = true) {
+        // A window system activates a window some time after it is shown: the user types into a
+        // modal window once it has come up.
+        if (QWidget* modal = QApplication::activeModalWidget(); modal && pressing)
+            waitUntil([modal] { return modal->isActiveWindow(); }, 2000);
         QWidget* active = QApplication::activeWindow();
         QWindow* window = active ? active->windowHandle() : QGuiApplication::focusWindow();
         if (window && window->isVisible()) return window;
@@ -180,7 +184,10 @@ private:
     }
 
     // What the press posted (deferred deletions, queued signals) runs before the next step.
-    static void settle() { QCoreApplication::processEvents(); }
+    void settle() {
+        QCoreApplication::processEvents();
+        pause();
+    }
 };
 
 }  // namespace

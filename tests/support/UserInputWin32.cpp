@@ -255,7 +255,7 @@ private:
 
     // Puts the input into the system's queue and lets the loop take it: done when no input is
     // left in the queue (nested loops, a modal window's, took their part on the way).
-    static void send(std::vector<INPUT> inputs) {
+    void send(std::vector<INPUT> inputs) {
         if (SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) !=
             inputs.size())
             ADD_FAILURE() << "SendInput refused the input: error " << GetLastError();
@@ -265,6 +265,7 @@ private:
             quiet = (HIWORD(GetQueueStatus(QS_INPUT)) & QS_INPUT) ? 0 : quiet + 1;
             if (quiet == 0) Sleep(1);
         }
+        pause();
     }
 
     std::optional<Click> lastClick_;

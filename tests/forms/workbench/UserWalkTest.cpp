@@ -1,5 +1,7 @@
 // The main window and the edit-domain dialog as a user works them: the tool started as its main
 // starts it, every step a click or a key, the result read from the files it wrote.
+#include <gtest/gtest-spi.h>
+
 #include "platform/Files.h"
 #include "support/Legibility.h"
 #include "support/ToolFixture.h"
@@ -108,6 +110,11 @@ TEST_F(UserWalk, OpenEveryStepWithItsQuestionsSaveAndClose) {
     EXPECT_EQ(readBack(list), cleaned);
     EXPECT_EQ(readBack(backup), cleaned);
     EXPECT_EQ(readBack(safe), "safe.example\r\n");
+}
+
+// A program that goes on running after the user is done fails the walk, and is ended.
+TEST_F(UserWalk, AProgramLeftRunningFailsTheWalk) {
+    EXPECT_NONFATAL_FAILURE(runTool([] {}), "went on running");
 }
 
 }  // namespace
