@@ -381,32 +381,6 @@ TEST_F(Controls, ATimerTicksOnlyWhileRunning) {
     EXPECT_THROW(form_->timer("Timer2"), std::logic_error);
 }
 
-TEST_F(Controls, KeysReachTheWindowFirstThenTheControlThenTheBox) {
-    Edit& edit = get<Edit>("Edit");
-    std::vector<std::string> seen;
-    bool windowTakes = false;
-    form_->onKey = [&](const KeyPress& k) {
-        seen.push_back("window " + std::to_string(k.key));
-        return windowTakes;
-    };
-    edit.onKey = [&](const KeyPress& k) {
-        seen.push_back("edit " + std::to_string(k.key));
-        return false;
-    };
-    edit.setFocus();
-    EXPECT_EQ(form_->focusedControl(), &edit);
-    EXPECT_TRUE(edit.focused());
-    form_->pressKey({.key = 'A', .ctrl = true});  // selects all
-    form_->pressKey({.key = 'X', .shift = true});
-    EXPECT_EQ(edit.caption(), "X");
-    windowTakes = true;
-    form_->pressKey({.key = kKeyF1});
-    edit.pressKey({.key = 'Y'});
-    EXPECT_EQ(edit.caption(), "X");
-    EXPECT_EQ(seen, (std::vector<std::string>{"window 65", "edit 65", "window 88", "edit 88",
-                                              "window 112", "window 89"}));
-}
-
 TEST_F(Controls, EnterPressesTheDefaultButtonEscTheCancelButtonAndAFocusedButtonItself) {
     std::vector<std::string> pressed;
     for (const char* name : {"Ok", "Cancel", "Toggle"})

@@ -438,50 +438,6 @@ TEST_F(Win32Controls, ATimerTicksWhileTheLoopRunsAndStopsWhenStopped) {
     EXPECT_EQ(ticks, stopped + 1);
 }
 
-TEST_F(Win32Controls, KeysGoToTheWindowFirstThenToTheFocusedControl) {
-    form().show();
-    auto& edit = get<Edit>("Edit");
-    edit.setCaption("");
-    edit.setFocus();
-    EXPECT_TRUE(edit.focused());
-    EXPECT_EQ(form().focusedControl(), &edit);
-    std::vector<std::string> order;
-    bool windowTakes = false;
-    form().onKey = [&](const KeyPress& k) {
-        order.push_back("window " + std::to_string(k.key));
-        return windowTakes;
-    };
-    edit.onKey = [&](const KeyPress& k) {
-        order.push_back("edit " + std::to_string(k.key));
-        return false;
-    };
-    form().pressKey({'Q'});
-    EXPECT_EQ(order, (std::vector<std::string>{"window 81", "edit 81"}));
-    EXPECT_EQ(edit.caption(), "q");
-    windowTakes = true;
-    form().pressKey({kKeyF1});
-    form().pressKey({'R'});
-    EXPECT_EQ(order.back(), "window 82");
-    EXPECT_EQ(order.size(), 4u);
-    EXPECT_EQ(edit.caption(), "q");
-    form().hide();
-}
-
-TEST_F(Win32Controls, CtrlASelectsTheWholeBox) {
-    form().show();
-    auto& memo = get<Memo>("Memo");
-    memo.setLines({"first", "second"});
-    memo.setFocus();
-    form().pressKey({'A', false, true});
-    EXPECT_EQ(memo.selectedText(), "first\r\nsecond\r\n");
-    auto& edit = get<Edit>("Edit");
-    edit.setFocus();
-    edit.pressKey({'A', false, true});
-    edit.type("all new");
-    EXPECT_EQ(edit.caption(), "all new");
-    form().hide();
-}
-
 TEST_F(Win32Controls, EnterPressesTheFocusedButtonOrTheDefaultOneAndTabMovesOn) {
     form().show();
     int pushes = 0;

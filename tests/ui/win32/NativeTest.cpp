@@ -227,31 +227,6 @@ void pumpUntil(Done done) {
     }
 }
 
-TEST_F(Native, KeysFromTheKeyboardReachTheWindowBeforeTheFocusedBox) {
-    form_->show();
-    auto& box = form_->get<Edit>("Box");
-    box.setFocus();
-    std::vector<int> window;
-    std::vector<int> control;
-    form_->onKey = [&](const KeyPress& k) {
-        window.push_back(k.key);
-        return k.key == 'R';
-    };
-    box.onKey = [&](const KeyPress& k) {
-        control.push_back(k.key);
-        return false;
-    };
-    HWND edit = windowOf(box);
-    // As the keyboard sends them: key down with its scan code, the loop makes the character.
-    PostMessageA(edit, WM_KEYDOWN, 'Q', MAKELPARAM(1, MapVirtualKeyA('Q', 0)));
-    PostMessageA(edit, WM_KEYDOWN, 'R', MAKELPARAM(1, MapVirtualKeyA('R', 0)));
-    PostMessageA(edit, WM_KEYDOWN, VK_F1, MAKELPARAM(1, MapVirtualKeyA(VK_F1, 0)));
-    pumpUntil([&] { return window.size() == 3; });
-    EXPECT_EQ(window, (std::vector<int>{'Q', 'R', kKeyF1}));
-    EXPECT_EQ(control, (std::vector<int>{'Q', kKeyF1}));
-    EXPECT_EQ(box.caption(), "q");
-}
-
 TEST_F(Native, TheMouseComingAndGoingRunsEnterAndLeave) {
     form_->show();
     auto& label = form_->get<Label>("InGroup");
