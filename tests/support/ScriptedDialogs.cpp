@@ -128,6 +128,27 @@ ScriptedDialogs& ScriptedDialogs::expectImportQuestion(Answer answer) {
         Buttons::YesNo, answer);
 }
 
+ScriptedDialogs& ScriptedDialogs::expectRemoveQuestion(const std::string& entry, Answer answer,
+                                                       std::function<void()> during) {
+    const std::size_t at = entry.find('@') + 1;
+    return expectConfirm("Remove " + entry.substr(0, at) + "\n\rFrom     " + entry +
+                             "\n\r\n\rPlease confirm that you want?\n\rAll emails from " +
+                             entry.substr(at) +
+                             " to be blocked.\n\r\n\r(Select Yes if you are SURE you want to block "
+                             "the Domain!)",
+                         Buttons::YesNoCancel, answer, std::move(during));
+}
+
+ScriptedDialogs& ScriptedDialogs::expectAddOffer(const std::string& entry, Answer answer) {
+    const std::string domain = entry.substr(entry.find('@') + 1);
+    return expectConfirm("Do you want to add " + domain +
+                             "\n\rto your Outlook Domain list? \n\rIf you choose Yes, you will not "
+                             "be asked again to\n\rremove the email name from the domain " +
+                             domain + "\n\rIndividual emails from " + entry +
+                             " will still be blocked. ",
+                         Buttons::YesNo, answer);
+}
+
 void ScriptedDialogs::verify() {
     for (const Step& s : queue_)
         ADD_FAILURE() << "expected " << kindName(s.kind)

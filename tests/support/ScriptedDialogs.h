@@ -44,6 +44,11 @@ public:
     // Save Changes' offer of a separate backup copy, and its question about the registry.
     ScriptedDialogs& expectBackupQuestion(Answer answer);
     ScriptedDialogs& expectImportQuestion(Answer answer);
+    // "Remove email name"'s question about `entry` (an address: the part up to its first "@" is
+    // the name, the rest the domain), and its offer to add the domain to the safe list.
+    ScriptedDialogs& expectRemoveQuestion(const std::string& entry, Answer answer,
+                                          std::function<void()> during = {});
+    ScriptedDialogs& expectAddOffer(const std::string& entry, Answer answer);
 
     // Fails the test for every expectation not yet used, then forgets them.
     void verify();

@@ -8,20 +8,6 @@
 namespace plevo::test {
 namespace {
 
-std::string removeQuestion(const std::string& left, const std::string& entry,
-                           const std::string& domain) {
-    return "Remove " + left + "\n\rFrom     " + entry +
-           "\n\r\n\rPlease confirm that you want?\n\rAll emails from " + domain +
-           " to be blocked.\n\r\n\r(Select Yes if you are SURE you want to block the Domain!)";
-}
-
-std::string addOffer(const std::string& domain, const std::string& entry) {
-    return "Do you want to add " + domain +
-           "\n\rto your Outlook Domain list? \n\rIf you choose Yes, you will not be asked again "
-           "to\n\rremove the email name from the domain " +
-           domain + "\n\rIndividual emails from " + entry + " will still be blocked. ";
-}
-
 class ListSteps : public ToolFixture {
 protected:
     // Opens a list file; with `safe`, a safe-domains file in the start folder is loaded too.
@@ -50,16 +36,11 @@ TEST_F(ListSteps, RemoveAsksForEachReducibleEntryAndSparesSafeDomains) {
         "a@x.example\ntwo@at@y.example\nends@\nnoat.example\nb@safe.example\nc@SAFE.example\n"
         "d@sub.safe.example\ne@x.example \n",
         "safe.example\r\n");
-    dialogs_
-        .expectConfirm(removeQuestion("a@", "a@x.example", "x.example"), Buttons::YesNoCancel,
-                       Answer::Yes)
-        .expectConfirm(removeQuestion("two@", "two@at@y.example", "at@y.example"),
-                       Buttons::YesNoCancel, Answer::Yes)
-        .expectConfirm(removeQuestion("c@", "c@SAFE.example", "SAFE.example"), Buttons::YesNoCancel,
-                       Answer::No)
-        .expectConfirm(addOffer("SAFE.example", "c@SAFE.example"), Buttons::YesNo, Answer::Yes)
-        .expectConfirm(removeQuestion("d@", "d@sub.safe.example", "sub.safe.example"),
-                       Buttons::YesNoCancel, Answer::Cancel);
+    dialogs_.expectRemoveQuestion("a@x.example", Answer::Yes)
+        .expectRemoveQuestion("two@at@y.example", Answer::Yes)
+        .expectRemoveQuestion("c@SAFE.example", Answer::No)
+        .expectAddOffer("c@SAFE.example", Answer::Yes)
+        .expectRemoveQuestion("d@sub.safe.example", Answer::Cancel);
     userClick("RemoveImage");
     EXPECT_EQ(list(), (Lines{"x.example", "at@y.example", "ends@", "noat.example", "b@safe.example",
                              "c@SAFE.example", "d@sub.safe.example", "e@x.example "}));
@@ -74,12 +55,9 @@ TEST_F(ListSteps, RemoveAsksForEachReducibleEntryAndSparesSafeDomains) {
 
 TEST_F(ListSteps, ADomainAddedToTheSafeListIsNotAskedAgainAndABlankStays) {
     open("a@y.example\nb@y.example\nc@z.example \n", "safe.example\r\n");
-    dialogs_
-        .expectConfirm(removeQuestion("a@", "a@y.example", "y.example"), Buttons::YesNoCancel,
-                       Answer::No)
-        .expectConfirm(addOffer("y.example", "a@y.example"), Buttons::YesNo, Answer::Yes)
-        .expectConfirm(removeQuestion("c@", "c@z.example ", "z.example "), Buttons::YesNoCancel,
-                       Answer::Yes);
+    dialogs_.expectRemoveQuestion("a@y.example", Answer::No)
+        .expectAddOffer("a@y.example", Answer::Yes)
+        .expectRemoveQuestion("c@z.example ", Answer::Yes);
     userClick("RemoveImage");
     EXPECT_EQ(list(), (Lines{"a@y.example", "b@y.example", "z.example "}));
     EXPECT_EQ(safe(), (Lines{"safe.example", "y.example"}));
@@ -87,11 +65,8 @@ TEST_F(ListSteps, ADomainAddedToTheSafeListIsNotAskedAgainAndABlankStays) {
 
 TEST_F(ListSteps, NoWithoutASafeListFileAsksNothingMore) {
     open("a@y.example\na@y.example\n");
-    dialogs_
-        .expectConfirm(removeQuestion("a@", "a@y.example", "y.example"), Buttons::YesNoCancel,
-                       Answer::No)
-        .expectConfirm(removeQuestion("a@", "a@y.example", "y.example"), Buttons::YesNoCancel,
-                       Answer::Yes);
+    dialogs_.expectRemoveQuestion("a@y.example", Answer::No)
+        .expectRemoveQuestion("a@y.example", Answer::Yes);
     userClick("RemoveImage");
     EXPECT_EQ(list(), (Lines{"a@y.example", "y.example"}));
 }
@@ -126,14 +101,12 @@ TEST_F(ListSteps, UncheckingWarnsOnceAndThenEverythingIsReducedSilently) {
 TEST_F(ListSteps, OtherStepsAreIgnoredWhileAWalkAsks) {
     open("a@x.example\na@x.example\n");
     dialogs_
-        .expectConfirm(removeQuestion("a@", "a@x.example", "x.example"), Buttons::YesNoCancel,
-                       Answer::Yes,
-                       [&] {
-                           userClick("DeleteImage");  // Del Duplicate Names: refused
-                           userClick("SortImage");
-                       })
-        .expectConfirm(removeQuestion("a@", "a@x.example", "x.example"), Buttons::YesNoCancel,
-                       Answer::Cancel);
+        .expectRemoveQuestion("a@x.example", Answer::Yes,
+                              [&] {
+                                  userClick("DeleteImage");  // Del Duplicate Names: refused
+                                  userClick("SortImage");
+                              })
+        .expectRemoveQuestion("a@x.example", Answer::Cancel);
     userClick("RemoveImage");
     EXPECT_EQ(list(), (Lines{"x.example", "a@x.example"}));
     EXPECT_FALSE(visible("DeleteImageYes"));
@@ -334,9 +307,8 @@ namespace {
 
 TEST_F(ListSteps, UncheckingDuringTheWalkAnswersYesForTheRest) {
     open("a@x.example\nb@y.example\nc@z.example\n");
-    dialogs_.expectConfirm(removeQuestion("a@", "a@x.example", "x.example"), Buttons::YesNoCancel,
-                           Answer::No,
-                           [&] { control<ui::CheckBox>("CheckBox2").setChecked(false); });
+    dialogs_.expectRemoveQuestion("a@x.example", Answer::No,
+                                  [&] { control<ui::CheckBox>("CheckBox2").setChecked(false); });
     userClick("RemoveImage");
     EXPECT_EQ(list(), (Lines{"a@x.example", "y.example", "z.example"}));
 }

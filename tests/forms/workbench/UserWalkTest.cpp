@@ -12,19 +12,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-std::string removeQuestion(const std::string& name, const std::string& domain) {
-    return "Remove " + name + "@\n\rFrom     " + name + "@" + domain +
-           "\n\r\n\rPlease confirm that you want?\n\rAll emails from " + domain +
-           " to be blocked.\n\r\n\r(Select Yes if you are SURE you want to block the Domain!)";
-}
-
-std::string addOffer(const std::string& domain, const std::string& entry) {
-    return "Do you want to add " + domain +
-           "\n\rto your Outlook Domain list? \n\rIf you choose Yes, you will not be asked again "
-           "to\n\rremove the email name from the domain " +
-           domain + "\n\rIndividual emails from " + entry + " will still be blocked. ";
-}
-
 class UserWalk : public ToolFixture {
 protected:
     static ui::Control& in(const char* window, const char* name) {
@@ -52,13 +39,9 @@ TEST_F(UserWalk, OpenEveryStepWithItsQuestionsSaveAndClose) {
         EXPECT_EQ(illegibleTexts(window), "");
 
         // 2. Remove the email names: Yes, the safe address is not asked, No and add the domain.
-        dialogs_
-            .expectConfirm(removeQuestion("joe", "deals.spam.example"), Buttons::YesNoCancel,
-                           Answer::Yes)
-            .expectConfirm(removeQuestion("ann", "friend.example"), Buttons::YesNoCancel,
-                           Answer::No)
-            .expectConfirm(addOffer("friend.example", "ann@friend.example"), Buttons::YesNo,
-                           Answer::Yes);
+        dialogs_.expectRemoveQuestion("joe@deals.spam.example", Answer::Yes)
+            .expectRemoveQuestion("ann@friend.example", Answer::No)
+            .expectAddOffer("ann@friend.example", Answer::Yes);
         user().click(main("RemoveImage"));
 
         // 3. The step's button has the focus now: Enter runs it. The first offer is taken with
