@@ -35,3 +35,16 @@ mkdir -p "$work" "$build/findings"
 }
 grep -E '^stat::number_of_executed_units|^#[0-9]+ *DONE' "$build/fuzz.log" || true
 echo "fuzz: no finding in ${seconds} s"
+
+# Setup's remembered folder and record of installed files, from their own seeds, for a short while.
+setup_seconds=${FUZZ_SETUP_SECONDS:-30}
+mkdir -p "$build/corpus-setup-files"
+"$build/fuzz_setup_files" "$build/corpus-setup-files" fuzz/corpus-setup-files \
+  -dict=fuzz/setupfiles.dict -max_total_time="$setup_seconds" -timeout=10 -rss_limit_mb=2048 \
+  -max_len=4096 -artifact_prefix="$build/findings/" -print_final_stats=1 \
+  2>"$build/fuzz-setup-files.log" || {
+  tail -n 60 "$build/fuzz-setup-files.log" >&2
+  echo "fuzz: Setup's file readers failed; the input is in $build/findings" >&2
+  exit 1
+}
+echo "fuzz: Setup's file readers: no finding in ${setup_seconds} s"

@@ -36,13 +36,13 @@ public:
 
 }  // namespace
 
-QtToolkit::QtToolkit(int& argc, char** argv) {
+QtToolkit::QtToolkit(int& argc, char** argv, const std::string& title) {
     // Dates and numbers the way the tool has always shown them, whatever the user's settings.
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     app_ = std::make_unique<Application>(argc, argv);
     // The application title only: a display name would make the window system add " - Plevo"
     // to every window's caption.
-    QApplication::setApplicationName(QStringLiteral("Plevo"));
+    QApplication::setApplicationName(toQString(title));
     // The windows are laid out for an 8-point dialog font; the toolkit's larger default would
     // cut their captions.
     QFont font = QApplication::font();
@@ -116,8 +116,8 @@ QPixmap QtToolkit::picture(const Drawing& drawing) {
 
 namespace plevo::ui {
 
-std::unique_ptr<Toolkit> createToolkit(int& argc, char** argv) {
-    return std::make_unique<qt::QtToolkit>(argc, argv);
+std::unique_ptr<Toolkit> createToolkit(int& argc, char** argv, const std::string& title) {
+    return std::make_unique<qt::QtToolkit>(argc, argv, title);
 }
 
 std::unique_ptr<Dialogs> createDialogs(Toolkit&) {

@@ -18,7 +18,7 @@ class QtForm;
 
 class QtToolkit : public Toolkit {
 public:
-    QtToolkit(int& argc, char** argv);
+    QtToolkit(int& argc, char** argv, const std::string& title);
     ~QtToolkit() override;
 
     std::unique_ptr<Form> createForm(const FormSpec& form,

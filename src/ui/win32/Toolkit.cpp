@@ -10,22 +10,9 @@
 #include "ui/win32/Timer.h"
 
 namespace plevo::ui::win32 {
-namespace {
 
-std::string programTitle() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string name = path;
-    if (const auto slash = name.find_last_of("\\/"); slash != std::string::npos)
-        name.erase(0, slash + 1);
-    if (name.size() > 4 && lstrcmpiA(name.c_str() + name.size() - 4, ".exe") == 0)
-        name.resize(name.size() - 4);
-    return name;
-}
-
-}  // namespace
-
-Win32Toolkit::Win32Toolkit() : instance_(GetModuleHandleA(nullptr)), title_(programTitle()) {
+Win32Toolkit::Win32Toolkit(const std::string& title)
+    : instance_(GetModuleHandleA(nullptr)), title_(title) {
     INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
                                   ICC_WIN95_CLASSES | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
