@@ -34,8 +34,10 @@ protected:
         reg.import("REGEDIT4\n[HKEY_CURRENT_USER\\Id\\Rules\\Mail]\n\"Order\"=\"000\"\n" + rules);
     }
     std::string at(const std::string& rel) { return std::string(kRules) + "\\" + rel; }
-    std::uint32_t dword(const std::string& rel, const char* name) {
-        return ReadRegistryValue(reg, at(rel), name).integer;
+    // None unless the value is a DWORD.
+    std::optional<std::uint32_t> dword(const std::string& rel, const char* name) {
+        const RegistryValue v = ReadRegistryValue(reg, at(rel), name);
+        return v.kind == RegValueKind::Integer ? std::optional(v.integer) : std::nullopt;
     }
     std::string text(const std::string& rel, const char* name) {
         return ReadRegistryValue(reg, rel.empty() ? kRules : at(rel), name).text;
@@ -44,6 +46,36 @@ protected:
         Names names;
         ReadSubKeys(reg, rel.empty() ? kRules : at(rel), names);
         return names;
+    }
+    struct Criterion {
+        std::uint32_t type;
+        std::uint32_t logic;
+        Words words;
+    };
+    // Every value of a rule in the simple form: its name, "Enabled" and "Version" 1, the one
+    // delete action, and its criteria in order, each with "Flags" 0 and its words.
+    void expectSimpleRule(const std::string& key, const std::string& name,
+                          const std::vector<Criterion>& criteria) {
+        SCOPED_TRACE("rule " + key);
+        EXPECT_EQ(text(key, "Name"), name);
+        EXPECT_EQ(dword(key, "Enabled"), 1u);
+        EXPECT_EQ(dword(key, "Version"), 1u);
+        EXPECT_EQ(subkeys(key + "\\Actions"), Names{"000"});
+        EXPECT_EQ(text(key + "\\Actions", "Order"), "000");
+        EXPECT_EQ(dword(key + "\\Actions\\000", "Type"), 7u);
+        EXPECT_EQ(dword(key + "\\Actions\\000", "Flags"), 0u);
+        Names names;
+        for (std::size_t m = 0; m < criteria.size(); ++m) names.push_back(keyName(m));
+        EXPECT_EQ(subkeys(key + "\\Criteria"), names);
+        EXPECT_EQ(text(key + "\\Criteria", "Order"), orderString(criteria.size()));
+        for (std::size_t m = 0; m < criteria.size(); ++m) {
+            const std::string c = key + "\\Criteria\\" + names[m];
+            EXPECT_EQ(dword(c, "Type"), criteria[m].type) << c;
+            EXPECT_EQ(dword(c, "Logic"), criteria[m].logic) << c;
+            EXPECT_EQ(dword(c, "Flags"), 0u) << c;
+            EXPECT_EQ(dword(c, "ValueType"), 65u) << c;
+            EXPECT_EQ(text(c, "Value"), wordListValue(criteria[m].words)) << c;
+        }
     }
     OpenedRules open() {
         return OpenRules(reg, kRules, lists,
@@ -55,18 +87,28 @@ protected:
     Names withoutCriteria;
 };
 
-TEST_F(RulesFixture, OpenLeavesEveryRuleWithOneDeleteAction) {
-    load(ruleText("000", "Move, flag and delete",
-                  {"\"Type\"=dword:0000000c\n\"Logic\"=dword:00000000\n\"Value\"=hex:61,00\n"}) +
-         "[HKEY_CURRENT_USER\\Id\\Rules\\Mail\\000\\Actions\\000]\n\"Type\"=dword:00000002\n"
-         "[HKEY_CURRENT_USER\\Id\\Rules\\Mail\\000\\Actions\\001\\Deep]\n"
-         "[HKEY_CURRENT_USER\\Id\\Rules\\Mail\\000\\Actions\\002]\n\"Type\"=dword:00000007\n");
+TEST_F(RulesFixture, OpenLeavesEveryRuleInTheSimpleFormWithOneDeleteAction) {
+    // Values the simple form does not have: a rule switched off, other versions and flags.
+    const std::string odd = "\"Flags\"=dword:00000005\n\"ValueType\"=dword:00000000\n";
+    load(
+        ruleText("000", "Move, flag and delete",
+                 {"\"Type\"=dword:0000000c\n\"Logic\"=dword:00000000\n\"Value\"=hex:61,00,00,00\n" +
+                  odd}) +
+        "[HKEY_CURRENT_USER\\Id\\Rules\\Mail\\000]\n\"Enabled\"=dword:00000000\n"
+        "\"Version\"=dword:00000003\n"
+        "[HKEY_CURRENT_USER\\Id\\Rules\\Mail\\000\\Actions]\n\"Order\"=\"001 000 002\"\n"
+        "[HKEY_CURRENT_USER\\Id\\Rules\\Mail\\000\\Actions\\000]\n\"Type\"=dword:00000002\n"
+        "\"Flags\"=dword:00000001\n"
+        "[HKEY_CURRENT_USER\\Id\\Rules\\Mail\\000\\Actions\\001\\Deep]\n"
+        "[HKEY_CURRENT_USER\\Id\\Rules\\Mail\\000\\Actions\\002]\n\"Type\"=dword:00000007\n" +
+        ruleText(
+            "001", "Two criteria",
+            {"\"Type\"=dword:00000008\n\"Logic\"=dword:00000002\n\"Value\"=hex:62,00,00,00\n" + odd,
+             "\"Type\"=dword:00000009\n\"Logic\"=dword:00000002\n\"Value\"=hex:63,00,00,00\n"}) +
+        "[HKEY_CURRENT_USER\\Id\\Rules\\Mail\\001]\n\"Enabled\"=dword:00000000\n");
     open();
-    EXPECT_EQ(subkeys("000\\Actions"), Names{"000"});
-    EXPECT_EQ(dword("000\\Actions\\000", "Type"), 7u);
-    EXPECT_EQ(dword("000\\Actions\\000", "Flags"), 0u);
-    EXPECT_EQ(text("000\\Actions", "Order"), "000");
-    EXPECT_EQ(dword("000", "Enabled"), 1u);
+    expectSimpleRule("000", "Move, flag and delete", {{12, 0, {"a"}}});
+    expectSimpleRule("001", "Two criteria", {{8, 1, {"b"}}, {9, 0, {"c"}}});
     EXPECT_EQ(lists[0], (RuleRows{{"Move, flag and delete", "a"}}));
 }
 
@@ -132,26 +174,8 @@ TEST_F(RulesFixture, SaveWritesOneCriterionPerListHoldingWordsForTheRule) {
 
     EXPECT_EQ(subkeys(""), (Names{"000", "001"}));
     EXPECT_EQ(text("", "Order"), "000 001");
-    EXPECT_EQ(text("000", "Name"), "A");
-    EXPECT_EQ(text("001", "Name"), "B");
-    const struct {
-        const char* key;
-        std::uint32_t type, logic;
-        Words words;
-    } criteria[] = {{"000\\Criteria\\000", 12, 2, {"cheap", "free"}},
-                    {"000\\Criteria\\001", 9, 0, {"offer"}},
-                    {"001\\Criteria\\000", 10, 0, {"me"}}};
-    for (const auto& c : criteria) {
-        EXPECT_EQ(dword(c.key, "Type"), c.type) << c.key;
-        EXPECT_EQ(dword(c.key, "Logic"), c.logic) << c.key;
-        EXPECT_EQ(dword(c.key, "ValueType"), 65u) << c.key;
-        EXPECT_EQ(text(c.key, "Value"), wordListValue(c.words)) << c.key;
-    }
-    EXPECT_EQ(subkeys("000\\Criteria"), (Names{"000", "001"}));
-    EXPECT_EQ(subkeys("001\\Criteria"), Names{"000"});
-    EXPECT_EQ(text("000\\Criteria", "Order"), "000 001");
-    EXPECT_EQ(text("001\\Criteria", "Order"), "000");
-    EXPECT_EQ(dword("001\\Actions\\000", "Type"), 7u);
+    expectSimpleRule("000", "A", {{12, 2, {"cheap", "free"}}, {9, 0, {"offer"}}});
+    expectSimpleRule("001", "B", {{10, 0, {"me"}}});
 
     RuleLists reopened;
     lists.swap(reopened);
@@ -193,8 +217,9 @@ TEST_F(RulesFixture, ManyRulesAreNumberedInHexadecimalWithNamesKeptWhole) {
     }
     ASSERT_EQ(SaveRules(reg, kRules, lists, kLogicOr).outcome, SaveOutcome::Saved);
     EXPECT_EQ(text("00A", "Name"), "New Mail Rule number 11");
-    EXPECT_EQ(text("010", "Name"), "New Mail Rule number 17");
     EXPECT_EQ(subkeys("").size(), 17u);
+    for (std::size_t r = 0; r < 17; ++r)
+        expectSimpleRule(keyName(r), lists[0][r].rule, {{12, 0, {"w"}}});
     EXPECT_EQ(text("", "Order"), orderString(17));
 }
 
