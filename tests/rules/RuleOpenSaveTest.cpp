@@ -77,6 +77,10 @@ protected:
             EXPECT_EQ(text(c, "Value"), wordListValue(criteria[m].words)) << c;
         }
     }
+    // A save over the rule keys there are, as an open would have read them.
+    SaveResult save(std::uint32_t logic, std::string_view rulesKey = kRules) {
+        return SaveRules(reg, rulesKey, lists, logic, ReadRuleKeys(reg, kRules));
+    }
     OpenedRules open() {
         return OpenRules(reg, kRules, lists,
                          [this](const std::string& key) { withoutCriteria.push_back(key); });
@@ -168,7 +172,7 @@ TEST_F(RulesFixture, SaveWritesOneCriterionPerListHoldingWordsForTheRule) {
     lists[0] = {{"A", "cheap"}, {"A", "free"}};
     lists[1] = {{"B", "me"}};
     lists[3] = {{"A", "offer"}};
-    const SaveResult result = SaveRules(reg, kRules, lists, kLogicAnd);
+    const SaveResult result = save(kLogicAnd);
     EXPECT_EQ(result.outcome, SaveOutcome::Saved);
     EXPECT_EQ(result.message, "Changes to the Rules have been saved.");
 
@@ -183,10 +187,28 @@ TEST_F(RulesFixture, SaveWritesOneCriterionPerListHoldingWordsForTheRule) {
     EXPECT_EQ(lists, reopened);
 }
 
+TEST_F(RulesFixture, SaveDeletesTheRuleKeysTheOpenReadByTheirNames) {
+    for (const char* second : {"002", "0001"}) {
+        SCOPED_TRACE(second);
+        reg.deleteKey("Id");
+        load(ruleText("000", "A", {"\"Type\"=dword:0000000c\n\"Logic\"=dword:00000000\n"}) +
+             ruleText(second, "B", {"\"Type\"=dword:00000008\n\"Value\"=hex:62,31,00,62,32\n"}));
+        const OpenedRules opened = open();
+        ASSERT_EQ(lists[2], (RuleRows{{"B", "b1"}, {"B", "b2"}}));
+        lists[2].pop_back();
+        ASSERT_EQ(SaveRules(reg, kRules, lists, kLogicOr, opened.ruleKeys).outcome,
+                  SaveOutcome::Saved);
+        EXPECT_EQ(subkeys(""), (Names{"000", "001"}));
+        const RuleLists saved = lists;
+        open();
+        EXPECT_EQ(lists, saved);  // the deleted word stays deleted
+    }
+}
+
 TEST_F(RulesFixture, SaveOfEmptyListsDeletesEveryRule) {
     load(ruleText("000", "Old", {"\"Type\"=dword:0000000c\n"}) +
          ruleText("001", "Old 2", {"\"Type\"=dword:0000000c\n"}));
-    const SaveResult result = SaveRules(reg, kRules, lists, kLogicOr);
+    const SaveResult result = save(kLogicOr);
     EXPECT_EQ(result.outcome, SaveOutcome::NoRules);
     EXPECT_EQ(result.message, "No Rules have been saved");
     EXPECT_EQ(subkeys(""), Names{});
@@ -198,14 +220,14 @@ TEST_F(RulesFixture, SaveWithAnEmptyWordOrWithoutRulesKeyWritesNothing) {
     const std::string before = reg.exportText();
     lists[0] = {{"A", "cheap"}};
     lists[2] = {{"A", "x"}, {"Rule B", ""}};
-    const SaveResult result = SaveRules(reg, kRules, lists, kLogicOr);
+    const SaveResult result = save(kLogicOr);
     EXPECT_EQ(result.outcome, SaveOutcome::Refused);
     EXPECT_NE(result.message.find("[3] SUBJECT"), std::string::npos) << result.message;
     EXPECT_NE(result.message.find("\"Rule B\""), std::string::npos) << result.message;
 
     lists[2].pop_back();
     for (const char* path : {"", "Id\\Rules\\Missing"}) {
-        EXPECT_EQ(SaveRules(reg, path, lists, kLogicOr).outcome, SaveOutcome::Refused) << path;
+        EXPECT_EQ(save(kLogicOr, path).outcome, SaveOutcome::Refused) << path;
     }
     EXPECT_EQ(reg.exportText(), before);
 }
@@ -215,7 +237,7 @@ TEST_F(RulesFixture, ManyRulesAreNumberedInHexadecimalWithNamesKeptWhole) {
     for (int r = 1; r <= 17; ++r) {
         lists[0].push_back({"New Mail Rule number " + std::to_string(r), "w"});
     }
-    ASSERT_EQ(SaveRules(reg, kRules, lists, kLogicOr).outcome, SaveOutcome::Saved);
+    ASSERT_EQ(save(kLogicOr).outcome, SaveOutcome::Saved);
     EXPECT_EQ(text("00A", "Name"), "New Mail Rule number 11");
     EXPECT_EQ(subkeys("").size(), 17u);
     for (std::size_t r = 0; r < 17; ++r)

@@ -189,11 +189,13 @@ void TAdvancedForm::SaveRulesBtnClick() {
     RuleLists all = lists();
     RemoveDuplicateWords(all);
     setLists(all);
-    const SaveResult result = SaveRules(tool_.registry(), rulesKeyPath(), all, RulesLogic);
-    if (result.outcome == SaveOutcome::Saved) {
+    const SaveResult result =
+        SaveRules(tool_.registry(), rulesKeyPath(), all, RulesLogic, storedRuleKeys_);
+    if (result.outcome != SaveOutcome::Refused) {
         CollectRuleNames();
-        RulesSaved = true;
+        storedRuleKeys_ = RuleKeys;
     }
+    if (result.outcome == SaveOutcome::Saved) RulesSaved = true;
     tool_.dialogs().message(result.message);
 }
 

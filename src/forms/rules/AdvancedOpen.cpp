@@ -66,6 +66,7 @@ void TAdvancedForm::OpenRulesBtnClick() {
     }
     setLists(loaded);
     RuleKeys = opened.ruleKeys;
+    storedRuleKeys_ = opened.ruleKeys;
     if (opened.logic) {
         RulesLogic = *opened.logic;
         showLogic(RulesLogic);

@@ -161,6 +161,10 @@ private:
     std::unique_ptr<ui::Form> form_;
     // "&Open Rules" has filled the lists in this showing: only such lists may be saved.
     bool openedThisShowing_ = false;
+    // The rule keys the lists stand for, by their names: as the last open read them or the last
+    // save wrote them. RuleKeys follows the lists' names while they are edited; a save deletes
+    // these.
+    std::vector<std::string> storedRuleKeys_;
 };
 
 }  // namespace plevo

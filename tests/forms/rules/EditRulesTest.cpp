@@ -208,6 +208,23 @@ TEST_F(EditRules, SaveWritesTheListsAsRules) {
     EXPECT_FALSE(adv_->form().visible());
 }
 
+TEST_F(EditRules, AWordDeletedFromARuleKeyOfAnyNameStaysDeleted) {
+    load("000 002", rule("000", "Rule A", {criterion(12, {"a"})}) +
+                        rule("002", "Rule B", {criterion(8, {"b1", "b2"})}));
+    show();
+    openRules();
+    dialogs_.expectConfirm("Create Rule A", Buttons::YesNo, Answer::No);
+    select(3);
+    setWord("b2");
+    clickAdv("SpeedButton6");  // Del renames the rules' keys in the window: 000 and 001
+    dialogs_.expectMessage(kSaved);
+    clickAdv("SaveRulesBtn");
+    dialogs_.verify();
+    EXPECT_EQ(subkeys(""), (std::vector<std::string>{"000", "001"}));
+    openRules(false);
+    EXPECT_EQ(rows(3), (RuleRows{{"Rule B", "b1"}}));
+}
+
 TEST_F(EditRules, AnEmptyWordRefusesTheSaveAndNothingIsWritten) {
     load("000", rule("000", "Rule A", {criterion(8, {"a", "b"})}));
     show();
