@@ -156,6 +156,8 @@ private:
     // Adds the row (current rule, "new") below the others.
     void addNewWord(std::size_t k);
     void closeWindow();
+    // "&Save Rules"; false when the save was refused and nothing was written.
+    bool saveRules();
 
     PlevoTool& tool_;
     std::unique_ptr<ui::Form> form_;

@@ -242,6 +242,23 @@ TEST_F(EditRules, AnEmptyWordRefusesTheSaveAndNothingIsWritten) {
     EXPECT_EQ(subkeys("000\\Criteria"), std::vector<std::string>{"000"});
 }
 
+TEST_F(EditRules, ASaveRefusedAtClosingKeepsTheWindowOpenWithItsLists) {
+    openRuleA();
+    select(1);
+    list(1).setCell(1, 1, "X");  // the same word as the next row, for a save to fold
+    list(3).setCell(1, 1, "");
+    const std::vector<RuleRows> before = {rows(1), rows(3)};
+    dialogs_.expectConfirm(kCloseQuestion, Buttons::YesNo, Answer::Yes)
+        .expectMessage(
+            "The list [3] SUBJECT has an empty word for the rule \"Rule A\".\n\rType a word into "
+            "the empty cell or delete its row, then save again.\n\rNothing has been saved.");
+    clickAdv("CloseImage");
+    dialogs_.verify();
+    EXPECT_TRUE(adv_->form().visible());
+    EXPECT_EQ((std::vector<RuleRows>{rows(1), rows(3)}), before);
+    EXPECT_EQ(wordsAt("000\\Criteria\\001"), std::vector<std::string>{"a3"});
+}
+
 TEST_F(EditRules, SavingNoRowsDeletesEveryRule) {
     load("000", rule("000", "Rule A", {criterion(8, {"a"})}));
     show();
