@@ -147,6 +147,18 @@ TEST_F(Controls, EveryRowOfTheTableBecomesItsControl) {
     EXPECT_THROW(form_->get<Button>("Label"), std::logic_error);
 }
 
+TEST_F(Controls, AWindowHasTheFrameAndTheSeeThroughColourItsSpecAskedFor) {
+    EXPECT_EQ(form_->style(), FormStyle::Window);
+    EXPECT_EQ(form_->seeThrough(), std::nullopt);
+    for (FormStyle style : {FormStyle::Dialog, FormStyle::CaptionOnly, FormStyle::Borderless}) {
+        const auto keyed = testToolkit().createForm(
+            {.name = "Keyed", .client = {120, 80}, .style = style, .seeThrough = colours::kWhite},
+            {});
+        EXPECT_EQ(keyed->style(), style);
+        EXPECT_EQ(keyed->seeThrough(), colours::kWhite);
+    }
+}
+
 TEST_F(Controls, StateChangesReadBack) {
     Label& label = get<Label>("Label");
     label.setGeometry({10, 12, 90, 18});
