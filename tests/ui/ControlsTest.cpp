@@ -147,6 +147,18 @@ TEST_F(Controls, EveryRowOfTheTableBecomesItsControl) {
     EXPECT_THROW(form_->get<Button>("Label"), std::logic_error);
 }
 
+TEST_F(Controls, AWindowHasTheFrameAndTheSeeThroughColourItsSpecAskedFor) {
+    EXPECT_EQ(form_->style(), FormStyle::Window);
+    EXPECT_EQ(form_->seeThrough(), std::nullopt);
+    for (FormStyle style : {FormStyle::Dialog, FormStyle::CaptionOnly, FormStyle::Borderless}) {
+        const auto keyed = testToolkit().createForm(
+            {.name = "Keyed", .client = {120, 80}, .style = style, .seeThrough = colours::kWhite},
+            {});
+        EXPECT_EQ(keyed->style(), style);
+        EXPECT_EQ(keyed->seeThrough(), colours::kWhite);
+    }
+}
+
 TEST_F(Controls, StateChangesReadBack) {
     Label& label = get<Label>("Label");
     label.setGeometry({10, 12, 90, 18});
@@ -222,25 +234,32 @@ TEST_F(Controls, UsersClickToggleChecksAndThenRunsTheHandler) {
     EXPECT_TRUE(seen.empty());
 }
 
-TEST_F(Controls, NothingHappensOnAClickOfADisabledControl) {
-    int clicks = 0;
-    for (Control* c : form_->controls()) c->onClick = [&] { ++clicks; };
-    for (const char* name : {"Off", "Label", "Picture", "Panel", "Check", "Radio2", "Toggle"}) {
-        Control& c = *form_->find(name);
-        c.setEnabled(false);
+TEST_F(Controls, ADisabledControlRunsNoHandlerOfAClickOrADoubleClick) {
+    std::vector<std::string> ran;
+    for (Control* c : form_->controls()) {
+        c->onClick = [&ran, c] { ran.push_back(c->name() + " click"); };
+        c->onDoubleClick = [&ran, c] { ran.push_back(c->name() + " double-click"); };
+    }
+    const auto use = [](Control& c) {
         c.click();
         c.doubleClick();
+    };
+    for (const char* name : {"Off", "Label", "Picture", "Panel", "Check", "Radio2", "Toggle",
+                             "Grid", "List", "Edit", "Memo"}) {
+        Control& c = *form_->find(name);
+        c.setEnabled(false);
+        use(c);
     }
-    // Inside a disabled container, an enabled control cannot be clicked either.
+    // Inside a disabled container, an enabled control cannot be used either.
     get<Label>("Label").setEnabled(true);
-    get<Label>("Label").click();
-    EXPECT_EQ(clicks, 0);
+    use(get<Label>("Label"));
+    EXPECT_EQ(ran, std::vector<std::string>{});
     EXPECT_TRUE(get<CheckBox>("Check").checked());
     EXPECT_FALSE(get<RadioButton>("Radio2").checked());
     EXPECT_FALSE(get<ToggleButton>("Toggle").checked());
     get<Panel>("Panel").setEnabled(true);
-    get<Label>("Label").click();
-    EXPECT_EQ(clicks, 1);
+    use(get<Label>("Label"));
+    EXPECT_EQ(ran, (std::vector<std::string>{"Label click", "Label double-click"}));
 }
 
 TEST_F(Controls, EveryByteButCrAndLfSurvivesAMemo) {

@@ -35,6 +35,8 @@ public:
     Point toScreen(Point client) const override;
     std::optional<Colour> colour() const override { return colour_; }
     void setColour(std::optional<Colour> colour) override;
+    FormStyle style() const override;
+    std::optional<Colour> seeThrough() const override { return seeThrough_; }
 
     void show() override;
     void hide() override;
@@ -79,11 +81,15 @@ private:
     void closed();
     void windowShown();
     void windowHidden();
+    // The see-through colour as a window mask: only what the window draws in other colours
+    // stays, so it follows every repaint.
+    void fitMask();
 
     QtToolkit& toolkit_;
     std::string name_;
     FormPlace place_;
     std::optional<Colour> colour_;
+    std::optional<Colour> seeThrough_;
     QPointer<QWidget> window_;
     std::vector<std::unique_ptr<QtControlBase>> controls_;
     QHash<const QWidget*, QtControlBase*> byWidget_;

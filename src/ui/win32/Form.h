@@ -31,6 +31,8 @@ public:
     Point toScreen(Point client) const override;
     std::optional<Colour> colour() const override { return colour_; }
     void setColour(std::optional<Colour> colour) override;
+    FormStyle style() const override;
+    std::optional<Colour> seeThrough() const override;
 
     void show() override;
     void hide() override;
