@@ -8,6 +8,7 @@
 
 #include "support/TestToolkit.h"
 #include "ui/Form.h"
+#include "ui/InputBox.h"
 #include "ui/Toolkit.h"
 
 namespace plevo::ui {
@@ -518,6 +519,42 @@ TEST_F(Controls, AScrollBoxScrollsItsPage) {
     box.setScrollY(150);
     EXPECT_EQ(box.scrollY(), 150);
     EXPECT_EQ(get<Label>("Inside").geometry(), (Rect{0, 200, 80, 16}));
+    form_->hide();
+}
+
+TEST_F(Controls, TheInputBoxStaysOnTheScreenAndATallPromptScrollsInIt) {
+    // The identity question with 80 identities is taller than any screen. The box is centred over
+    // the main window, here pushed into the screen's bottom right corner.
+    std::string tall =
+        "80 persons are using Outlook Express\n\rPlease choose an identity?\n\r\n\rThe default "
+        "user is Main Identity,\n\r";
+    for (int k = 0; k < 80; ++k)
+        tall += std::to_string(k) + ". Identity " + std::to_string(k) + "\n\r";
+    const Rect screen = testToolkit().screenArea();
+    form_->show();
+    form_->move({screen.right() - 50, screen.bottom() - 50});
+    const auto onScreen = [&](Point p) {
+        return p.x >= screen.x && p.y >= screen.y && p.x <= screen.right() &&
+               p.y <= screen.bottom();
+    };
+    for (const std::string& prompt : {std::string("3 persons\n\rPlease choose"), tall}) {
+        const auto box = makeInputBox(testToolkit(), "Identity's", prompt, "0");
+        box->show();
+        testToolkit().processEvents();
+        EXPECT_TRUE(onScreen(box->position()));
+        EXPECT_TRUE(onScreen(box->toScreen({box->clientSize().w, box->clientSize().h})));
+        for (const char* name : {"Value", "OK", "Cancel"}) {
+            const Rect at = box->get<Control>(name).geometry();
+            EXPECT_TRUE(onScreen(box->toScreen({at.right(), at.bottom()}))) << name;
+        }
+        box->hide();
+    }
+    // Every line of the tall prompt is there to scroll to.
+    const auto box = makeInputBox(testToolkit(), "Identity's", tall, "0");
+    const Memo& lines = box->get<Memo>("Prompt");
+    EXPECT_EQ(lines.lineCount(), 84);
+    EXPECT_EQ(lines.line(83), "79. Identity 79");
+    EXPECT_LT(lines.geometry().h, screen.h);
     form_->hide();
 }
 

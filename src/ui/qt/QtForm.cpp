@@ -230,6 +230,9 @@ void QtForm::show() {
         result_ = kResultNone;
         place();
         window_->show();  // a window shown comes up on top
+        // Its frame is known once it is up: a window placed for the user stays on the screen,
+        // frame included.
+        if (place_ != FormPlace::AsPlaced) moveOnScreen(window_->pos());
     }
     activateNow();
 }
@@ -313,14 +316,25 @@ void QtForm::centreOnScreen() {
         window_->screen() ? window_->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect area = screen->availableGeometry();
-    window_->move(area.center() - QPoint(window_->width() / 2, window_->height() / 2));
+    moveOnScreen(area.center() - QPoint(window_->width() / 2, window_->height() / 2));
 }
 
 void QtForm::centreOver(const Form& other) {
     const auto* over = dynamic_cast<const QtForm*>(&other);
     if (!over || over == this) return centreOnScreen();
     const QRect frame = over->window_->frameGeometry();
-    window_->move(frame.center() - QPoint(window_->width() / 2, window_->height() / 2));
+    moveOnScreen(frame.center() - QPoint(window_->width() / 2, window_->height() / 2));
+}
+
+void QtForm::moveOnScreen(QPoint topLeft) {
+    const QScreen* screen =
+        window_->screen() ? window_->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return window_->move(topLeft);
+    const QRect area = screen->availableGeometry();
+    const QSize size = window_->frameGeometry().size();
+    const Point p = keptInside({topLeft.x(), topLeft.y()}, {size.width(), size.height()},
+                               {area.x(), area.y(), area.width(), area.height()});
+    window_->move(p.x, p.y);
 }
 
 void QtForm::repaint() {

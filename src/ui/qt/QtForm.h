@@ -76,6 +76,8 @@ private:
     void build(std::span<const ControlSpec> controls);
     std::unique_ptr<QtControlBase> make(const ControlSpec& spec, QWidget* parent);
     void place();
+    // Moves the window's top left corner there, or as near as keeps it on its screen.
+    void moveOnScreen(QPoint topLeft);
     void activateNow();
     bool closeQuery();
     void closed();

@@ -99,6 +99,13 @@ int QtToolkit::textHeight(const Font& font) const {
     return QFontMetrics(toQFont(font).resolve(QApplication::font())).height();
 }
 
+int QtToolkit::textBlockHeight(const Font& font, std::string_view text, int width) const {
+    // As a word-wrapping label lays out its plain text.
+    return QFontMetrics(toQFont(font).resolve(QApplication::font()))
+        .boundingRect(QRect(0, 0, width, 1 << 24), Qt::TextWordWrap, toQString(text))
+        .height();
+}
+
 bool QtToolkit::openDocument(const std::string& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(pathToQString(path)));
 }
@@ -120,8 +127,8 @@ std::unique_ptr<Toolkit> createToolkit(int& argc, char** argv, const std::string
     return std::make_unique<qt::QtToolkit>(argc, argv, title);
 }
 
-std::unique_ptr<Dialogs> createDialogs(Toolkit&) {
-    return std::make_unique<QtDialogs>();
+std::unique_ptr<Dialogs> createDialogs(Toolkit& toolkit) {
+    return std::make_unique<QtDialogs>(toolkit);
 }
 
 }  // namespace plevo::ui

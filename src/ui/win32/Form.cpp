@@ -278,7 +278,8 @@ void Win32Form::centreOnScreen() {
     const Rect area = toolkit_.screenArea();
     RECT r;
     GetWindowRect(hwnd_, &r);
-    move({area.x + (area.w - (r.right - r.left)) / 2, area.y + (area.h - (r.bottom - r.top)) / 2});
+    moveOnScreen(
+        {area.x + (area.w - (r.right - r.left)) / 2, area.y + (area.h - (r.bottom - r.top)) / 2});
 }
 
 void Win32Form::centreOver(const Form& other) {
@@ -288,8 +289,14 @@ void Win32Form::centreOver(const Form& other) {
     RECT me;
     GetWindowRect(over->hwnd_, &them);
     GetWindowRect(hwnd_, &me);
-    move({(them.left + them.right - (me.right - me.left)) / 2,
-          (them.top + them.bottom - (me.bottom - me.top)) / 2});
+    moveOnScreen({(them.left + them.right - (me.right - me.left)) / 2,
+                  (them.top + them.bottom - (me.bottom - me.top)) / 2});
+}
+
+void Win32Form::moveOnScreen(Point topLeft) {
+    RECT r;
+    GetWindowRect(hwnd_, &r);
+    move(keptInside(topLeft, {r.right - r.left, r.bottom - r.top}, toolkit_.screenArea()));
 }
 
 void Win32Form::repaint() {

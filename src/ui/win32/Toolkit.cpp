@@ -145,6 +145,18 @@ int Win32Toolkit::textHeight(const Font& font) const {
     return metrics.tmHeight;
 }
 
+int Win32Toolkit::textBlockHeight(const Font& font, std::string_view text, int width) const {
+    // As a static control lays out its text.
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, const_cast<Fonts&>(fonts_).get(Fonts::formFont(font)));
+    RECT r{0, 0, width, 0};
+    DrawTextA(dc, text.data(), static_cast<int>(text.size()), &r,
+              DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return r.bottom;
+}
+
 bool Win32Toolkit::openDocument(const std::string& path) {
     const auto result = reinterpret_cast<INT_PTR>(
         ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));

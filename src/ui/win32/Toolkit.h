@@ -40,6 +40,7 @@ public:
     int textWidth(const Font& font, std::string_view text) const override;
     // The height of one line of text in `font`.
     int textHeight(const Font& font) const;
+    int textBlockHeight(const Font& font, std::string_view text, int width) const override;
     bool openDocument(const std::string& path) override;
 
     HINSTANCE instance() const { return instance_; }

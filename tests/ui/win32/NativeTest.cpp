@@ -332,7 +332,7 @@ TEST_F(Native, TheInputBoxGivesTheTypedAnswerOrNothingWhenCancelled) {
     });
     EXPECT_EQ(dialogs_->input("Identity's", "3 persons\n\rPlease choose", "0"),
               std::optional<std::string>("2"));
-    EXPECT_EQ(prompt, "3 persons\r\nPlease choose");
+    EXPECT_EQ(prompt, "3 persons\nPlease choose");
 
     AnswerLater cancel([&] {
         HWND box = findWindow(kFormClass);
