@@ -84,14 +84,14 @@ ExportCounts exportList(ExportFormat format, ChunkReader& input,
             if (size == 0) return;
             // Of a long entry only its start is here; it is no address or domain.
             const SenderKind kind = size > entry.size() ? SenderKind::Other : senderKind(entry);
-            const char* refusal = nullptr;
+            std::string refusal;
             if (!isAscii(entry))
                 refusal = "has bytes outside ASCII, whose character set the list does not say";
             else if (kind == SenderKind::Other)
                 refusal = "not an address or a domain";
             else
-                refusal = writer->refusal(entry);
-            if (refusal) {
+                refusal = writer->refusal(entry, kind);
+            if (!refusal.empty()) {
                 notice("line " + std::to_string(lineNumber) + ": left out " + shown(entry, size) +
                        ": " + refusal);
                 ++counts.leftOut;
