@@ -32,9 +32,7 @@ bool isPlainWord(std::string_view entry) {
 }
 
 // A search word that stands for text itself: quoted unless it is a plain word.
-void assignSearchWord(std::string& out, std::string_view text) {
-    const bool plain = isPlainWord(text);
-    out.clear();
+void appendSearchWord(std::string& out, std::string_view text, bool plain) {
     if (!plain) out += '"';
     out += text;
     if (!plain) out += '"';
@@ -77,7 +75,8 @@ public:
     explicit GmailWriter(std::vector<std::string> safeDomains)
         : safe_(std::move(safeDomains)), inFilter_(safe_.size(), false) {
         // A safe domain named "OR" must not read as the operator.
-        for (const auto& domain : safe_) assignSearchWord(safeWord_.emplace_back(), domain);
+        for (const auto& domain : safe_)
+            appendSearchWord(safeWord_.emplace_back(), domain, isPlainWord(domain));
         // Every domain that a safe domain equals or lies under points to it.
         for (std::size_t k = 0; k < safe_.size(); ++k) {
             std::string name;
@@ -102,8 +101,8 @@ public:
         // The safe domains this entry would throw away: those under a domain, the one of an
         // address. add() uses them too.
         findCovered(entry, kind);
-        assignSearchWord(word_, entry);
-        const std::size_t alone = criteriaLength(0, 0, 0, word_.size(), covered_);
+        plain_ = isPlainWord(entry);
+        const std::size_t alone = criteriaLength(0, 0, 0, wordLength(entry), covered_);
         if (alone <= kGmailCriteriaLimit) return {};
         return "with the " + std::to_string(covered_.size()) +
                " safe domains it covers excepted, its filter's criteria would be " +
@@ -111,11 +110,12 @@ public:
                std::to_string(kGmailCriteriaLimit);
     }
 
-    void add(std::string_view, SenderKind, std::string& out) override {
-        if (!from_.empty() && lengthWith(word_.size(), covered_) > kGmailCriteriaLimit) flush(out);
+    void add(std::string_view entry, SenderKind, std::string& out) override {
+        if (!from_.empty() && lengthWith(wordLength(entry), covered_) > kGmailCriteriaLimit)
+            flush(out);
 
         if (!from_.empty()) from_ += " OR ";
-        from_ += word_;
+        appendSearchWord(from_, entry, plain_);
         for (const std::size_t k : covered_) {
             if (inFilter_[k]) continue;
             inFilter_[k] = true;
@@ -137,6 +137,8 @@ public:
 
 private:
     static constexpr std::size_t kReportedFilterLimit = 1000;
+
+    std::size_t wordLength(std::string_view entry) const { return entry.size() + (plain_ ? 0 : 2); }
 
     void findCovered(std::string_view entry, SenderKind kind) {
         covered_.clear();
@@ -201,7 +203,7 @@ private:
     std::size_t filters_ = 0;
     std::string key_;                   // reused for each entry's lookup
     std::vector<std::size_t> covered_;  // the safe domains the entry covers
-    std::string word_;                  // the entry as a search word
+    bool plain_ = true;                 // the entry stands as a search word without quotes
 };
 
 }  // namespace
