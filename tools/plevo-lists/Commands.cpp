@@ -98,7 +98,7 @@ private:
         if (aside_.at == kNone && at != std::string_view::npos) aside_.at = aside_.size + at;
         std::uint64_t from = 0;
         // As reductionAt: the domain part replaces the entry unless it is empty or a safe line,
-        // which it can be only when no safe line is shorter.
+        // which it can be only when a safe line is as long; only then is it copied whole.
         if (aside_.at != kNone && aside_.at + 1 < size) {
             const std::uint64_t domainSize = size - aside_.at - 1;
             bool safe = false;
