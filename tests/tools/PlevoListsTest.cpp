@@ -9,6 +9,7 @@
 #include <fstream>
 #include <random>
 
+#include "Arguments.h"
 #include "ProgramRun.h"
 #include "lists/LineSort.h"
 #include "lists/ListOperations.h"
@@ -239,6 +240,20 @@ TEST_F(PlevoLists, HelpGoesToStandardOutput) {
         EXPECT_TRUE(r.out.starts_with("Usage: plevo-lists COMMAND")) << args;
         EXPECT_EQ(r.err, "") << args;
     }
+}
+
+// A word that is an option's value, or comes after "--", is a file name even when it reads as
+// --help or --version.
+TEST(PlevoListsArguments, OptionValuesAreFileNames) {
+    const std::vector<std::string_view> words = {"export", "--to", "sieve", "--safe",   "--help",
+                                                 "-o",     "-h",   "--",    "--version"};
+    const plevo::Arguments args = plevo::parseArguments(words);
+    EXPECT_FALSE(args.help);
+    EXPECT_FALSE(args.version);
+    EXPECT_EQ(args.safePath, "--help");
+    EXPECT_EQ(args.outputPath, "-h");
+    EXPECT_EQ(args.inputPath, "--version");
+    EXPECT_TRUE(plevo::parseArguments(std::vector<std::string_view>{"sort", "-o", "x", "-h"}).help);
 }
 
 TEST_F(PlevoLists, ErrorsGiveOneLineAndStatusTwo) {
