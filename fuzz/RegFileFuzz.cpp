@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const plevo::RegFileError&) {
         return 0;
     }
-    for (const auto encoding : {plevo::RegFileEncoding::Utf16, plevo::RegFileEncoding::EightBit}) {
+    for (const auto encoding : {plevo::RegFileEncoding::Utf16, plevo::RegFileEncoding::Utf8}) {
         const std::string written = plevo::formatRegFile(*tree, encoding);
         const std::string difference = plevo::treeDifference(*tree, *read(written));
         if (!difference.empty()) {

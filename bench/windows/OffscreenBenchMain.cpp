@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
 #ifndef _WIN32
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
 #endif
-    plevo::test::toolkit = plevo::ui::createToolkit(argc, argv);
+    plevo::test::toolkit = plevo::ui::createToolkit(argc, argv, "Plevo");
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -15,7 +15,8 @@
 namespace fs = std::filesystem;
 
 int main(int argc, char** argv) {
-    const std::unique_ptr<plevo::ui::Toolkit> toolkit = plevo::ui::createToolkit(argc, argv);
+    const std::unique_ptr<plevo::ui::Toolkit> toolkit =
+        plevo::ui::createToolkit(argc, argv, "Setup");
     const std::unique_ptr<plevo::Dialogs> dialogs = plevo::ui::createDialogs(*toolkit);
 #ifdef _WIN32
     const plevo::DriveC driveC("C:\\");

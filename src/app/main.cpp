@@ -21,7 +21,8 @@
 int main(int argc, char** argv) {
     // Ended from outside while it writes a file, it leaves no temporary file behind.
     plevo::removeTempFileOnSignals();
-    const std::unique_ptr<plevo::ui::Toolkit> toolkit = plevo::ui::createToolkit(argc, argv);
+    const std::unique_ptr<plevo::ui::Toolkit> toolkit =
+        plevo::ui::createToolkit(argc, argv, "Plevo");
     const std::unique_ptr<plevo::Dialogs> dialogs = plevo::ui::createDialogs(*toolkit);
 
 #ifdef _WIN32

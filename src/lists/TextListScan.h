@@ -170,6 +170,16 @@ inline std::size_t countLineFeeds(std::string_view bytes) {
     return count;
 }
 
+// Where the first line end (CR or LF) of bytes is; npos when there is none.
+inline std::size_t findLineEnd(std::string_view bytes) {
+    if (bytes.empty()) return std::string_view::npos;  // memchr takes no null pointer
+    const void* const lf = std::memchr(bytes.data(), '\n', bytes.size());
+    const std::size_t end = lf ? static_cast<const char*>(lf) - bytes.data() : bytes.size();
+    const void* const cr = std::memchr(bytes.data(), '\r', end);
+    if (cr) return static_cast<const char*>(cr) - bytes.data();
+    return lf ? end : std::string_view::npos;
+}
+
 // Calls add(entry) for every entry of bytes in order. When final is false more bytes may
 // follow: an entry is given only once its line end is certain (a CR at the very end may be
 // the start of CR LF), and the bytes from the first entry not given on are left unused.

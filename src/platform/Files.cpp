@@ -163,8 +163,12 @@ ChunkReader::~ChunkReader() {
 std::string_view ChunkReader::next() {
     buffer_.resize(1 << 16);
     const std::size_t got = std::fread(buffer_.data(), 1, buffer_.size(), stream_);
-    if (got == 0 && std::ferror(stream_)) throw FileError(failure_ + ": " + reason(errno));
+    if (got == 0 && std::ferror(stream_)) throw error(reason(errno));
     return std::string_view(buffer_.data(), got);
+}
+
+FileError ChunkReader::error(std::string_view why) const {
+    return FileError(failure_ + ": " + std::string(why));
 }
 
 void setTempFileHook(TempFileHook hook) {

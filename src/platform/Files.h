@@ -50,6 +50,8 @@ public:
 
     // The next block, valid until the next call; empty at the end. Throws FileError.
     std::string_view next();
+    // An error about what is read: "Cannot read <name>: <why>".
+    FileError error(std::string_view why) const;
 
 private:
     std::FILE* stream_ = nullptr;

@@ -7,8 +7,10 @@
 // data is "text", -, dword:, hex: or hex(N): with ",\" continuation lines. Other lines are ignored.
 // A damaged key or value line stops the reading with its line number and the reason.
 //
-// Text is 8-bit: UTF-16 characters become Latin-1 bytes ('?' beyond). In a version 5 file the
-// hex data of string types (1, 2, 7) is UTF-16LE and is converted the same way, both ways.
+// Files are UTF-16LE or UTF-8 with a byte-order mark, or 8-bit (Latin-1) without one. Names are
+// kept in UTF-8 and the data of string types (1, 2, 7) in UTF-16LE, whatever the file: a version
+// 5 file gives their hex data as those bytes, a REGEDIT4 file as 8-bit text. Nothing is lost on
+// the way in or out.
 
 #include <cstdint>
 #include <stdexcept>
@@ -36,15 +38,15 @@ private:
 };
 
 struct RegFileValue {
-    std::string name;  // empty for the default value @
+    std::string name;  // UTF-8; empty for the default value @
     bool remove = false;
     std::uint32_t type = kRegNone;
-    std::string data;  // raw bytes; strings with their terminating zero
+    std::string data;  // raw bytes; strings in UTF-16LE with their terminating zero
 };
 
 struct RegFileKey {
     std::string root;  // as written, e.g. "HKEY_CURRENT_USER"
-    std::string path;  // below the root, empty for the root itself
+    std::string path;  // below the root, empty for the root itself; UTF-8
     bool remove = false;
     int line = 0;
     std::vector<RegFileValue> values;
@@ -64,11 +66,11 @@ RegFile parseRegFile(std::string_view bytes);
 // other roots left out. True when anything was written or deleted.
 bool applyRegFile(RegFile&& file, const RegKey::Ptr& root);
 
-enum class RegFileEncoding { Utf16, EightBit };
+enum class RegFileEncoding { Utf16, Utf8 };
 
 // The whole tree as a version 5 export of HKEY_CURRENT_USER: lower-case hex, dword:%08x, hex
 // lines of at most 80 characters continued with a two-space indent, one blank line after every
-// key. Reading it back gives the identical tree.
+// key; with a byte-order mark. Reading it back gives the identical tree.
 std::string formatRegFile(const RegKey& root, RegFileEncoding encoding = RegFileEncoding::Utf16);
 
 }  // namespace plevo

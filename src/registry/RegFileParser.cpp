@@ -2,6 +2,7 @@
 
 #include "registry/RegFile.h"
 #include "registry/RegFileText.h"
+#include "registry/RegistryText.h"
 
 namespace plevo {
 
@@ -132,7 +133,8 @@ private:
             const std::size_t cut = path.find('\\');
             const std::string_view part = path.substr(0, cut);
             if (part.empty()) fail("the key path has an empty key name");
-            if (part.size() > kMaxKeyNameLength) fail("a key name is longer than 255 characters");
+            if (utf16Length(part) > kMaxKeyNameLength)
+                fail("a key name is longer than 255 characters");
             if (++depth > kMaxKeyDepth) fail("the key path is deeper than 512 levels");
             if (cut == std::string_view::npos) return;
             path.remove_prefix(cut + 1);
@@ -169,7 +171,7 @@ private:
             rest = line.substr(1);
         } else {
             rest = quoted(line, value.name, "value name");
-            if (value.name.size() > kMaxValueNameLength)
+            if (utf16Length(value.name) > kMaxValueNameLength)
                 fail("the value name is longer than 16383 characters");
         }
         rest = trimLeft(rest);
@@ -190,8 +192,8 @@ private:
             std::string text;
             checkEnd(quoted(rest, text, "string"), "the closing quote");
             value.type = kRegSz;
-            value.data = std::move(text);
-            value.data.push_back('\0');
+            value.data = utf8ToUtf16(text);
+            value.data.append(2, '\0');
         } else if (startsWithNoCase(rest, "dword:")) {
             value.type = kRegDword;
             value.data = dword(rest.substr(6));
@@ -212,7 +214,8 @@ private:
             }
             value.type = type;
             value.data = hexList(rest.substr(close + 2));
-            if (out_.version5 && isStringType(type)) value.data = utf16ToEightBit(value.data);
+            // Version 5 gives a string's bytes as stored (UTF-16LE), REGEDIT4 as 8-bit text.
+            if (!out_.version5 && isStringType(type)) value.data = latin1ToUtf16(value.data);
         } else {
             fail("unknown kind of data (expected \"text\", dword:, hex: or hex(N):)");
         }
@@ -296,12 +299,17 @@ RegFileError::RegFileError(int line, const std::string& reason)
       reason_(reason) {}
 
 bool RegFileKey::isCurrentUser() const {
-    return foldName(root) == kCurrentUserRoot;
+    return foldTreeName(root) == kCurrentUserRoot;
 }
 
 RegFile parseRegFile(std::string_view bytes) {
     RegFile file;
     const DecodedText decoded = decodeRegText(bytes);
+    if (decoded.invalidAt) {
+        throw RegFileError(
+            countLines(std::string_view(decoded.text).substr(0, *decoded.invalidAt)),
+            "the text is not valid UTF-8, though the file begins with the UTF-8 byte-order mark");
+    }
     Parser parser(decoded.text, file);
     parser.run();
     if (decoded.oddByte) {

@@ -1,49 +1,38 @@
 #include "registry/RegFileText.h"
 
 #include "registry/RegistryAccess.h"
+#include "registry/RegistryText.h"
 
 namespace plevo {
 
 namespace {
 
-char unitToByte(unsigned unit) {
-    return unit <= 0xff ? static_cast<char>(unit) : '?';
-}
+constexpr std::string_view kUtf16Mark = "\xff\xfe";
+constexpr std::string_view kUtf8Mark = "\xef\xbb\xbf";
 
 }  // namespace
 
 DecodedText decodeRegText(std::string_view bytes) {
     DecodedText out;
-    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xff &&
-        static_cast<unsigned char>(bytes[1]) == 0xfe) {
-        out.text = utf16ToEightBit(bytes.substr(2));
+    if (bytes.starts_with(kUtf16Mark)) {
+        out.text = utf16ToUtf8(bytes.substr(2));
         out.oddByte = bytes.size() % 2 != 0;
-        return out;
+    } else if (bytes.starts_with(kUtf8Mark)) {
+        bytes.remove_prefix(kUtf8Mark.size());
+        out.invalidAt = invalidUtf8At(bytes);
+        out.text = std::string(bytes);
+    } else {
+        out.text = latin1ToUtf8(bytes);
     }
-    if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xef\xbb\xbf") bytes.remove_prefix(3);
-    out.text = std::string(bytes);
     return out;
 }
 
-std::string utf16ToEightBit(std::string_view bytes) {
-    std::string text;
-    text.resize(bytes.size() / 2);
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        text[i] = unitToByte(static_cast<unsigned>(p[2 * i]) |
-                             (static_cast<unsigned>(p[2 * i + 1]) << 8));
-    }
-    return text;
-}
-
-std::string eightBitToUtf16(std::string_view text) {
-    std::string bytes(text.size() * 2, '\0');
-    for (std::size_t i = 0; i < text.size(); ++i) bytes[2 * i] = text[i];
-    return bytes;
-}
-
 std::string encodeUtf16(std::string_view text) {
-    return "\xff\xfe" + eightBitToUtf16(text);
+    return std::string(kUtf16Mark) + utf8ToUtf16(text);
+}
+
+std::string encodeUtf8(std::string_view text) {
+    return std::string(kUtf8Mark) + std::string(text);
 }
 
 int countLines(std::string_view text) {

@@ -2,6 +2,7 @@
 
 #include "registry/RegFile.h"
 #include "registry/RegFileText.h"
+#include "registry/RegistryText.h"
 
 namespace plevo {
 
@@ -19,11 +20,16 @@ void appendQuoted(std::string& out, std::string_view text) {
     out.push_back('"');
 }
 
-// A string that the quoted form gives back byte for byte: one terminating zero and no zero or
-// line end inside.
+// A string that the quoted form gives back byte for byte: whole UTF-16 units, one terminating
+// zero and no zero or line end inside.
 bool quotable(const RegValue& v) {
-    if (v.type != kRegSz || v.data.empty() || v.data.back() != '\0') return false;
-    return v.data.find_first_of(std::string_view("\0\r\n", 3)) == v.data.size() - 1;
+    const std::string& d = v.data;
+    if (v.type != kRegSz || d.size() < 2 || d.size() % 2 != 0) return false;
+    if (d[d.size() - 2] != '\0' || d[d.size() - 1] != '\0') return false;
+    for (std::size_t i = 0; i + 2 < d.size(); i += 2) {
+        if (d[i + 1] == '\0' && (d[i] == '\0' || d[i] == '\r' || d[i] == '\n')) return false;
+    }
+    return true;
 }
 
 void appendHex(std::string& out, std::size_t lineStart, std::string_view bytes) {
@@ -54,7 +60,7 @@ void appendValue(std::string& out, const RegValue& v) {
     }
     out.push_back('=');
     if (quotable(v)) {
-        appendQuoted(out, std::string_view(v.data).substr(0, v.data.size() - 1));
+        appendQuoted(out, utf16ToUtf8(std::string_view(v.data).substr(0, v.data.size() - 2)));
     } else if (v.type == kRegDword && v.data.size() == 4) {
         std::uint32_t n = 0;
         for (int i = 3; i >= 0; --i)
@@ -70,7 +76,8 @@ void appendValue(std::string& out, const RegValue& v) {
             std::snprintf(buf, sizeof buf, "hex(%x):", static_cast<unsigned>(v.type));
             out += buf;
         }
-        appendHex(out, lineStart, isStringType(v.type) ? eightBitToUtf16(v.data) : v.data);
+        // String types too: their bytes as stored, UTF-16LE, whatever those hold.
+        appendHex(out, lineStart, v.data);
     }
     out += kEol;
 }
@@ -110,7 +117,7 @@ std::string formatRegFile(const RegKey& root, RegFileEncoding encoding) {
             appendKey(out, *child, path);
         }
     }
-    return encoding == RegFileEncoding::Utf16 ? encodeUtf16(out) : out;
+    return encoding == RegFileEncoding::Utf16 ? encodeUtf16(out) : encodeUtf8(out);
 }
 
 }  // namespace plevo

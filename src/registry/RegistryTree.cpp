@@ -1,5 +1,7 @@
 #include "registry/RegistryTree.h"
 
+#include "registry/RegistryText.h"
+
 namespace plevo {
 
 namespace {
@@ -20,9 +22,26 @@ std::string foldName(std::string_view name) {
     return folded;
 }
 
+std::string foldTreeName(std::string_view name) {
+    std::string folded(name);
+    for (std::size_t i = 0; i < folded.size(); ++i) {
+        const auto u = static_cast<unsigned char>(folded[i]);
+        if (u >= 'a' && u <= 'z') {
+            folded[i] = static_cast<char>(u - 32);
+        } else if (u == 0xC3 && i + 1 < folded.size()) {
+            // U+00E0 .. U+00FE are C3 A0 .. C3 BE; their capitals lie 0x20 lower. C3 B7 is the
+            // division sign.
+            const auto next = static_cast<unsigned char>(folded[++i]);
+            if (next >= 0xA0 && next <= 0xBE && next != 0xB7)
+                folded[i] = static_cast<char>(next - 0x20);
+        }
+    }
+    return folded;
+}
+
 bool isValidKeyName(std::string_view name) {
-    return !name.empty() && name.size() <= kMaxKeyNameLength &&
-           name.find('\\') == std::string_view::npos;
+    return !name.empty() && name.find('\\') == std::string_view::npos &&
+           (name.size() <= kMaxKeyNameLength || utf16Length(name) <= kMaxKeyNameLength);
 }
 
 std::optional<std::vector<std::string_view>> splitKeyPath(std::string_view path) {
@@ -41,18 +60,18 @@ std::optional<std::vector<std::string_view>> splitKeyPath(std::string_view path)
 }
 
 RegKey::Ptr RegKey::subkey(std::string_view name) const {
-    const auto it = subkeys_.find(foldName(name));
+    const auto it = subkeys_.find(foldTreeName(name));
     return it == subkeys_.end() ? nullptr : it->second;
 }
 
 RegKey::Ptr RegKey::createSubkey(std::string_view name) {
-    auto [it, inserted] = subkeys_.try_emplace(foldName(name));
+    auto [it, inserted] = subkeys_.try_emplace(foldTreeName(name));
     if (inserted) it->second = std::make_shared<RegKey>(std::string(name));
     return it->second;
 }
 
 bool RegKey::removeSubkey(std::string_view name) {
-    const auto it = subkeys_.find(foldName(name));
+    const auto it = subkeys_.find(foldTreeName(name));
     if (it == subkeys_.end()) return false;
     it->second->markDeleted();
     subkeys_.erase(it);
@@ -78,12 +97,12 @@ std::vector<std::string> RegKey::subkeyNames() const {
 }
 
 const RegValue* RegKey::value(std::string_view name) const {
-    const auto it = valueIndex_.find(foldName(name));
+    const auto it = valueIndex_.find(foldTreeName(name));
     return it == valueIndex_.end() ? nullptr : &values_[it->second];
 }
 
 void RegKey::setValue(std::string_view name, std::uint32_t type, std::string data) {
-    auto [it, inserted] = valueIndex_.try_emplace(foldName(name), values_.size());
+    auto [it, inserted] = valueIndex_.try_emplace(foldTreeName(name), values_.size());
     if (inserted) {
         values_.push_back(RegValue{std::string(name), type, std::move(data)});
         removed_.push_back(false);
@@ -95,7 +114,7 @@ void RegKey::setValue(std::string_view name, std::uint32_t type, std::string dat
 }
 
 bool RegKey::removeValue(std::string_view name) {
-    const auto it = valueIndex_.find(foldName(name));
+    const auto it = valueIndex_.find(foldTreeName(name));
     if (it == valueIndex_.end()) return false;
     removed_[it->second] = true;
     values_[it->second].data.clear();
@@ -110,7 +129,7 @@ void RegKey::compact() const {
     for (std::size_t i = 0; i < values_.size(); ++i) {
         if (removed_[i]) continue;
         if (kept != i) values_[kept] = std::move(values_[i]);
-        valueIndex_[foldName(values_[kept].name)] = kept;
+        valueIndex_[foldTreeName(values_[kept].name)] = kept;
         ++kept;
     }
     values_.resize(kept);
@@ -134,7 +153,7 @@ const RegKey* findKey(const RegKey& root, std::string_view path) {
     if (!parts) return nullptr;
     const RegKey* key = &root;
     for (const auto part : *parts) {
-        const auto it = key->subkeys().find(foldName(part));
+        const auto it = key->subkeys().find(foldTreeName(part));
         if (it == key->subkeys().end()) return nullptr;
         key = it->second.get();
     }

@@ -1,7 +1,9 @@
 #pragma once
-// The in-memory registry tree behind SubstituteRegistry and the registry text format. Names keep
-// the case they were created with and are found without regard to case; subkeys enumerate in the
-// order Windows uses (names upper-cased, then compared byte by byte), values in creation order.
+// The in-memory registry tree behind SubstituteRegistry and the registry text format. Names are
+// UTF-8 and string data UTF-16LE (RegistryText.h). Names keep the case they were created with and
+// are found without regard to the case of Latin-1 letters (other characters compare exactly, so
+// two different names never become one); subkeys enumerate in the order Windows uses (names
+// upper-cased, then compared character by character), values in creation order.
 
 #include <cstddef>
 #include <cstdint>
@@ -21,13 +23,17 @@ inline constexpr std::size_t kMaxKeyNameLength = 255;
 inline constexpr std::size_t kMaxValueNameLength = 16383;
 inline constexpr std::size_t kMaxKeyDepth = 512;
 
-// The name as the registry compares it: a-z and the accented small letters of Latin-1 upper-cased.
+// An 8-bit (Latin-1) name as the registry compares it: a-z and the accented small letters of
+// Latin-1 upper-cased.
 std::string foldName(std::string_view name);
+// The same for a UTF-8 name of the tree.
+std::string foldTreeName(std::string_view name);
 
+// A UTF-8 key name of 1 to 255 characters (UTF-16 units) without a backslash.
 bool isValidKeyName(std::string_view name);
 
-// The parts of a key path (one leading backslash allowed). None when a part is empty, longer
-// than 255 characters, or the path is deeper than 512 levels. The empty path is the root.
+// The parts of a UTF-8 key path (one leading backslash allowed). None when a part is empty,
+// longer than 255 characters, or the path is deeper than 512 levels. The empty path is the root.
 std::optional<std::vector<std::string_view>> splitKeyPath(std::string_view path);
 
 struct RegValue {

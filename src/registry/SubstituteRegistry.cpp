@@ -4,6 +4,7 @@
 
 #include "platform/Files.h"
 #include "registry/RegFileText.h"
+#include "registry/RegistryText.h"
 #include "registry/SampleRegistry.h"
 
 namespace plevo {
@@ -24,6 +25,33 @@ std::string unreadableMessage(const std::filesystem::path& file, const std::stri
 }
 
 constexpr const char* kNoMemory = "there is not enough memory to load it";
+
+// Messages about text beyond Latin-1 are UTF-8 throughout, so that the name shows as it is.
+std::string keyInMessage(std::string_view utf8Path) {
+    if (!utf8Path.empty() && utf8Path.front() == '\\') utf8Path.remove_prefix(1);
+    return "\"HKEY_CURRENT_USER" + std::string(utf8Path.empty() ? "" : "\\") +
+           std::string(utf8Path) + "\"";
+}
+
+std::string valueBeyondLatin1Message(std::string_view utf8Path, std::string_view valueName) {
+    return "The value \"" + latin1ToUtf8(valueName) + "\" of the registry key " +
+           keyInMessage(utf8Path) +
+           " holds characters beyond Latin-1, which Plevo cannot read or write back unchanged. "
+           "It has been left as it is.";
+}
+
+std::string subkeyBeyondLatin1Message(std::string_view utf8Path, std::string_view subkey) {
+    return "The registry key " + keyInMessage(utf8Path) + " has a subkey \"" + std::string(subkey) +
+           "\" whose name holds characters beyond Latin-1, which Plevo cannot use. It has been "
+           "left as it is.";
+}
+
+// The UTF-16 units up to the first zero one.
+std::string_view upToZero(std::string_view utf16) {
+    for (std::size_t i = 0; i + 1 < utf16.size(); i += 2)
+        if (utf16[i] == '\0' && utf16[i + 1] == '\0') return utf16.substr(0, i);
+    return utf16;
+}
 
 }  // namespace
 
@@ -113,37 +141,43 @@ void SubstituteRegistry::requireService() const {
 
 bool SubstituteRegistry::keyExists(std::string_view path) {
     requireService();
-    return findKey(root_, path) != nullptr;
+    return findKey(root_, latin1ToUtf8(path)) != nullptr;
 }
 
-bool SubstituteRegistry::openKey(std::string_view path, bool create) {
+bool SubstituteRegistry::open(std::string_view path, bool create) {
     requireService();
     closeKey();
-    RegKey::Ptr key = findKey(root_, path);
+    std::string treePath = latin1ToUtf8(path);
+    RegKey::Ptr key = findKey(root_, treePath);
     if (!key && create) {
-        key = createKey(root_, path);
+        key = createKey(root_, treePath);
         if (key) changed_ = true;
     }
     if (!key) return false;
     current_ = std::move(key);
-    readOnly_ = false;
+    currentPath_ = std::move(treePath);
     return true;
 }
 
+bool SubstituteRegistry::openKey(std::string_view path, bool create) {
+    return open(path, create);
+}
+
 bool SubstituteRegistry::openKeyReadOnly(std::string_view path) {
-    if (!openKey(path, false)) return false;
+    if (!open(path, false)) return false;
     readOnly_ = true;
     return true;
 }
 
 void SubstituteRegistry::closeKey() {
     current_.reset();
+    currentPath_.clear();
     readOnly_ = false;
 }
 
 bool SubstituteRegistry::deleteKey(std::string_view path) {
     requireService();
-    if (!plevo::deleteKey(root_, path)) return false;
+    if (!plevo::deleteKey(root_, latin1ToUtf8(path))) return false;
     changed_ = true;
     return true;
 }
@@ -151,13 +185,26 @@ bool SubstituteRegistry::deleteKey(std::string_view path) {
 std::vector<std::string> SubstituteRegistry::subkeyNames() {
     requireService();
     if (!current_ || current_->deleted()) return {};
-    return current_->subkeyNames();
+    std::vector<std::string> names;
+    names.reserve(current_->subkeys().size());
+    for (const auto& [folded, key] : current_->subkeys()) {
+        auto name = utf8ToLatin1(key->name());
+        if (!name) throw RegistryError(subkeyBeyondLatin1Message(currentPath_, key->name()));
+        names.push_back(std::move(*name));
+    }
+    return names;
 }
 
 const RegValue* SubstituteRegistry::currentValue(std::string_view name) const {
     requireService();
     if (!current_ || current_->deleted()) return nullptr;
-    return current_->value(name);
+    return current_->value(latin1ToUtf8(name));
+}
+
+std::string SubstituteRegistry::latin1Of(std::string_view utf16, std::string_view name) const {
+    auto text = utf16ToLatin1(utf16);
+    if (!text) throw RegistryError(valueBeyondLatin1Message(currentPath_, name));
+    return std::move(*text);
 }
 
 std::string SubstituteRegistry::readString(std::string_view name) {
@@ -165,7 +212,7 @@ std::string SubstituteRegistry::readString(std::string_view name) {
     if (!v) return {};
     if (v->type != kRegSz && v->type != kRegExpandSz)
         throw RegistryError(invalidDataTypeMessage(name));
-    return v->data.substr(0, v->data.find('\0'));
+    return latin1Of(upToZero(v->data), name);
 }
 
 std::uint32_t SubstituteRegistry::readDword(std::string_view name) {
@@ -180,12 +227,16 @@ std::uint32_t SubstituteRegistry::readDword(std::string_view name) {
 
 std::string SubstituteRegistry::readBytes(std::string_view name) {
     const RegValue* v = currentValue(name);
-    return v ? v->data : std::string();
+    if (!v) return {};
+    // Strings come as 8-bit text, as the registry's 8-bit functions give them.
+    return isStringType(v->type) ? latin1Of(v->data, name) : v->data;
 }
 
 std::int64_t SubstituteRegistry::valueSize(std::string_view name) {
     const RegValue* v = currentValue(name);
-    return v ? static_cast<std::int64_t>(v->data.size()) : -1;
+    if (!v) return -1;
+    const std::size_t size = isStringType(v->type) ? v->data.size() / 2 : v->data.size();
+    return static_cast<std::int64_t>(size);
 }
 
 std::optional<std::uint32_t> SubstituteRegistry::valueTypeCode(std::string_view name) {
@@ -198,13 +249,13 @@ void SubstituteRegistry::write(std::string_view name, std::uint32_t type, std::s
     requireService();
     if (!current_ || readOnly_ || current_->deleted() || name.size() > kMaxValueNameLength)
         throw RegistryError(failedToSetDataMessage(name));
-    current_->setValue(name, type, std::move(data));
+    current_->setValue(latin1ToUtf8(name), type, std::move(data));
     changed_ = true;
 }
 
 void SubstituteRegistry::writeString(std::string_view name, std::string_view text) {
-    std::string data(text);
-    data.push_back('\0');
+    std::string data = latin1ToUtf16(text);
+    data.append(2, '\0');
     write(name, kRegSz, std::move(data));
 }
 

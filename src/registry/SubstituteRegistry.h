@@ -1,6 +1,13 @@
 #pragma once
 // The registry off Windows: an in-memory tree that behaves like the registry of the current
 // user, kept in a registry export file (HKEY_CURRENT_USER.reg) between runs.
+//
+// The tree keeps every name and text as the file gave it, characters beyond Latin-1 included;
+// the tool sees Latin-1 through RegistryAccess, as the registry's 8-bit functions give the code
+// page's characters. What Latin-1 cannot hold is never made into other characters: reading
+// such a string value, or listing the subkeys of a key when one of their names holds such a
+// character, raises RegistryError naming the value or the key. The tool can then neither show
+// it wrongly nor write it back changed, nor take two such names for one.
 
 #include <cstdint>
 #include <filesystem>
@@ -69,11 +76,15 @@ public:
 
 private:
     void requireService() const;
+    bool open(std::string_view path, bool create);
     const RegValue* currentValue(std::string_view name) const;
+    // The Latin-1 text of a string value's UTF-16 data; RegistryError when it has none.
+    std::string latin1Of(std::string_view utf16, std::string_view name) const;
     void write(std::string_view name, std::uint32_t type, std::string data);
 
     RegKey::Ptr root_;
     RegKey::Ptr current_;
+    std::string currentPath_;  // UTF-8, for messages
     bool readOnly_ = false;
     bool changed_ = false;
     std::filesystem::path file_;

@@ -38,6 +38,13 @@ bool deleteTree(HKEY parent, const std::string& name) {
     return RegDeleteKeyA(parent, name.c_str()) == ERROR_SUCCESS;
 }
 
+// The Reg functions return their error code instead of setting it: a failed opening leaves it
+// as the thread's last error, for the message that reports it.
+bool failed(LONG rc) {
+    SetLastError(static_cast<DWORD>(rc));
+    return false;
+}
+
 }  // namespace
 
 WindowsRegistry::~WindowsRegistry() {
@@ -61,7 +68,7 @@ bool WindowsRegistry::openKey(std::string_view path, bool create) {
         rc = RegCreateKeyExA(HKEY_CURRENT_USER, p.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                              KEY_READ | KEY_WRITE, nullptr, &key, nullptr);
     }
-    if (rc != ERROR_SUCCESS) return false;
+    if (rc != ERROR_SUCCESS) return failed(rc);
     current_ = key;
     return true;
 }
@@ -69,8 +76,8 @@ bool WindowsRegistry::openKey(std::string_view path, bool create) {
 bool WindowsRegistry::openKeyReadOnly(std::string_view path) {
     closeKey();
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, keyPath(path).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
+    const LONG rc = RegOpenKeyExA(HKEY_CURRENT_USER, keyPath(path).c_str(), 0, KEY_READ, &key);
+    if (rc != ERROR_SUCCESS) return failed(rc);
     current_ = key;
     return true;
 }

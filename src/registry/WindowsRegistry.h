@@ -1,5 +1,6 @@
 #pragma once
-// The real registry of the current user, on the Win32 ANSI functions. Windows only.
+// The real registry of the current user, on the Win32 ANSI functions. Windows only. A failed
+// opening leaves the system's error code as the thread's last error (GetLastError).
 
 #ifdef _WIN32
 

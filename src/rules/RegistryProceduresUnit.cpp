@@ -20,9 +20,11 @@ private:
     RegistryAccess& registry_;
 };
 
-// The system's own text for an error code where there is one, ours elsewhere.
+// The system's own text for an error code where there is one, ours elsewhere (and for code 0,
+// no error known).
 std::string systemText(unsigned code, std::string fallback) {
 #ifdef _WIN32
+    if (code == 0) return fallback;
     char* buffer = nullptr;
     const DWORD length = FormatMessageA(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
@@ -37,6 +39,22 @@ std::string systemText(unsigned code, std::string fallback) {
     (void)code;
 #endif
     return fallback;
+}
+
+// The error code of the opening that failed last: the system registry leaves it as the last error
+// of the thread; the substitute leaves none, so each opening starts from none.
+void clearLastError() {
+#ifdef _WIN32
+    SetLastError(0);
+#endif
+}
+
+unsigned lastErrorCode() {
+#ifdef _WIN32
+    return GetLastError();
+#else
+    return 0;
+#endif
 }
 
 constexpr unsigned kKeyNotRead = 1012;
@@ -60,10 +78,10 @@ RegValueKind kindOf(RegDataType type) {
 
 }  // namespace
 
-// The registry layer does not tell why an opening failed, so this wording is ours everywhere.
 std::string keyNotOpenedMessage(std::string_view keyPath) {
-    return "The registry key \"HKEY_CURRENT_USER\\" + std::string(keyPath) +
-           "\" could not be opened.";
+    const unsigned code = lastErrorCode();  // before anything else can change it
+    return systemText(code, "The registry key \"HKEY_CURRENT_USER\\" + std::string(keyPath) +
+                                "\" could not be opened.");
 }
 
 std::string valueNotReadMessage(std::string_view keyPath, std::string_view valueName) {
@@ -96,6 +114,7 @@ void DeleteKeyIfExists(RegistryAccess& registry, std::string_view keyPath) {
 RegistryValue ReadRegistryValue(RegistryAccess& registry, std::string_view keyPath,
                                 std::string_view valueName) {
     KeyCloser closer(registry);
+    clearLastError();
     if (!registry.openKeyReadOnly(keyPath)) throw RegistryError(keyNotOpenedMessage(keyPath));
     switch (kindOf(registry.valueType(valueName))) {
         case RegValueKind::String:
@@ -152,6 +171,7 @@ std::string ReadRuleText(RegistryAccess& registry, std::string_view keyPath,
 void WriteRegistryValue(RegistryAccess& registry, std::string_view keyPath,
                         std::string_view valueName, const RegistryValue& value) {
     KeyCloser closer(registry);
+    clearLastError();
     if (!registry.openKey(keyPath, true)) throw RegistryError(keyNotOpenedMessage(keyPath));
     switch (value.kind) {
         case RegValueKind::String:

@@ -34,7 +34,8 @@ struct RegistryValue {
     bool operator==(const RegistryValue&) const = default;
 };
 
-// The texts of the errors the procedures raise.
+// The texts of the errors the procedures raise: on Windows the system's text for the error
+// code, elsewhere ours. keyNotOpenedMessage takes the code of the opening that just failed.
 std::string keyNotOpenedMessage(std::string_view keyPath);
 std::string valueNotReadMessage(std::string_view keyPath, std::string_view valueName);
 std::string valueNotWrittenMessage(std::string_view keyPath, std::string_view valueName);

@@ -1,5 +1,7 @@
 #include "rules/RuleSave.h"
 
+#include <algorithm>
+
 #include "registry/KeyNames.h"
 #include "rules/RegistryProceduresUnit.h"
 #include "rules/WordListValue.h"
@@ -64,7 +66,8 @@ void SaveCriteria(RegistryAccess& registry, std::string_view rulesKeyPath,
 }
 
 SaveResult SaveRules(RegistryAccess& registry, std::string_view rulesKeyPath,
-                     const RuleLists& lists, std::uint32_t logic) {
+                     const RuleLists& lists, std::uint32_t logic,
+                     const std::vector<std::string>& storedKeys) {
     SavePlan plan = planSave(lists, logic);
     if (!plan.refusal.empty()) return {SaveOutcome::Refused, plan.refusal};
     // Without the rules key the deletions and writes below would land elsewhere.
@@ -74,11 +77,18 @@ SaveResult SaveRules(RegistryAccess& registry, std::string_view rulesKeyPath,
                 "Nothing has been saved."};
     }
 
-    std::vector<std::string> existing;
-    ReadSubKeys(registry, rulesKeyPath, existing);
-    for (std::size_t i = 0; i < existing.size(); ++i) {
-        DeleteKeyIfExists(registry, subkeyPath(rulesKeyPath, keyName(i)));
+    // A key the lists were read from goes by its own name, whatever it is, so that none of them
+    // is left behind to come back at the next open; the keys written go first too.
+    std::vector<std::string> doomed;
+    for (const std::string& key : storedKeys) {
+        if (!key.empty()) doomed.push_back(key);  // "" would name the rules key itself
     }
+    for (std::size_t r = 0; r < plan.rules.size(); ++r) {
+        if (std::find(doomed.begin(), doomed.end(), keyName(r)) == doomed.end())
+            doomed.push_back(keyName(r));
+    }
+    for (const std::string& key : doomed)
+        DeleteKeyIfExists(registry, subkeyPath(rulesKeyPath, key));
     WriteRegistryValue(registry, rulesKeyPath, "Order", RegistryValue::ofText(""));
     if (plan.rules.empty()) return {SaveOutcome::NoRules, std::string(kNoRulesSavedMessage)};
 

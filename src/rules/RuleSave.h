@@ -43,11 +43,13 @@ struct SaveResult {
     std::string message;  // the text to show the user
 };
 
-// Refused: nothing was written. Otherwise the rule keys 000 .. were deleted and the rules of the
-// lists written; NoRules when the lists hold none. A registry error raises RegistryError and
-// leaves what was deleted and written so far.
+// Refused: nothing was written. Otherwise the rule keys `storedKeys` (those the lists were read
+// from, by their names) and the keys 000 .. this save writes were deleted, and the rules of the
+// lists written; NoRules when the lists hold none. Rule keys of other names stay. A registry error
+// raises RegistryError and leaves what was deleted and written so far.
 SaveResult SaveRules(RegistryAccess& registry, std::string_view rulesKeyPath,
-                     const RuleLists& lists, std::uint32_t logic);
+                     const RuleLists& lists, std::uint32_t logic,
+                     const std::vector<std::string>& storedKeys);
 
 // The criteria of planned rules, rule r under the key named by r.
 void SaveCriteria(RegistryAccess& registry, std::string_view rulesKeyPath,

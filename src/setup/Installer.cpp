@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/Files.h"
+#include "setup/InstallRecord.h"
 #include "setup/ShellLink.h"
 
 namespace plevo {
@@ -13,10 +14,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Entries the folder walk never copies nor deletes, compared exactly, letter case included.
+// Entries the folder walk never copies nor deletes, compared exactly, letter case included. The
+// record of an installation is Setup's own: a shipped file of that name never replaces it.
 bool excluded(const std::string& name) {
-    for (const char* n : {"Setup.exe", Installer::kSetupFile, "Read Me.txt",
-                          Installer::kDesktopLink, Installer::kStartMenuLink, ".", "..", "..."})
+    for (const char* n :
+         {"Setup.exe", Installer::kSetupFile, "Read Me.txt", Installer::kDesktopLink,
+          Installer::kStartMenuLink, ".", "..", "...", kInstallRecordFile})
         if (name == n) return true;
     return false;
 }
@@ -27,6 +30,9 @@ constexpr const char* kDesktopFolders[] = {"c:\\Documents and Settings\\All User
                                            "c:\\Windows\\Start Menu\\Programs\\",
                                            "c:\\Users\\Public\\Public Desktop\\"};
 constexpr const char* kBackupFiles[] = {"c:\\Mail Plevo.txt", "c:\\News Plevo.txt"};
+// The remembered folder is one line; the record a few names. Anything longer is no file of ours.
+constexpr std::uint64_t kRememberedLimit = 64 * 1024;
+constexpr std::uint64_t kRecordLimit = 1024 * 1024;
 
 // A folder's entries in the order the system lists them on its own disks: by name, without
 // regard to case.
@@ -63,8 +69,7 @@ bool Installer::firstActivation() {
         view_.closeWindow();
         return false;
     }
-    const std::string remembered = rememberedFolder();
-    if (paths_.exists(kDefaultFolder) || paths_.exists(kSecondFolder) || !remembered.empty()) {
+    if (!installationFolder().empty()) {
         view_.showUninstallButton();
         // The installer names its own file, whatever the system calls it.
         d.message(messageLines(
@@ -74,7 +79,6 @@ bool Installer::firstActivation() {
              "again by",
              std::string("running ") + kSetupFile + ". Sorry for any inconvenience."}));
     }
-    removeMode_ = false;
     sourceFolder_ = setup_.sourceFolder;
     return true;
 }
@@ -120,17 +124,26 @@ void Installer::install(const InstallDetails& details) {
             return;
         }
     }
+    // Before the first copy: an installation that stops half-way can still be uninstalled.
+    remember(installFolder_);
     installFolder_ += "\\";
+    // A reinstall adds to the record of the installation it replaces.
+    recorded_.clear();
+    try {
+        recorded_ = installedNamesFromText(
+            readFile(paths_.resolve(installFolder_ + kInstallRecordFile), kRecordLimit));
+    } catch (const std::exception&) {
+    }
     view.setStage("Directory created now copying program files please wait.");
     view.showProgress(true);
     view.setProgress(10);
     makeShortcutFiles();
-    removeMode_ = false;
     copyFolderEntries();
 
     view.setStage(" Copying text files please wait..");
     writeFileAtomic(paths_.resolve(installFolder_ + kDetailsFile),
                     details.name + "\r\n" + details.address + "\r\n" + details.telephone + "\r\n");
+    record(kDetailsFile);
     view.setProgress(30);
 
     view.setStage(" Copying shortcuts please wait...");
@@ -161,7 +174,6 @@ void Installer::install(const InstallDetails& details) {
                             "The Uninstall button is only available after installation.",
                             "Thank you for using this program. I wish you every success!",
                             "Plevo will now start up"}));
-    remember(launchFolder_);
     view.closeWindow();
 }
 
@@ -191,18 +203,8 @@ void Installer::makeShortcutFiles() {
 }
 
 void Installer::copyFolderEntries() {
-    const fs::path folder = removeMode_ ? paths_.resolve(installFolder_) : sourceFolder_;
-    for (const std::string& name : folderEntries(folder)) {
-        if (excluded(name)) continue;
-        if (!removeMode_) {
-            copyOneFile(name);
-            continue;
-        }
-        // Deletes files only: a sub-folder stays, and so does the folder around it.
-        const fs::path file = paths_.resolve(installFolder_ + name);
-        std::error_code ec;
-        if (!fs::is_directory(fs::symlink_status(file, ec))) removeFile(file);
-    }
+    for (const std::string& name : folderEntries(sourceFolder_))
+        if (!excluded(name)) copyOneFile(name);
 }
 
 void Installer::copyOneFile(const std::string& name) {
@@ -219,8 +221,20 @@ void Installer::copyOneFile(const std::string& name) {
         if (folder.empty() || !fs::is_regular_file(source, ec))
             throw FileError("nothing to copy, or nowhere to copy it");
         writeFileAtomic(paths_.resolve(folder + name), readFile(source));
+        if (folder == installFolder_) record(name);
     } catch (const std::exception&) {
         setup_.dialogs.message("Error copying file " + name + " Please write down this file name");
+    }
+}
+
+void Installer::record(const std::string& name) {
+    if (std::find(recorded_.begin(), recorded_.end(), name) != recorded_.end()) return;
+    recorded_.push_back(name);
+    try {
+        writeFileAtomic(paths_.resolve(installFolder_ + kInstallRecordFile),
+                        installedNamesText(recorded_));
+    } catch (const std::exception&) {
+        // Without its record an installation is uninstalled by the names Setup ships.
     }
 }
 
@@ -243,9 +257,13 @@ void Installer::close() {
 
 void Installer::uninstall() {
     Dialogs& d = setup_.dialogs;
-    const Answer sure = d.confirm(
-        messageLines({"Are You Sure you want to uninstall? ", installFolder_}), Buttons::YesNo);
-    std::string toRemove;
+    // The question names the folder that will be emptied.
+    const std::string found = installationFolder();
+    const Answer sure = d.confirm(messageLines({"Are You Sure you want to uninstall? ",
+                                                found.empty() ? installFolder_ : found}),
+                                  Buttons::YesNo);
+    bool failed = sure != Answer::Yes;
+    bool kept = false;
     if (sure == Answer::Yes) {
         // The shortcuts where an installation puts them; the third desktop folder is left
         // alone.
@@ -259,39 +277,32 @@ void Installer::uninstall() {
                 }
             }
         }
-        // The folder the last installation used, then the two default ones.
-        const std::string remembered = rememberedFolder();
-        if (!remembered.empty())
-            installFolder_ = remembered;
-        else if (paths_.exists(kDefaultFolder))
-            installFolder_ = kDefaultFolder;
-        else if (paths_.exists(kSecondFolder))
-            installFolder_ = kSecondFolder;
-        else
+        if (found.empty()) {
             d.message(messageLines({"Cannot find the Plevo folder?", "To complete the uninstall,",
                                     "please locate this folder and delete it."}));
-        try {
-            if (paths_.exists(installFolder_)) {
-                toRemove = installFolder_;
-                installFolder_ += "\\";
-                removeMode_ = true;
-                copyFolderEntries();
-                removeMode_ = false;
-                std::error_code ec;
-                fs::remove(paths_.resolve(toRemove), ec);  // only when empty
+        } else {
+            installFolder_ = found + "\\";
+            try {
+                failed = !removeInstallation(found);
+                kept = !failed && paths_.exists(found);
+            } catch (const std::exception&) {
+                failed = true;
+                d.message(messageLines(
+                    {"Error removing directory", "Restart your computer and run this again."}));
             }
-        } catch (const std::exception&) {
-            removeMode_ = false;
-            d.message(messageLines(
-                {"Error removing directory", "Restart your computer and run this again."}));
         }
     }
-    if (sure != Answer::Yes || (!toRemove.empty() && paths_.exists(toRemove))) {
+    if (failed) {
         d.message("Uninstall cancelled or uninstall failed!");
     } else {
         remember("");
-        d.message(messageLines(
-            {"Uninstall complete.", "The program's files and its shortcuts have been removed."}));
+        std::string done = messageLines(
+            {"Uninstall complete.", "The program's files and its shortcuts have been removed."});
+        // The user's own files (a safe domains list, saved lists) are not Setup's to delete.
+        if (kept)
+            done += std::string(kLineBreak) + "The folder " + found +
+                    " is kept: it holds files Setup did not install.";
+        d.message(done);
     }
     for (const char* backup : kBackupFiles) {
         if (paths_.exists(backup) &&
@@ -300,6 +311,46 @@ void Installer::uninstall() {
             removeFile(paths_.resolve(backup));
     }
     view_.closeWindow();
+}
+
+bool Installer::removeInstallation(const std::string& folder) {
+    // Never a drive root, "/" or a folder reached through "..": only a folder called Plevo, and
+    // only itself, not a link in its place.
+    if (!isInstallFolderPath(folder)) return false;
+    const fs::path dir = paths_.resolve(folder);
+    std::error_code ec;
+    if (!fs::is_directory(fs::symlink_status(dir, ec))) return false;
+    bool left = false;
+    for (const std::string& name : installedNames(dir)) {
+        if (excluded(name)) continue;
+        const fs::path file = dir / pathFromText(name);
+        const fs::file_status status = fs::symlink_status(file, ec);
+        // Setup writes files only: a folder of that name is not its own.
+        if (!fs::exists(status) || fs::is_directory(status)) continue;
+        if (!fs::remove(file, ec)) left = true;
+    }
+    // A file left (read-only, open) keeps the record, for the next try.
+    const fs::path record = dir / kInstallRecordFile;
+    if (!left && !fs::is_directory(fs::symlink_status(record, ec))) fs::remove(record, ec);
+    fs::remove(dir, ec);  // only when empty
+    return !left;
+}
+
+std::vector<std::string> Installer::installedNames(const fs::path& folder) const {
+    try {
+        return installedNamesFromText(readFile(folder / kInstallRecordFile, kRecordLimit));
+    } catch (const std::exception&) {
+    }
+    // No record: an installation by an earlier Setup, or one whose record was removed. Its files
+    // are the details file and those Setup ships.
+    std::vector<std::string> names = {kDetailsFile, kProgramFile, kIconFile};
+    try {
+        for (const std::string& name : folderEntries(setup_.sourceFolder))
+            if (isPlainFileName(name) && std::find(names.begin(), names.end(), name) == names.end())
+                names.push_back(name);
+    } catch (const std::exception&) {
+    }
+    return names;
 }
 
 void Installer::help() {
@@ -314,13 +365,27 @@ void Installer::help() {
          std::string("For more help, write to ") + kSupportAddress}));
 }
 
+std::string Installer::installationFolder() const {
+    if (std::string remembered = rememberedFolder(); !remembered.empty()) return remembered;
+    if (paths_.exists(kDefaultFolder)) return kDefaultFolder;
+    if (paths_.exists(kSecondFolder)) return kSecondFolder;
+    return {};
+}
+
 std::string Installer::rememberedFolder() const {
     if (setup_.rememberedFolderFile.empty()) return {};
     try {
-        std::string folder = readFile(setup_.rememberedFolderFile);
-        while (!folder.empty() && (folder.back() == '\n' || folder.back() == '\r'))
-            folder.pop_back();
-        if (!folder.empty() && paths_.exists(folder)) return folder;
+        const auto folder =
+            rememberedFolderFromText(readFile(setup_.rememberedFolderFile, kRememberedLimit));
+        if (!folder) return {};
+        // Taken only when it holds what an installation leaves there: its record, or (an
+        // installation by an earlier Setup) the details file and the program.
+        const fs::path dir = paths_.resolve(*folder);
+        std::error_code ec;
+        const auto holds = [&](const char* name) { return fs::exists(dir / name, ec); };
+        if (fs::is_directory(fs::symlink_status(dir, ec)) &&
+            (holds(kInstallRecordFile) || (holds(kDetailsFile) && holds(kProgramFile))))
+            return *folder;
     } catch (const std::exception&) {
         // None remembered, or unreadable: only the default folders are looked at.
     }
@@ -336,7 +401,7 @@ void Installer::remember(const std::string& folder) {
         }
         std::error_code ec;
         fs::create_directories(setup_.rememberedFolderFile.parent_path(), ec);
-        writeFileAtomic(setup_.rememberedFolderFile, folder + "\r\n");
+        writeFileAtomic(setup_.rememberedFolderFile, rememberedFolderText(folder));
     } catch (const std::exception&) {
         // Not remembering costs only the search of a custom folder later.
     }

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "setup/SetupPaths.h"
 #include "ui/Dialogs.h"
@@ -45,7 +46,8 @@ struct InstallerSetup {
     std::function<bool(const std::filesystem::path& program, const std::filesystem::path& folder)>
         startProgram;
     // Where the folder of the last installation is remembered, so that an installation in a
-    // folder of the user's choosing is found again.
+    // folder of the user's choosing is found again. It is remembered as soon as it exists, so
+    // that an installation stopped half-way is found too.
     std::filesystem::path rememberedFolderFile;
 };
 
@@ -73,6 +75,8 @@ public:
     // Installs; closes the window when done. An empty detail or a folder that cannot be made
     // leaves the window open for another try.
     void install(const InstallDetails& details);
+    // Deletes the shortcuts and the files an installation wrote (never a file of the user's in
+    // its folder), then the folder when that left it empty.
     void uninstall();
     // The window closes: after an installation or uninstallation the installed program starts.
     void close();
@@ -85,13 +89,22 @@ public:
 private:
     void chooseInstallFolder();
     void makeShortcutFiles();
-    // Copies (or, in remove mode, deletes) every entry of the folder but the excluded names.
+    // Copies every entry of the source folder but the excluded names.
     void copyFolderEntries();
     void copyOneFile(const std::string& name);
+    // Adds a file written into the installation folder to the folder's record.
+    void record(const std::string& name);
     // The first existing folder of the candidates, or "".
     std::string firstExisting(std::initializer_list<const char*> candidates) const;
+    // The folder of an installation: the remembered one when it holds an installation, else the
+    // first default folder that exists; "" when there is none.
+    std::string installationFolder() const;
     std::string rememberedFolder() const;
     void remember(const std::string& folder);
+    // The names of the files the installation in `folder` wrote.
+    std::vector<std::string> installedNames(const std::filesystem::path& folder) const;
+    // Deletes them, and the folder when it is empty then. False when one of them is left.
+    bool removeInstallation(const std::string& folder);
     void noShortcutMessage(const char* first, const char* findWord, const char* third);
 
     InstallerSetup setup_;
@@ -100,7 +113,8 @@ private:
     std::string installFolder_ = kDefaultFolder;
     std::filesystem::path sourceFolder_;
     std::string launchFolder_;
-    bool removeMode_ = false;
+    // The files the installation wrote into its folder, as its record holds them.
+    std::vector<std::string> recorded_;
 };
 
 }  // namespace plevo

@@ -3,6 +3,7 @@
 // names a backend.
 
 #include <memory>
+#include <string>
 
 #include "ui/Dialogs.h"
 #include "ui/Toolkit.h"
@@ -10,7 +11,9 @@
 namespace plevo::ui {
 
 // One per process, before any window; argc and argv go to the toolkit (Qt reads its options).
-std::unique_ptr<Toolkit> createToolkit(int& argc, char** argv);
+// `title` is the program's application title: the caption of its message boxes, and the name the
+// desktop knows the program by.
+std::unique_ptr<Toolkit> createToolkit(int& argc, char** argv, const std::string& title);
 // Message boxes, questions, the input box and the file dialogs of the backend.
 std::unique_ptr<Dialogs> createDialogs(Toolkit& toolkit);
 

@@ -56,9 +56,10 @@ struct ControlSpec {
 };
 
 enum class FormStyle {
-    Window,      // a fixed frame with a minimise button
-    Dialog,      // a fixed dialog frame, no minimise button
-    Borderless,  // no frame, no caption bar
+    Window,       // a fixed frame with a minimise button
+    Dialog,       // a fixed dialog frame, no minimise button
+    CaptionOnly,  // a single fixed border and a caption bar without any buttons
+    Borderless,   // no frame, no caption bar
 };
 
 // Where a window appears each time it is shown from hidden.
@@ -75,6 +76,9 @@ struct FormSpec {
     FormStyle style = FormStyle::Window;
     FormPlace place = FormPlace::ScreenCentre;
     std::optional<Colour> colour;
+    // Where the window draws this colour, what lies beneath it shows through (and takes the
+    // mouse): a colour key.
+    std::optional<Colour> seeThrough;
     Font font;
 };
 
@@ -99,6 +103,9 @@ public:
     virtual Point toScreen(Point client) const = 0;
     virtual std::optional<Colour> colour() const = 0;
     virtual void setColour(std::optional<Colour> colour) = 0;
+    // The frame and the see-through colour the window has, as its spec asked for them.
+    virtual FormStyle style() const = 0;
+    virtual std::optional<Colour> seeThrough() const = 0;
 
     // Shows the window without blocking; onShow runs at each showing, onActivate when it becomes
     // the active window.

@@ -34,6 +34,9 @@ public:
     virtual int textWidth(const Font& font, std::string_view text) const = 0;
     // The height of one line of text in `font`.
     virtual int textHeight(const Font& font) const = 0;
+    // The height `text` takes in `font` when a word-wrapping label `width` wide shows it, its
+    // "\n" line breaks included.
+    virtual int textBlockHeight(const Font& font, std::string_view text, int width) const = 0;
     // Hands a document to the system's program for it; false when nothing took it.
     virtual bool openDocument(const std::string& path) = 0;
 };

@@ -2,6 +2,7 @@
 // The plain values the control layer speaks in: positions and sizes in pixels, colours, fonts,
 // keys. Nothing here knows a toolkit.
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -29,6 +30,13 @@ struct Rect {
     int bottom() const { return y + h; }
     bool operator==(const Rect&) const = default;
 };
+
+// Where a window of `size` goes when it should stand at `wanted` and stay on the screen's `area`:
+// moved in just far enough, its top left corner first when it is larger than the area.
+inline Point keptInside(Point wanted, Size size, const Rect& area) {
+    return {std::max(area.x, std::min(wanted.x, area.right() - size.w)),
+            std::max(area.y, std::min(wanted.y, area.bottom() - size.h))};
+}
 
 struct Colour {
     std::uint8_t r = 0;

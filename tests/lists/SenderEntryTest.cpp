@@ -59,27 +59,33 @@ TEST(SenderEntry, AddressesDomainsAndTheRest) {
 }
 
 // Read in blocks of any size, a text gives the entries parseTextList gives, CR LF split between
-// blocks included.
+// blocks included; of a line longer than the reader keeps, its start and its length.
 TEST(TextListReader, SameEntriesAsTheWholeText) {
     std::mt19937 rng(14);
-    const char bytes[] = {'a', '\r', '\n', '\r', '\n', 'b', '\0', '\xe9'};
-    for (int round = 0; round < 200; ++round) {
+    const char bytes[] = {'a', '\r', '\n', '\r', '\n', 'b', '\0', '\xe9', 'c', 'd'};
+    for (int round = 0; round < 400; ++round) {
         std::string text;
         const int length = static_cast<int>(rng() % 60);
         for (int k = 0; k < length; ++k) text += bytes[rng() % std::size(bytes)];
-        std::vector<std::string> entries;
+        const std::size_t kept = round % 2 ? 1 + rng() % 6 : text.size() + 1;
+        std::vector<std::pair<std::string, std::uint64_t>> entries;
         std::vector<std::size_t> numbers;
-        plevo::TextListReader reader([&](std::size_t number, std::string_view entry) {
-            numbers.push_back(number);
-            entries.emplace_back(entry);
-        });
+        plevo::TextListReader reader(
+            [&](std::size_t number, std::string_view entry, std::uint64_t size) {
+                numbers.push_back(number);
+                entries.emplace_back(entry, size);
+            },
+            kept);
         for (std::size_t at = 0; at < text.size();) {
             const std::size_t size = 1 + rng() % 4;
             reader.feed(std::string_view(text).substr(at, size));
             at += size;
         }
         reader.finish();
-        EXPECT_EQ(entries, plevo::parseTextList(text).entries) << text;
+        std::vector<std::pair<std::string, std::uint64_t>> expected;
+        for (const auto& entry : plevo::parseTextList(text).entries)
+            expected.emplace_back(entry.substr(0, kept), entry.size());
+        EXPECT_EQ(entries, expected) << testing::PrintToString(text) << ", kept " << kept;
         for (std::size_t k = 0; k < numbers.size(); ++k) EXPECT_EQ(numbers[k], k + 1);
     }
 }

@@ -5,6 +5,7 @@
 
 #include "registry/RegFile.h"
 #include "registry/RegFileText.h"
+#include "registry/RegistryText.h"
 #include "registry/RegistryTree.h"
 
 namespace plevo {
@@ -24,6 +25,17 @@ RegKey::Ptr treeOf(std::string_view bytes) {
 
 std::string v5(std::string_view body) {
     return "Windows Registry Editor Version 5.00\r\n\r\n" + std::string(body);
+}
+
+std::string times(std::string_view text, int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i) out += text;
+    return out;
+}
+
+// A string value's data as the tree keeps it: UTF-16LE with the terminating zero.
+std::string sz(std::string_view utf8) {
+    return utf8ToUtf16(utf8) + std::string(2, '\0');
 }
 
 // The line number and reason of the error a text raises; "no error" when it reads.
@@ -58,8 +70,8 @@ TEST(RegFile, ReadsEveryDataForm) {
 "Multi"=hex(7):61,00,00,00,62,00,00,00,00,00
 )"));
     EXPECT_EQ(valueAt(root, "Soft\\Key", "Text"),
-              (RegValue{"Text", kRegSz, std::string("a \"quoted\" C:\\path\0", 19)}));
-    EXPECT_EQ(valueAt(root, "Soft\\Key", "").data, std::string("default\0", 8));
+              (RegValue{"Text", kRegSz, sz("a \"quoted\" C:\\path")}));
+    EXPECT_EQ(valueAt(root, "Soft\\Key", "").data, sz("default"));
     EXPECT_EQ(valueAt(root, "Soft\\Key", "Dw"),
               (RegValue{"Dw", kRegDword, std::string("\x1e\0\0\0", 4)}));
     EXPECT_EQ(valueAt(root, "Soft\\Key", "Short").data, std::string("\x0a\0\0\0", 4));
@@ -68,10 +80,9 @@ TEST(RegFile, ReadsEveryDataForm) {
     EXPECT_EQ(valueAt(root, "Soft\\Key", "Empty"), (RegValue{"Empty", kRegBinary, ""}));
     EXPECT_EQ(valueAt(root, "Soft\\Key", "Qword").type, kRegQword);
     EXPECT_EQ(valueAt(root, "Soft\\Key", "Odd").type, 0x12345678u);
-    // Version 5 keeps string types' hex data in UTF-16; the tool sees 8-bit text.
-    EXPECT_EQ(valueAt(root, "Soft\\Key", "Expand"),
-              (RegValue{"Expand", kRegExpandSz, std::string("%A%\0", 4)}));
-    EXPECT_EQ(valueAt(root, "Soft\\Key", "Multi").data, std::string("a\0b\0\0", 5));
+    // Version 5 gives string types' hex data as stored, in UTF-16.
+    EXPECT_EQ(valueAt(root, "Soft\\Key", "Expand"), (RegValue{"Expand", kRegExpandSz, sz("%A%")}));
+    EXPECT_EQ(valueAt(root, "Soft\\Key", "Multi").data, sz(std::string("a\0b\0", 4)));
     // Values keep the order of the file.
     const auto key = findKey(root, "Soft\\Key");
     EXPECT_EQ(key->values().front().name, "Text");
@@ -85,9 +96,9 @@ TEST(RegFile, DataPrefixesInAnyLetterCase) {
     EXPECT_EQ(valueAt(root, "K", "w"), (RegValue{"w", kRegBinary, "\x01\x02"}));
 }
 
-TEST(RegFile, Regedit4KeepsStringHexAsBytes) {
-    const auto root = treeOf("REGEDIT4\n\n[HKEY_CURRENT_USER\\K]\n\"E\"=hex(2):25,41,25,00\n");
-    EXPECT_EQ(valueAt(root, "K", "E").data, std::string("%A%\0", 4));
+TEST(RegFile, Regedit4GivesStringHexAsEightBitText) {
+    const auto root = treeOf("REGEDIT4\n\n[HKEY_CURRENT_USER\\K]\n\"E\"=hex(2):25,e9,25,00\n");
+    EXPECT_EQ(valueAt(root, "K", "E").data, sz("%\u00e9%"));
 }
 
 TEST(RegFile, ContinuationLinesCommentsAndEveryLineEnd) {
@@ -104,16 +115,23 @@ TEST(RegFile, ContinuationLinesCommentsAndEveryLineEnd) {
     }
 }
 
-TEST(RegFile, Utf16WithByteOrderMarkBecomesEightBitText) {
-    const std::string text = v5("[HKEY_CURRENT_USER\\K\xe9]\r\n\"N\"=\"caf\xe9\"\r\n");
-    std::string utf16 = encodeUtf16(text);
-    // A character beyond Latin-1 (the euro sign) reads as '?'.
-    const std::string euro =
-        encodeUtf16(v5("[HKEY_CURRENT_USER\\E]\r\n\"N\"=\"")).append("\xac\x20", 2) +
-        eightBitToUtf16("\"\r\n");
-    const auto root = treeOf(utf16);
-    EXPECT_EQ(valueAt(root, "k\xc9", "n").data, std::string("caf\xe9\0", 5));
-    EXPECT_EQ(valueAt(treeOf(euro), "E", "N").data, std::string("?\0", 2));
+TEST(RegFile, TextBeyondLatin1IsKeptWhateverTheFileEncoding) {
+    // Names in UTF-8, string data in UTF-16, from a UTF-16 export and from a UTF-8 file alike;
+    // two names of the same length stay two keys. An 8-bit file is Latin-1.
+    const std::string text = v5(
+        "[HKEY_CURRENT_USER\\\u0418\u0432\u0430\u043d]\r\n\"\u540d\u524d\"=\"\u65e5\u672c \u20ac "
+        "\U0001F600\"\r\n[HKEY_CURRENT_USER\\\u041f\u0435\u0442\u0440]\r\n\"caf\u00e9\"="
+        "\"\u00e9\"\r\n");
+    for (const std::string& file : {encodeUtf16(text), encodeUtf8(text)}) {
+        const auto root = treeOf(file);
+        EXPECT_EQ(root->subkeyNames(), (std::vector<std::string>{"\u0418\u0432\u0430\u043d",
+                                                                 "\u041f\u0435\u0442\u0440"}));
+        EXPECT_EQ(valueAt(root, "\u0418\u0432\u0430\u043d", "\u540d\u524d").data,
+                  sz("\u65e5\u672c \u20ac \U0001F600"));
+        EXPECT_EQ(valueAt(root, "\u041f\u0435\u0442\u0440", "CAF\u00c9").data, sz("\u00e9"));
+    }
+    const auto latin1 = treeOf(v5("[HKEY_CURRENT_USER\\K\xe9]\r\n\"N\"=\"caf\xe9\"\r\n"));
+    EXPECT_EQ(valueAt(latin1, "k\u00c9", "n").data, sz("caf\u00e9"));
 }
 
 TEST(RegFile, DeletionsAndOtherRootsWhenMerged) {
@@ -177,6 +195,14 @@ TEST(RegFile, DamagedLinesAreReportedWithTheirNumber) {
          .error = "line 4: hex(N): needs 1 to 8 hex digits for the type"},
         {.text = v5("[K]\n\"v\"=text\n"), .error = "line 4: unknown kind of data"},
         {.text = v5("[K]\n\"v\"=-x\n"), .error = "line 4: unexpected text after -"},
+        // Characters, not bytes: 128 two-byte letters are a name, 256 are too long.
+        {.text = encodeUtf8(v5("[HKEY_CURRENT_USER\\" + times("\u044f", 128) + "]\n")),
+         .error = "no error"},
+        {.text = encodeUtf8(v5("[HKEY_CURRENT_USER\\" + times("\u044f", 256) + "]\n")),
+         .error = "line 3: a key name is longer than 255 characters"},
+        {.text = "\xef\xbb\xbf" + v5("[K]\n\"v\"=\"caf\xe9\"\n"),
+         .error = "line 4: the text is not valid UTF-8, though the file begins with the UTF-8 "
+                  "byte-order mark"},
         {.text = v5(std::string("[K]\n\"v\"=\"a\0b\"\n", 13)),
          .error = "line 4: the line contains a NUL character"},
     };
@@ -204,7 +230,7 @@ TEST(RegFile, HostileFilesGiveAClearErrorNeverACrash) {
               "line 4: the value name is longer than 16383 characters");
     const auto big =
         treeOf(v5("[HKEY_CURRENT_USER\\K]\n\"v\"=\"" + std::string(100000, 'x') + "\"\n"));
-    EXPECT_EQ(valueAt(big, "K", "v").data.size(), 100001u);
+    EXPECT_EQ(valueAt(big, "K", "v").data.size(), 200002u);
     std::string hexLine = "\"h\"=hex:";
     for (int i = 0; i < 33333; ++i) hexLine += "ab,";
     EXPECT_EQ(
@@ -218,7 +244,7 @@ TEST(RegFile, HostileFilesGiveAClearErrorNeverACrash) {
     for (int i = 0; i < 600; ++i) (i < 512 ? path512 : path600) += "\\k";
     path600 = path512 + path600;
     const auto deep = treeOf(v5("[HKEY_CURRENT_USER" + path512 + "]\n\"v\"=\"deep\"\n"));
-    EXPECT_EQ(valueAt(deep, path512, "v").data, std::string("deep\0", 5));
+    EXPECT_EQ(valueAt(deep, path512, "v").data, sz("deep"));
     EXPECT_EQ(errorOf(v5("[HKEY_CURRENT_USER" + path600 + "]\n")),
               "line 3: the key path is deeper than 512 levels");
 
@@ -256,15 +282,16 @@ TEST(RegFile, ManyValuesRemovedFromOneKeyKeepTheOthersInOrder) {
 TEST(RegFile, WritesTheExportLayout) {
     auto root = std::make_shared<RegKey>(std::string());
     auto key = createKey(root, "Soft\\K");
-    key->setValue("", kRegSz, std::string("def\0", 4));
-    key->setValue("Quote \"\\", kRegSz, std::string("C:\\x \"y\"\0", 9));
+    key->setValue("", kRegSz, sz("def"));
+    key->setValue("Quote \"\\", kRegSz, sz("C:\\x \"y\""));
     key->setValue("D", kRegDword, std::string("\xef\xbe\xad\xde", 4));
     key->setValue("B", kRegBinary, std::string(60, '\xab'));
     key->setValue("Q", kRegQword, std::string(8, '\x01'));
-    key->setValue("X", kRegExpandSz, std::string("%A%\0", 4));
-    key->setValue("NoZero", kRegSz, "ab");
-    createKey(root, "Soft\\K\\Child");
-    const std::string text = formatRegFile(*root, RegFileEncoding::EightBit);
+    key->setValue("X", kRegExpandSz, sz("%A%"));
+    key->setValue("NoZero", kRegSz, std::string("a\0b\0", 4));
+    key->setValue("CR", kRegSz, sz("a\rb"));
+    createKey(root, "Soft\\K\\Child")->setValue("\u540d", kRegSz, sz("\u65e5\u672c"));
+    const std::string text = formatRegFile(*root, RegFileEncoding::Utf8);
     const std::string ab25 = [] {
         std::string s;
         for (int i = 0; i < 25; ++i) s += "ab,";
@@ -288,9 +315,11 @@ TEST(RegFile, WritesTheExportLayout) {
         "ab\r\n"
         "\"Q\"=hex(b):01,01,01,01,01,01,01,01\r\n"
         "\"X\"=hex(2):25,00,41,00,25,00,00,00\r\n"
-        "\"NoZero\"=hex(1):61,00,62,00\r\n\r\n"
-        "[HKEY_CURRENT_USER\\Soft\\K\\Child]\r\n\r\n";
-    EXPECT_EQ(text, expected);
+        "\"NoZero\"=hex(1):61,00,62,00\r\n"
+        "\"CR\"=hex(1):61,00,0d,00,62,00,00,00\r\n\r\n"
+        "[HKEY_CURRENT_USER\\Soft\\K\\Child]\r\n"
+        "\"\u540d\"=\"\u65e5\u672c\"\r\n\r\n";
+    EXPECT_EQ(text, encodeUtf8(expected));
     std::size_t start = 0;
     while (start < text.size()) {
         const std::size_t end = text.find("\r\n", start);
@@ -330,9 +359,9 @@ TEST(RegFile, HexLinesFillUpToEightyCharacters) {
     const std::string broken = "\"abcdef\"=hex:" + hexRun(0x30, 22) + "\\";
     ASSERT_EQ(single.size(), 80u);
     ASSERT_EQ(broken.size(), 80u);
-    EXPECT_EQ(formatRegFile(*root, RegFileEncoding::EightBit),
-              "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\K]\r\n" + single +
-                  "\r\n" + broken + "\r\n" + tail + "\r\n\r\n");
+    EXPECT_EQ(formatRegFile(*root, RegFileEncoding::Utf8),
+              encodeUtf8("Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\K]\r\n" +
+                         single + "\r\n" + broken + "\r\n" + tail + "\r\n\r\n"));
 }
 
 TEST(RegFile, EveryValueAndNameReadsBackIdentically) {
@@ -347,11 +376,17 @@ TEST(RegFile, EveryValueAndNameReadsBackIdentically) {
         key->setValue(std::string("short").append(suffix), type, "\x05");
         key->setValue(std::string("none").append(suffix), type, "");
     }
-    key->setValue("Odd ] [ name = \"\\", kRegSz, std::string("plain\0", 6));
+    key->setValue("Odd ] [ name = \"\\", kRegSz, sz("plain"));
     key->setValue("", kRegBinary, "default");
-    createKey(root, "Mixed Case\\]bracket[\\\xe9t\xe9");
+    // Beyond Latin-1, a character beyond 16 bits, and lone surrogates, which a UTF-16 name may
+    // hold: in a name, in a quoted string and in hex data.
+    const std::string lone = "\xed\xa0\x80";  // U+D800
+    key->setValue("\u540d\u524d \U0001F600" + lone, kRegSz, sz("\u65e5\u672c\U0001F600" + lone));
+    key->setValue("odd surrogate", kRegSz, std::string("\x00\xdc\x00\xd8\0\0", 6));
+    createKey(root, "Mixed Case\\]bracket[\\\u00e9t\u00e9\\\u0418\u0432\u0430\u043d" + lone);
     createKey(root, "zz\\" + std::string(255, 'L'));
-    for (const auto encoding : {RegFileEncoding::Utf16, RegFileEncoding::EightBit}) {
+    createKey(root, "zz\\" + times("\u044f", 255));
+    for (const auto encoding : {RegFileEncoding::Utf16, RegFileEncoding::Utf8}) {
         const auto back = treeOf(formatRegFile(*root, encoding));
         EXPECT_EQ(treeDifference(*root, *back), "");
         EXPECT_EQ(formatRegFile(*back, encoding), formatRegFile(*root, encoding));

@@ -22,6 +22,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// A registry export's bytes: UTF-16LE with its byte-order mark.
+std::string utf16File(std::u16string_view text) {
+    std::string bytes = "\xff\xfe";
+    for (const char16_t c : text) {
+        bytes.push_back(static_cast<char>(c & 0xff));
+        bytes.push_back(static_cast<char>(c >> 8));
+    }
+    return bytes;
+}
+
 class SubstituteFile : public testing::Test {
 protected:
     void SetUp() override {
@@ -33,8 +43,12 @@ protected:
     void TearDown() override { fs::remove_all(folder); }
 
     std::string registryError(RegistryAccess& reg) {
+        return errorOf([&] { reg.keyExists("Identities"); });
+    }
+    template <class F>
+    std::string errorOf(F&& f) {
         try {
-            reg.keyExists("Identities");
+            f();
         } catch (const RegistryError& e) {
             return e.what();
         }
@@ -102,6 +116,49 @@ TEST_F(SubstituteFile, WritesOnlyAfterAChangeAndReadsBackWhatItWrote) {
     EXPECT_TRUE(reg.flush());
     reread.load(file);
     EXPECT_FALSE(reread.keyExists("Plevo"));
+}
+
+TEST_F(SubstituteFile, TextBeyondLatin1IsKeptAsLoadedAndNeverReadAsOtherCharacters) {
+    // Two identities, one named in Cyrillic; keys and values the tool never reads in Japanese;
+    // two key names of the same length in Cyrillic. Laid out as a save writes it.
+    const std::u16string before =
+        u"Windows Registry Editor Version 5.00\r\n\r\n"
+        u"[HKEY_CURRENT_USER\\Identities]\r\n\r\n"
+        u"[HKEY_CURRENT_USER\\Identities\\{A}]\r\n"
+        u"\"Username\"=\"\u0418\u0432\u0430\u043d\"\r\n\r\n"
+        u"[HKEY_CURRENT_USER\\Identities\\{B}]\r\n"
+        u"\"Username\"=\"Main Identity\"\r\n"
+        u"\"\u540d\u524d\"=\"\u65e5\u672c\u8a9e\"\r\n\r\n"
+        u"[HKEY_CURRENT_USER\\\u0418\u0432\u0430\u043d]\r\n\r\n"
+        u"[HKEY_CURRENT_USER\\\u041f\u0435\u0442\u0440]\r\n\r\n"
+        u"[HKEY_CURRENT_USER\\\u65e5\u672c]\r\n"
+        u"\"\u5024\"=hex(2):e5,65,2c,67,00,00\r\n\r\n";
+    writeFileAtomic(file, utf16File(before));
+    SubstituteRegistry reg;
+    reg.load(file);
+    ASSERT_TRUE(reg.inService()) << reg.failure();
+
+    // What the tool reads or lists is Latin-1 or a named error, never "?".
+    EXPECT_EQ(errorOf([&] { findIdentities(reg); }),
+              "The value \"Username\" of the registry key \"HKEY_CURRENT_USER\\Identities\\{A}\" "
+              "holds characters beyond Latin-1, which Plevo cannot read or write back unchanged. "
+              "It has been left as it is.");
+    ASSERT_TRUE(reg.openKey("", false));
+    EXPECT_EQ(
+        errorOf([&] { reg.subkeyNames(); }),
+        "The registry key \"HKEY_CURRENT_USER\" has a subkey \"\u0418\u0432\u0430\u043d\" "
+        "whose name holds characters beyond Latin-1, which Plevo cannot use. It has been left "
+        "as it is.");
+    // The tool's 8-bit names are Latin-1: the bytes of a UTF-8 name are another name.
+    EXPECT_FALSE(reg.keyExists("\u65e5\u672c"));
+
+    // A save that changes one value leaves every other byte of the file as it was.
+    ASSERT_TRUE(reg.openKey("Identities\\{B}", false));
+    reg.writeString("Username", "Caf\xe9");
+    EXPECT_TRUE(reg.flush());
+    std::u16string after = before;
+    after.replace(after.find(u"Main Identity"), 13, u"Caf\u00e9");
+    EXPECT_EQ(readFile(file), utf16File(after));
 }
 
 TEST_F(SubstituteFile, ADamagedFileIsNeverOverwrittenAndEveryOperationSaysWhy) {

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "registry/SubstituteRegistry.h"
 #include "rules/RegistryProceduresUnit.h"
+#ifdef _WIN32
+#include "registry/WindowsRegistry.h"
+#endif
 
 namespace plevo {
 namespace {
@@ -58,6 +63,34 @@ TEST_F(Procedures, ReadFailuresRaiseAndLeaveNoKeyOpen) {
         EXPECT_NE(std::string(e.what()).find("\"missing\""), std::string::npos) << e.what();
 #endif
     }
+}
+
+std::string errorOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const RegistryError& e) {
+        return e.what();
+    }
+    return "no error";
+}
+
+// The system registry's failed opening is told in the system's words for its error code; the
+// substitute has no error code and says it in ours.
+TEST(ProcedureErrors, AKeyNotOpenedIsToldInTheSystemsWordsWhereThereAreAny) {
+    SubstituteRegistry substitute;
+    EXPECT_EQ(errorOf([&] { ReadRegistryValue(substitute, "No\\Key", "v"); }),
+              "The registry key \"HKEY_CURRENT_USER\\No\\Key\" could not be opened.");
+#ifdef _WIN32
+    WindowsRegistry system;
+    system.deleteKey("PlevoProcedures");
+    char text[512] = {};
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                   ERROR_FILE_NOT_FOUND, 0, text, sizeof text, nullptr);
+    std::string words = text;
+    while (!words.empty() && (words.back() == '\n' || words.back() == '\r')) words.pop_back();
+    ASSERT_FALSE(words.empty());
+    EXPECT_EQ(errorOf([&] { ReadRegistryValue(system, "PlevoProcedures\\Missing", "v"); }), words);
+#endif
 }
 
 TEST_F(Procedures, WritesCreateKeysAndRefuseOtherKinds) {

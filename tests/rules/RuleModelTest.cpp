@@ -28,6 +28,9 @@ TEST(RuleModel, OfEqualWordsUnderOneRuleOnlyTheLastStays) {
          {{"A", "free"}, {"B", "free"}, {"a", "FREE"}}},
         {{{"A", "\xc9t\xe9"}, {"A", "\xe9t\xe9"}}, {{"A", "\xc9t\xe9"}, {"A", "\xe9t\xe9"}}},
         {{{"A", "x"}, {"A", "X"}, {"A", "x"}}, {{"A", "x"}}},
+        // The first and last letters fold; the signs beside them in the code table do not.
+        {{{"A", "Az"}, {"A", "aZ"}}, {{"A", "aZ"}}},
+        {{{"A", "@["}, {"A", "`{"}, {"A", "@{"}}, {{"A", "@["}, {"A", "`{"}, {"A", "@{"}}},
     };
     for (const auto& c : cases) {
         RuleLists lists;

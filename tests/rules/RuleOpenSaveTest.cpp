@@ -34,8 +34,10 @@ protected:
         reg.import("REGEDIT4\n[HKEY_CURRENT_USER\\Id\\Rules\\Mail]\n\"Order\"=\"000\"\n" + rules);
     }
     std::string at(const std::string& rel) { return std::string(kRules) + "\\" + rel; }
-    std::uint32_t dword(const std::string& rel, const char* name) {
-        return ReadRegistryValue(reg, at(rel), name).integer;
+    // None unless the value is a DWORD.
+    std::optional<std::uint32_t> dword(const std::string& rel, const char* name) {
+        const RegistryValue v = ReadRegistryValue(reg, at(rel), name);
+        return v.kind == RegValueKind::Integer ? std::optional(v.integer) : std::nullopt;
     }
     std::string text(const std::string& rel, const char* name) {
         return ReadRegistryValue(reg, rel.empty() ? kRules : at(rel), name).text;
@@ -44,6 +46,40 @@ protected:
         Names names;
         ReadSubKeys(reg, rel.empty() ? kRules : at(rel), names);
         return names;
+    }
+    struct Criterion {
+        std::uint32_t type;
+        std::uint32_t logic;
+        Words words;
+    };
+    // Every value of a rule in the simple form: its name, "Enabled" and "Version" 1, the one
+    // delete action, and its criteria in order, each with "Flags" 0 and its words.
+    void expectSimpleRule(const std::string& key, const std::string& name,
+                          const std::vector<Criterion>& criteria) {
+        SCOPED_TRACE("rule " + key);
+        EXPECT_EQ(text(key, "Name"), name);
+        EXPECT_EQ(dword(key, "Enabled"), 1u);
+        EXPECT_EQ(dword(key, "Version"), 1u);
+        EXPECT_EQ(subkeys(key + "\\Actions"), Names{"000"});
+        EXPECT_EQ(text(key + "\\Actions", "Order"), "000");
+        EXPECT_EQ(dword(key + "\\Actions\\000", "Type"), 7u);
+        EXPECT_EQ(dword(key + "\\Actions\\000", "Flags"), 0u);
+        Names names;
+        for (std::size_t m = 0; m < criteria.size(); ++m) names.push_back(keyName(m));
+        EXPECT_EQ(subkeys(key + "\\Criteria"), names);
+        EXPECT_EQ(text(key + "\\Criteria", "Order"), orderString(criteria.size()));
+        for (std::size_t m = 0; m < criteria.size(); ++m) {
+            const std::string c = key + "\\Criteria\\" + names[m];
+            EXPECT_EQ(dword(c, "Type"), criteria[m].type) << c;
+            EXPECT_EQ(dword(c, "Logic"), criteria[m].logic) << c;
+            EXPECT_EQ(dword(c, "Flags"), 0u) << c;
+            EXPECT_EQ(dword(c, "ValueType"), 65u) << c;
+            EXPECT_EQ(text(c, "Value"), wordListValue(criteria[m].words)) << c;
+        }
+    }
+    // A save over the rule keys there are, as an open would have read them.
+    SaveResult save(std::uint32_t logic, std::string_view rulesKey = kRules) {
+        return SaveRules(reg, rulesKey, lists, logic, ReadRuleKeys(reg, kRules));
     }
     OpenedRules open() {
         return OpenRules(reg, kRules, lists,
@@ -55,18 +91,28 @@ protected:
     Names withoutCriteria;
 };
 
-TEST_F(RulesFixture, OpenLeavesEveryRuleWithOneDeleteAction) {
-    load(ruleText("000", "Move, flag and delete",
-                  {"\"Type\"=dword:0000000c\n\"Logic\"=dword:00000000\n\"Value\"=hex:61,00\n"}) +
-         "[HKEY_CURRENT_USER\\Id\\Rules\\Mail\\000\\Actions\\000]\n\"Type\"=dword:00000002\n"
-         "[HKEY_CURRENT_USER\\Id\\Rules\\Mail\\000\\Actions\\001\\Deep]\n"
-         "[HKEY_CURRENT_USER\\Id\\Rules\\Mail\\000\\Actions\\002]\n\"Type\"=dword:00000007\n");
+TEST_F(RulesFixture, OpenLeavesEveryRuleInTheSimpleFormWithOneDeleteAction) {
+    // Values the simple form does not have: a rule switched off, other versions and flags.
+    const std::string odd = "\"Flags\"=dword:00000005\n\"ValueType\"=dword:00000000\n";
+    load(
+        ruleText("000", "Move, flag and delete",
+                 {"\"Type\"=dword:0000000c\n\"Logic\"=dword:00000000\n\"Value\"=hex:61,00,00,00\n" +
+                  odd}) +
+        "[HKEY_CURRENT_USER\\Id\\Rules\\Mail\\000]\n\"Enabled\"=dword:00000000\n"
+        "\"Version\"=dword:00000003\n"
+        "[HKEY_CURRENT_USER\\Id\\Rules\\Mail\\000\\Actions]\n\"Order\"=\"001 000 002\"\n"
+        "[HKEY_CURRENT_USER\\Id\\Rules\\Mail\\000\\Actions\\000]\n\"Type\"=dword:00000002\n"
+        "\"Flags\"=dword:00000001\n"
+        "[HKEY_CURRENT_USER\\Id\\Rules\\Mail\\000\\Actions\\001\\Deep]\n"
+        "[HKEY_CURRENT_USER\\Id\\Rules\\Mail\\000\\Actions\\002]\n\"Type\"=dword:00000007\n" +
+        ruleText(
+            "001", "Two criteria",
+            {"\"Type\"=dword:00000008\n\"Logic\"=dword:00000002\n\"Value\"=hex:62,00,00,00\n" + odd,
+             "\"Type\"=dword:00000009\n\"Logic\"=dword:00000002\n\"Value\"=hex:63,00,00,00\n"}) +
+        "[HKEY_CURRENT_USER\\Id\\Rules\\Mail\\001]\n\"Enabled\"=dword:00000000\n");
     open();
-    EXPECT_EQ(subkeys("000\\Actions"), Names{"000"});
-    EXPECT_EQ(dword("000\\Actions\\000", "Type"), 7u);
-    EXPECT_EQ(dword("000\\Actions\\000", "Flags"), 0u);
-    EXPECT_EQ(text("000\\Actions", "Order"), "000");
-    EXPECT_EQ(dword("000", "Enabled"), 1u);
+    expectSimpleRule("000", "Move, flag and delete", {{12, 0, {"a"}}});
+    expectSimpleRule("001", "Two criteria", {{8, 1, {"b"}}, {9, 0, {"c"}}});
     EXPECT_EQ(lists[0], (RuleRows{{"Move, flag and delete", "a"}}));
 }
 
@@ -126,32 +172,14 @@ TEST_F(RulesFixture, SaveWritesOneCriterionPerListHoldingWordsForTheRule) {
     lists[0] = {{"A", "cheap"}, {"A", "free"}};
     lists[1] = {{"B", "me"}};
     lists[3] = {{"A", "offer"}};
-    const SaveResult result = SaveRules(reg, kRules, lists, kLogicAnd);
+    const SaveResult result = save(kLogicAnd);
     EXPECT_EQ(result.outcome, SaveOutcome::Saved);
     EXPECT_EQ(result.message, "Changes to the Rules have been saved.");
 
     EXPECT_EQ(subkeys(""), (Names{"000", "001"}));
     EXPECT_EQ(text("", "Order"), "000 001");
-    EXPECT_EQ(text("000", "Name"), "A");
-    EXPECT_EQ(text("001", "Name"), "B");
-    const struct {
-        const char* key;
-        std::uint32_t type, logic;
-        Words words;
-    } criteria[] = {{"000\\Criteria\\000", 12, 2, {"cheap", "free"}},
-                    {"000\\Criteria\\001", 9, 0, {"offer"}},
-                    {"001\\Criteria\\000", 10, 0, {"me"}}};
-    for (const auto& c : criteria) {
-        EXPECT_EQ(dword(c.key, "Type"), c.type) << c.key;
-        EXPECT_EQ(dword(c.key, "Logic"), c.logic) << c.key;
-        EXPECT_EQ(dword(c.key, "ValueType"), 65u) << c.key;
-        EXPECT_EQ(text(c.key, "Value"), wordListValue(c.words)) << c.key;
-    }
-    EXPECT_EQ(subkeys("000\\Criteria"), (Names{"000", "001"}));
-    EXPECT_EQ(subkeys("001\\Criteria"), Names{"000"});
-    EXPECT_EQ(text("000\\Criteria", "Order"), "000 001");
-    EXPECT_EQ(text("001\\Criteria", "Order"), "000");
-    EXPECT_EQ(dword("001\\Actions\\000", "Type"), 7u);
+    expectSimpleRule("000", "A", {{12, 2, {"cheap", "free"}}, {9, 0, {"offer"}}});
+    expectSimpleRule("001", "B", {{10, 0, {"me"}}});
 
     RuleLists reopened;
     lists.swap(reopened);
@@ -159,10 +187,28 @@ TEST_F(RulesFixture, SaveWritesOneCriterionPerListHoldingWordsForTheRule) {
     EXPECT_EQ(lists, reopened);
 }
 
+TEST_F(RulesFixture, SaveDeletesTheRuleKeysTheOpenReadByTheirNames) {
+    for (const char* second : {"002", "0001"}) {
+        SCOPED_TRACE(second);
+        reg.deleteKey("Id");
+        load(ruleText("000", "A", {"\"Type\"=dword:0000000c\n\"Logic\"=dword:00000000\n"}) +
+             ruleText(second, "B", {"\"Type\"=dword:00000008\n\"Value\"=hex:62,31,00,62,32\n"}));
+        const OpenedRules opened = open();
+        ASSERT_EQ(lists[2], (RuleRows{{"B", "b1"}, {"B", "b2"}}));
+        lists[2].pop_back();
+        ASSERT_EQ(SaveRules(reg, kRules, lists, kLogicOr, opened.ruleKeys).outcome,
+                  SaveOutcome::Saved);
+        EXPECT_EQ(subkeys(""), (Names{"000", "001"}));
+        const RuleLists saved = lists;
+        open();
+        EXPECT_EQ(lists, saved);  // the deleted word stays deleted
+    }
+}
+
 TEST_F(RulesFixture, SaveOfEmptyListsDeletesEveryRule) {
     load(ruleText("000", "Old", {"\"Type\"=dword:0000000c\n"}) +
          ruleText("001", "Old 2", {"\"Type\"=dword:0000000c\n"}));
-    const SaveResult result = SaveRules(reg, kRules, lists, kLogicOr);
+    const SaveResult result = save(kLogicOr);
     EXPECT_EQ(result.outcome, SaveOutcome::NoRules);
     EXPECT_EQ(result.message, "No Rules have been saved");
     EXPECT_EQ(subkeys(""), Names{});
@@ -174,14 +220,14 @@ TEST_F(RulesFixture, SaveWithAnEmptyWordOrWithoutRulesKeyWritesNothing) {
     const std::string before = reg.exportText();
     lists[0] = {{"A", "cheap"}};
     lists[2] = {{"A", "x"}, {"Rule B", ""}};
-    const SaveResult result = SaveRules(reg, kRules, lists, kLogicOr);
+    const SaveResult result = save(kLogicOr);
     EXPECT_EQ(result.outcome, SaveOutcome::Refused);
     EXPECT_NE(result.message.find("[3] SUBJECT"), std::string::npos) << result.message;
     EXPECT_NE(result.message.find("\"Rule B\""), std::string::npos) << result.message;
 
     lists[2].pop_back();
     for (const char* path : {"", "Id\\Rules\\Missing"}) {
-        EXPECT_EQ(SaveRules(reg, path, lists, kLogicOr).outcome, SaveOutcome::Refused) << path;
+        EXPECT_EQ(save(kLogicOr, path).outcome, SaveOutcome::Refused) << path;
     }
     EXPECT_EQ(reg.exportText(), before);
 }
@@ -191,10 +237,11 @@ TEST_F(RulesFixture, ManyRulesAreNumberedInHexadecimalWithNamesKeptWhole) {
     for (int r = 1; r <= 17; ++r) {
         lists[0].push_back({"New Mail Rule number " + std::to_string(r), "w"});
     }
-    ASSERT_EQ(SaveRules(reg, kRules, lists, kLogicOr).outcome, SaveOutcome::Saved);
+    ASSERT_EQ(save(kLogicOr).outcome, SaveOutcome::Saved);
     EXPECT_EQ(text("00A", "Name"), "New Mail Rule number 11");
-    EXPECT_EQ(text("010", "Name"), "New Mail Rule number 17");
     EXPECT_EQ(subkeys("").size(), 17u);
+    for (std::size_t r = 0; r < 17; ++r)
+        expectSimpleRule(keyName(r), lists[0][r].rule, {{12, 0, {"w"}}});
     EXPECT_EQ(text("", "Order"), orderString(17));
 }
 

@@ -5,6 +5,7 @@
 #include <random>
 
 #include "platform/Files.h"
+#include "setup/InstallRecord.h"
 #include "setup/Installer.h"
 #include "setup/SetupTexts.h"
 #include "setup/ShellLink.h"
@@ -38,6 +39,16 @@ struct ReadOnlyMediumWriter : ShortcutWriter {
 };
 
 const std::string kFailed = "Uninstall cancelled or uninstall failed!";
+const std::string kComplete =
+    "Uninstall complete.\n\rThe program's files and its shortcuts have been removed.";
+// After an uninstall that left files Setup did not install.
+std::string completeButKept(const std::string& folder) {
+    return kComplete + "\n\rThe folder " + folder +
+           " is kept: it holds files Setup did not install.";
+}
+std::string uninstallQuestion(const std::string& folder) {
+    return "Are You Sure you want to uninstall? \n\r" + folder;
+}
 const std::string kXpStartMenu = "Documents and Settings/All Users/Start Menu/Programs";
 const std::string kXpDesktop = "Documents and Settings/All Users/Desktop";
 
@@ -117,8 +128,8 @@ TEST_F(InstallerTest, InstallCopiesTheFilesWritesTheDetailsAndStartsTheProgramAt
     dialogs_.expectMessage(kSetupCopied).expectMessage(kSetupStarts);
     installer().install({"Ann Example", " ", "555", true});
     const fs::path folder = drive() / "Program Files" / "Plevo";
-    EXPECT_EQ(filesIn(folder),
-              (std::vector<std::string>{"Company.txt", "Plevo Trial.exe", "Plevo.ICO"}));
+    EXPECT_EQ(filesIn(folder), (std::vector<std::string>{"Company.txt", kInstallRecordFile,
+                                                         "Plevo Trial.exe", "Plevo.ICO"}));
     EXPECT_EQ(readFile(folder / "Company.txt"), "Ann Example\r\n \r\n555\r\n");
     EXPECT_EQ(readFile(folder / "Plevo Trial.exe"), "bytes of Plevo Trial.exe");
     const std::string link = readFile(drive() / kXpStartMenu / "Plevo.lnk");
@@ -191,9 +202,9 @@ TEST_F(InstallerTest, OnlyTheExcludedNamesAreLeftAndASubFolderIsReportedOnce) {
         .expectMessage(kSetupStarts);
     installer().install(
         {"N", "A", "T", false});  // no desktop icon: no shortcut and no message for it
-    EXPECT_EQ(
-        filesIn(drive() / "Program Files" / "Plevo"),
-        (std::vector<std::string>{"Company.txt", "Plevo Trial.exe", "Plevo.ICO", "setup.exe"}));
+    EXPECT_EQ(filesIn(drive() / "Program Files" / "Plevo"),
+              (std::vector<std::string>{"Company.txt", kInstallRecordFile, "Plevo Trial.exe",
+                                        "Plevo.ICO", "setup.exe"}));
     EXPECT_FALSE(fs::exists(drive() / kXpDesktop));
     EXPECT_EQ(std::count(view_.shown.begin(), view_.shown.end(),
                          "stage: Copying desktop shortcut please wait...."),
@@ -273,14 +284,19 @@ TEST_F(InstallerTest, UninstallRemovesWhatAnInstallMadeAndAsksAboutTheBackupsEve
     installer().install({"N", "A", "T", true});
     const fs::path folder = root_ / "drive_d" / "Apps" / "Plevo";
     ASSERT_TRUE(fs::exists(folder / "Plevo Trial.exe"));
+    // An edited record: names that reach out of the folder are no names of it.
+    const fs::path letter = root_ / "drive_d" / "Apps" / "letter.txt";
+    writeFileAtomic(letter, "the user's");
+    writeFileAtomic(folder / kInstallRecordFile,
+                    readFile(folder / kInstallRecordFile) + "..\\letter.txt\r\n../letter.txt\r\n" +
+                        "D:\\Apps\\letter.txt\r\n" + pathText(letter) + "\r\n");
 
     // Answered No: nothing is touched, and the backup questions still come.
     installer_.reset();
     view_ = {};
     dialogs_.expectConfirm(kSetupTerms, Buttons::YesNo, Answer::Yes)
         .expectMessage(reinstallMessage(Installer::kSetupFile))
-        .expectConfirm("Are You Sure you want to uninstall? \n\rC:\\Program Files\\Plevo",
-                       Buttons::YesNo, Answer::No)
+        .expectConfirm(uninstallQuestion("D:\\Apps\\Plevo"), Buttons::YesNo, Answer::No)
         .expectMessage(kFailed)
         .expectConfirm("Do you want to delete backup files? c:\\Mail Plevo.txt", Buttons::YesNo,
                        Answer::No)
@@ -298,15 +314,14 @@ TEST_F(InstallerTest, UninstallRemovesWhatAnInstallMadeAndAsksAboutTheBackupsEve
     installer_.reset();
     dialogs_.expectConfirm(kSetupTerms, Buttons::YesNo, Answer::Yes)
         .expectMessage(reinstallMessage(Installer::kSetupFile))
-        .expectConfirm("Are You Sure you want to uninstall? \n\rC:\\Program Files\\Plevo",
-                       Buttons::YesNo, Answer::Yes)
-        .expectMessage(
-            "Uninstall complete.\n\rThe program's files and its shortcuts have been removed.")
+        .expectConfirm(uninstallQuestion("D:\\Apps\\Plevo"), Buttons::YesNo, Answer::Yes)
+        .expectMessage(kComplete)
         .expectConfirm("Do you want to delete backup files? c:\\Mail Plevo.txt", Buttons::YesNo,
                        Answer::Yes);
     installer().firstActivation();
     installer().uninstall();
     EXPECT_FALSE(fs::exists(folder));
+    EXPECT_EQ(readFile(letter), "the user's");
     EXPECT_TRUE(fs::is_empty(drive() / kXpStartMenu));
     EXPECT_TRUE(fs::is_empty(drive() / kXpDesktop));
     EXPECT_EQ(readFile(vistaLink), "placed by hand");
@@ -315,18 +330,89 @@ TEST_F(InstallerTest, UninstallRemovesWhatAnInstallMadeAndAsksAboutTheBackupsEve
     EXPECT_TRUE(started_.empty());
 }
 
-TEST_F(InstallerTest, AFolderWithSubFoldersStaysAndTheUninstallSaysItFailed) {
-    folders({"Plevo/Data"});
-    writeFileAtomic(drive() / "Plevo" / "Plevo Trial.exe", "x");
-    fs::remove_all(drive() / "Program Files");
-    dialogs_
-        .expectConfirm("Are You Sure you want to uninstall? \n\rC:\\Program Files\\Plevo",
-                       Buttons::YesNo, Answer::Yes)
-        .expectMessage(kFailed);
+TEST_F(InstallerTest, ARememberedFolderThatHoldsNoInstallationIsNeverEmptied) {
+    // An edited or damaged file names a folder of the user's, with files named like an install's.
+    struct Case {
+        std::string remembered;
+        fs::path folder;
+    };
+    const Case cases[] = {
+        {"D:\\Docs", "drive_d/Docs"},
+        {"D:\\Docs\\Plevo\\..", "drive_d/Docs"},
+        {"C:\\", "drive_c"},
+        {"D:\\Mine\\Plevo", "drive_d/Mine/Plevo"},  // holds nothing an install leaves
+    };
+    fs::create_directories(root_ / "data");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.remembered);
+        const fs::path folder = root_ / c.folder;
+        fs::create_directories(folder);
+        fs::create_directories(drive());
+        std::vector<std::string> names = {"letter.doc", ".profile", "Mail Plevo.txt"};
+        if (c.remembered != "D:\\Mine\\Plevo")
+            names.insert(names.end(), {"Company.txt", "Plevo Trial.exe"});
+        writeFileAtomic(drive() / "Mail Plevo.txt", "backup");
+        for (const std::string& n : names) writeFileAtomic(folder / n, "the user's");
+        writeFileAtomic(root_ / "data" / "Install folder.txt", c.remembered + "\r\n");
+        installer_.reset();
+        dialogs_
+            .expectConfirm(uninstallQuestion("C:\\Program Files\\Plevo"), Buttons::YesNo,
+                           Answer::Yes)
+            .expectMessage(
+                "Cannot find the Plevo folder?\n\rTo complete the uninstall,\n\rplease locate this "
+                "folder and delete it.")
+            .expectMessage(kComplete)
+            .expectConfirm("Do you want to delete backup files? c:\\Mail Plevo.txt", Buttons::YesNo,
+                           Answer::No);
+        installer().uninstall();
+        dialogs_.verify();
+        for (const std::string& n : names) EXPECT_TRUE(fs::exists(folder / n)) << n;
+        fs::remove_all(folder);
+    }
+}
+
+TEST_F(InstallerTest, TheUsersOwnFilesInTheProgramFolderStay) {
+    // With the record of the installation, and without it (an install by an earlier Setup).
+    for (const bool record : {true, false}) {
+        SCOPED_TRACE(record);
+        fs::remove_all(drive());
+        folders({kXpStartMenu});
+        installer_.reset();
+        startInstall();  // into C:\Plevo
+        dialogs_.expectMessage(kSetupCopied).expectMessage(kSetupStarts);
+        installer().install({"N", "A", "T", false});
+        const fs::path folder = drive() / "Plevo";
+        writeFileAtomic(folder / "Outlook Safe Domains.txt", "safe.example\r\n");
+        fs::create_directories(folder / "Lists");
+        if (!record) fs::remove(folder / kInstallRecordFile);
+
+        installer_.reset();
+        dialogs_.expectConfirm(uninstallQuestion("C:\\Plevo"), Buttons::YesNo, Answer::Yes)
+            .expectMessage(completeButKept("C:\\Plevo"));
+        installer().uninstall();
+        dialogs_.verify();
+        EXPECT_EQ(filesIn(folder), (std::vector<std::string>{"Lists", "Outlook Safe Domains.txt"}));
+    }
+}
+
+TEST_F(InstallerTest, AnInstallStoppedHalfWayCanBeUninstalled) {
+    // "Company.txt" cannot be written (a folder of that name is in the way) after the program's
+    // files were copied.
+    folders({kXpStartMenu});
+    const fs::path folder = root_ / "drive_d" / "Apps" / "Plevo";
+    fs::create_directories(folder / "Company.txt");
+    startInstall("D:\\Apps\\Install directory");
+    EXPECT_THROW(installer().install({"N", "A", "T", false}), FileError);
+    ASSERT_TRUE(fs::exists(folder / "Plevo Trial.exe"));
+
+    installer_.reset();
+    dialogs_.expectConfirm(kSetupTerms, Buttons::YesNo, Answer::Yes)
+        .expectMessage(reinstallMessage(Installer::kSetupFile))
+        .expectConfirm(uninstallQuestion("D:\\Apps\\Plevo"), Buttons::YesNo, Answer::Yes)
+        .expectMessage(completeButKept("D:\\Apps\\Plevo"));
+    installer().firstActivation();
     installer().uninstall();
-    EXPECT_FALSE(fs::exists(drive() / "Plevo" / "Plevo Trial.exe"));
-    EXPECT_TRUE(fs::exists(drive() / "Plevo" / "Data"));
-    EXPECT_EQ(installer().installFolder(), "C:\\Plevo\\");
+    EXPECT_EQ(filesIn(folder), std::vector<std::string>{"Company.txt"});
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 
 #include "forms/setup/PlevoInstallUnit.h"
 #include "platform/Files.h"
+#include "setup/InstallRecord.h"
 #include "setup/ReadShellLink.h"
 #include "setup/SetupTexts.h"
 #include "setup/ShellLink.h"
@@ -152,7 +153,7 @@ TEST_F(SetupOnWindows, InstallsStartsTheProgramAndUninstalls) {
     std::set<std::string> expected = shipped;
     for (const char* left : {"Setup.exe", "Read Me.txt", "Plevo.lnk", "Shortcut to Plevo.lnk"})
         expected.erase(left);
-    expected.insert("Company.txt");
+    expected.insert({"Company.txt", kInstallRecordFile});
     EXPECT_EQ(namesIn(kInstalled), expected);
     EXPECT_EQ(readFile(kInstalled / "Plevo Trial.exe"), readFile(source_ / "Plevo Trial.exe"));
     EXPECT_EQ(readFile(kInstalled / "Company.txt"), "Ann Example\r\nHome\r\n01234\r\n");

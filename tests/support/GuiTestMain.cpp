@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
     // No display is needed: Qt draws the windows offscreen unless told otherwise.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
 #endif
-    plevo::test::toolkit = plevo::ui::createToolkit(argc, argv);
+    plevo::test::toolkit = plevo::ui::createToolkit(argc, argv, "Plevo");
     testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();
     plevo::test::toolkit.reset();

@@ -266,6 +266,27 @@ TEST_F(Export, GmailReadsBackIntoTheList) {
     EXPECT_EQ(filters.exceptions, std::vector<std::string>{"from:(safe.example.com)"});
 }
 
+// An entry that covers so many safe domains that its own filter's criteria would pass 1,500
+// characters is left out and named. A safe domain that reads as an operator is quoted.
+TEST_F(Export, GmailLeavesOutAFilterTooLongToEdit) {
+    if (!have("xmllint", "libxml2-utils")) return;
+    std::string safe = "OR\r\n";
+    for (int k = 0; k < 120; ++k) safe += "safe-domain-number-" + std::to_string(k) + ".com\r\n";
+    const std::string xml = quoted(path("filters.xml"));
+    Result r = run("export --to gmail --safe " + file("safe.txt", safe) + " -o " + xml,
+                   "com\r\nx@OR\r\na.example\r\n");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err,
+              "plevo-lists: line 1: left out 'com': with the 120 safe domains it covers excepted, "
+              "its filter's criteria would be 3496 characters, and web mail takes at most 1500\n"
+              "plevo-lists: 2 written, 1 left out\n");
+    r = shell("xmllint --noout " + xml);
+    EXPECT_EQ(r.status, 0) << r.err;
+    const GmailFilters filters = readGmail(slurp(path("filters.xml")));
+    EXPECT_EQ(filters.entries, (std::vector<std::string>{"x@OR", "a.example"}));
+    EXPECT_EQ(filters.exceptions, std::vector<std::string>{"from:(\"OR\")"});
+}
+
 // Quotes, backslashes, bytes outside ASCII and glob characters among 100,000 entries: every
 // format stays valid for its tool, and names exactly the entries it leaves out.
 TEST_F(Export, HostileEntriesAmongAHundredThousand) {

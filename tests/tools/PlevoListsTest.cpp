@@ -9,11 +9,12 @@
 #include <fstream>
 #include <random>
 
+#include "Arguments.h"
 #include "ProgramRun.h"
-#include "platform/Files.h"
 #include "lists/LineSort.h"
 #include "lists/ListOperations.h"
 #include "lists/TextList.h"
+#include "platform/Files.h"
 
 namespace {
 
@@ -101,19 +102,84 @@ TEST_F(PlevoLists, SameBytesAsTheListOperations) {
 }
 
 // reduce reads its input in pieces of a megabyte: a CR LF split between two pieces stays one
-// line end, and an entry longer than a piece stays whole.
+// line end, and an entry longer than a piece stays whole, its first "@" and a safe domain as long
+// as itself found wherever they lie.
 TEST_F(PlevoLists, ReduceReadsInPieces) {
     const std::size_t piece = 1 << 20;
-    std::string input(piece - 1, 'a');
-    input += "\r\nx@y\r";
-    input += std::string(3 * piece, 'b') + "@" + std::string(piece, 'c') + "\nsafe@safe.one\n\r";
-    input += "last@line";
-    const std::string safeArg = "--safe " + file("safe.txt", "safe.one\r\n");
-    plevo::TextList reduced = plevo::parseTextList(input);
-    plevo::reduceAll(reduced.entries, std::vector<std::string>{"safe.one"});
-    const std::string expected = plevo::formatTextList(reduced);
-    EXPECT_EQ(run("reduce " + safeArg + " " + file("in.txt", input)).out, expected);
-    EXPECT_EQ(run("reduce " + safeArg, input).out, expected);
+    std::string mixed(piece - 1, 'a');
+    mixed += "\r\nx@y\r";
+    mixed += std::string(3 * piece, 'b') + "@" + std::string(piece, 'c') + "\nsafe@safe.one\n\r";
+    mixed += "last@line";
+    const std::string longDomain(piece + piece / 2, 'd');
+    struct Case {
+        std::string input;
+        std::vector<std::string> safe;
+    };
+    const Case cases[] = {
+        {mixed, {"safe.one"}},
+        {"joe@" + longDomain + "\r\njoe@" + longDomain + "e\r\n", {"safe.one", longDomain}},
+        {std::string(piece, 'e') + "@f\r\n", {}},
+        // The list ends with an entry one piece long.
+        {std::string(piece, 'x'), {}},
+        {"a@" + std::string(piece - 2, 'b'), {}},
+        // A CR ends a block, its LF begins the next.
+        {std::string(2 * piece - 1, 'c') + "\r\nz@w\r\n", {}},
+    };
+    for (const auto& c : cases) {
+        plevo::TextList reduced = plevo::parseTextList(c.input);
+        plevo::reduceAll(reduced.entries, c.safe);
+        const std::string expected = plevo::formatTextList(reduced);
+        const std::string safeArg = "--safe " + file("safe.txt", plevo::formatRebuiltList(c.safe));
+        const Result r = run("reduce " + safeArg + " " + file("in.txt", c.input));
+        EXPECT_EQ(r.err, "");
+        EXPECT_TRUE(r.out == expected)
+            << c.input.size() << " bytes, first " << testing::PrintToString(c.input.substr(0, 4));
+    }
+    EXPECT_EQ(
+        run("reduce --safe " + file("safe.txt", "safe.one"), mixed).out,
+        run("reduce --safe " + file("safe.txt", "safe.one") + " " + file("in.txt", mixed)).out);
+}
+
+// Under a limit on the address space (ulimit -v, in KiB): a long entry needs little more memory
+// than itself, a line without end is refused at the limit of an entry, and a failed allocation
+// is told in words with the file's name.
+TEST_F(PlevoLists, WithinBoundedMemory) {
+    const auto limited = [&](int kib, const std::string& args, const fs::path& stdinFile = {}) {
+        return shell("ulimit -v " + std::to_string(kib) + "; '" PLEVO_LISTS_PROGRAM "' " + args, {},
+                     stdinFile);
+    };
+    if (limited(60000, "--version").status != 0)
+        GTEST_SKIP() << "the program cannot start under ulimit -v (a sanitizer build)";
+
+    Result r = limited(100000, "export --to sieve /dev/zero");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "plevo-lists: Cannot read file \"/dev/zero\": line 1 is larger than 1 GiB\n");
+
+    // 50 MB of zeros and "@d": sparse, so the test writes little.
+    const fs::path longEntry = path("long.txt");
+    spill(longEntry, "");
+    fs::resize_file(longEntry, 50'000'000);
+    std::ofstream(longEntry, std::ios::binary | std::ios::app) << "@d\r\n";
+    r = limited(80000, "reduce " + quoted(longEntry));
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out, "d\r\n");
+
+    // 8 million empty lines: they fit in the limit, their entries do not.
+    const fs::path lines = path("lines.txt");
+    spill(lines, std::string(8'000'000, '\n'));
+    const std::string name = lines.string();
+    const std::pair<std::string, std::string> cases[] = {
+        {"sort " + quoted(lines), "Cannot sort file \"" + name + "\": there is not enough memory"},
+        {"dedupe --safe " + quoted(lines) + " " + quoted(longEntry),
+         "Cannot read file \"" + name + "\": there is not enough memory to read it"},
+        {"offers", "Cannot find the offers in standard input: there is not enough memory"},
+    };
+    for (const auto& [args, message] : cases) {
+        r = limited(100000, args, lines);
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_EQ(r.err, "plevo-lists: " + message + "\n") << args;
+    }
 }
 
 // Every offers line splits at exactly two TABs, whatever its entry holds.
@@ -174,6 +240,20 @@ TEST_F(PlevoLists, HelpGoesToStandardOutput) {
         EXPECT_TRUE(r.out.starts_with("Usage: plevo-lists COMMAND")) << args;
         EXPECT_EQ(r.err, "") << args;
     }
+}
+
+// A word that is an option's value, or comes after "--", is a file name even when it reads as
+// --help or --version.
+TEST(PlevoListsArguments, OptionValuesAreFileNames) {
+    const std::vector<std::string_view> words = {"export", "--to", "sieve", "--safe",   "--help",
+                                                 "-o",     "-h",   "--",    "--version"};
+    const plevo::Arguments args = plevo::parseArguments(words);
+    EXPECT_FALSE(args.help);
+    EXPECT_FALSE(args.version);
+    EXPECT_EQ(args.safePath, "--help");
+    EXPECT_EQ(args.outputPath, "-h");
+    EXPECT_EQ(args.inputPath, "--version");
+    EXPECT_TRUE(plevo::parseArguments(std::vector<std::string_view>{"sort", "-o", "x", "-h"}).help);
 }
 
 TEST_F(PlevoLists, ErrorsGiveOneLineAndStatusTwo) {

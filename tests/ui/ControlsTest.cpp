@@ -8,6 +8,7 @@
 
 #include "support/TestToolkit.h"
 #include "ui/Form.h"
+#include "ui/InputBox.h"
 #include "ui/Toolkit.h"
 
 namespace plevo::ui {
@@ -147,6 +148,18 @@ TEST_F(Controls, EveryRowOfTheTableBecomesItsControl) {
     EXPECT_THROW(form_->get<Button>("Label"), std::logic_error);
 }
 
+TEST_F(Controls, AWindowHasTheFrameAndTheSeeThroughColourItsSpecAskedFor) {
+    EXPECT_EQ(form_->style(), FormStyle::Window);
+    EXPECT_EQ(form_->seeThrough(), std::nullopt);
+    for (FormStyle style : {FormStyle::Dialog, FormStyle::CaptionOnly, FormStyle::Borderless}) {
+        const auto keyed = testToolkit().createForm(
+            {.name = "Keyed", .client = {120, 80}, .style = style, .seeThrough = colours::kWhite},
+            {});
+        EXPECT_EQ(keyed->style(), style);
+        EXPECT_EQ(keyed->seeThrough(), colours::kWhite);
+    }
+}
+
 TEST_F(Controls, StateChangesReadBack) {
     Label& label = get<Label>("Label");
     label.setGeometry({10, 12, 90, 18});
@@ -222,25 +235,32 @@ TEST_F(Controls, UsersClickToggleChecksAndThenRunsTheHandler) {
     EXPECT_TRUE(seen.empty());
 }
 
-TEST_F(Controls, NothingHappensOnAClickOfADisabledControl) {
-    int clicks = 0;
-    for (Control* c : form_->controls()) c->onClick = [&] { ++clicks; };
-    for (const char* name : {"Off", "Label", "Picture", "Panel", "Check", "Radio2", "Toggle"}) {
-        Control& c = *form_->find(name);
-        c.setEnabled(false);
+TEST_F(Controls, ADisabledControlRunsNoHandlerOfAClickOrADoubleClick) {
+    std::vector<std::string> ran;
+    for (Control* c : form_->controls()) {
+        c->onClick = [&ran, c] { ran.push_back(c->name() + " click"); };
+        c->onDoubleClick = [&ran, c] { ran.push_back(c->name() + " double-click"); };
+    }
+    const auto use = [](Control& c) {
         c.click();
         c.doubleClick();
+    };
+    for (const char* name : {"Off", "Label", "Picture", "Panel", "Check", "Radio2", "Toggle",
+                             "Grid", "List", "Edit", "Memo"}) {
+        Control& c = *form_->find(name);
+        c.setEnabled(false);
+        use(c);
     }
-    // Inside a disabled container, an enabled control cannot be clicked either.
+    // Inside a disabled container, an enabled control cannot be used either.
     get<Label>("Label").setEnabled(true);
-    get<Label>("Label").click();
-    EXPECT_EQ(clicks, 0);
+    use(get<Label>("Label"));
+    EXPECT_EQ(ran, std::vector<std::string>{});
     EXPECT_TRUE(get<CheckBox>("Check").checked());
     EXPECT_FALSE(get<RadioButton>("Radio2").checked());
     EXPECT_FALSE(get<ToggleButton>("Toggle").checked());
     get<Panel>("Panel").setEnabled(true);
-    get<Label>("Label").click();
-    EXPECT_EQ(clicks, 1);
+    use(get<Label>("Label"));
+    EXPECT_EQ(ran, (std::vector<std::string>{"Label click", "Label double-click"}));
 }
 
 TEST_F(Controls, EveryByteButCrAndLfSurvivesAMemo) {
@@ -473,6 +493,42 @@ TEST_F(Controls, AScrollBoxScrollsItsPage) {
     box.setScrollY(150);
     EXPECT_EQ(box.scrollY(), 150);
     EXPECT_EQ(get<Label>("Inside").geometry(), (Rect{0, 200, 80, 16}));
+    form_->hide();
+}
+
+TEST_F(Controls, TheInputBoxStaysOnTheScreenAndATallPromptScrollsInIt) {
+    // The identity question with 80 identities is taller than any screen. The box is centred over
+    // the main window, here pushed into the screen's bottom right corner.
+    std::string tall =
+        "80 persons are using Outlook Express\n\rPlease choose an identity?\n\r\n\rThe default "
+        "user is Main Identity,\n\r";
+    for (int k = 0; k < 80; ++k)
+        tall += std::to_string(k) + ". Identity " + std::to_string(k) + "\n\r";
+    const Rect screen = testToolkit().screenArea();
+    form_->show();
+    form_->move({screen.right() - 50, screen.bottom() - 50});
+    const auto onScreen = [&](Point p) {
+        return p.x >= screen.x && p.y >= screen.y && p.x <= screen.right() &&
+               p.y <= screen.bottom();
+    };
+    for (const std::string& prompt : {std::string("3 persons\n\rPlease choose"), tall}) {
+        const auto box = makeInputBox(testToolkit(), "Identity's", prompt, "0");
+        box->show();
+        testToolkit().processEvents();
+        EXPECT_TRUE(onScreen(box->position()));
+        EXPECT_TRUE(onScreen(box->toScreen({box->clientSize().w, box->clientSize().h})));
+        for (const char* name : {"Value", "OK", "Cancel"}) {
+            const Rect at = box->get<Control>(name).geometry();
+            EXPECT_TRUE(onScreen(box->toScreen({at.right(), at.bottom()}))) << name;
+        }
+        box->hide();
+    }
+    // Every line of the tall prompt is there to scroll to.
+    const auto box = makeInputBox(testToolkit(), "Identity's", tall, "0");
+    const Memo& lines = box->get<Memo>("Prompt");
+    EXPECT_EQ(lines.lineCount(), 84);
+    EXPECT_EQ(lines.line(83), "79. Identity 79");
+    EXPECT_LT(lines.geometry().h, screen.h);
     form_->hide();
 }
 

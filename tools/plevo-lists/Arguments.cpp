@@ -1,7 +1,5 @@
 #include "Arguments.h"
 
-#include <algorithm>
-
 namespace plevo {
 
 const char* const kUsage =
@@ -72,17 +70,36 @@ std::string quoted(std::string_view text) {
     return "'" + std::string(text) + "'";
 }
 
+// Whether a word asks for the usage (true) or the version: anywhere it stands as an option, even
+// before a command or beside an error, but not as the value of an option or after "--", where it
+// is a file name like any other.
+struct Requests {
+    bool help = false;
+    bool version = false;
+};
+Requests requests(std::span<const std::string_view> args) {
+    Requests r;
+    for (std::size_t k = 0; k < args.size(); ++k) {
+        const std::string_view arg = args[k];
+        if (arg == "--") break;
+        if (arg == "--help" || arg == "-h")
+            r.help = true;
+        else if (arg == "--version")
+            r.version = true;
+        else if (arg == "--safe" || arg == "--to" || arg == "-o" || arg == "--output")
+            ++k;  // its value
+    }
+    return r;
+}
+
 }  // namespace
 
 Arguments parseArguments(std::span<const std::string_view> args) {
     Arguments result;
-    const auto isHelp = [](std::string_view a) { return a == "--help" || a == "-h"; };
-    if (std::any_of(args.begin(), args.end(), isHelp)) {
-        result.help = true;
-        return result;
-    }
-    if (std::find(args.begin(), args.end(), "--version") != args.end()) {
-        result.version = true;
+    const Requests asked = requests(args);
+    if (asked.help || asked.version) {
+        result.help = asked.help;
+        result.version = !asked.help;
         return result;
     }
     if (args.empty()) throw UsageError("no command given (try --help)");

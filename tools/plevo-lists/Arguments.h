@@ -32,8 +32,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// args without the program name. "--help" anywhere asks for the usage and nothing else;
-// "--version" anywhere (without --help) for the version line.
+// args without the program name. "--help" (or "-h") anywhere asks for the usage and nothing
+// else; "--version" anywhere (without --help) for the version line. Only not as the value of an
+// option or after "--": "-o -h" writes the file "-h".
 Arguments parseArguments(std::span<const std::string_view> args);
 
 extern const char* const kUsage;

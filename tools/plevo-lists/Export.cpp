@@ -13,11 +13,14 @@ namespace {
 
 // The output is handed on in pieces of about this size.
 constexpr std::size_t kPieceSize = 1 << 16;
+// Of a longer entry only the start is held: no address or domain is half as long (318 bytes at
+// most), and a message shows less.
+constexpr std::size_t kKeptBytes = 4096;
 
 // An entry as a message shows it: in quotes, with a byte outside printable ASCII (or a
 // backslash) written as an escape, so that no byte of the list reaches the terminal raw. A long
 // entry is shown by its start and its length.
-std::string shown(std::string_view entry) {
+std::string shown(std::string_view entry, std::uint64_t size) {
     constexpr std::size_t kShownBytes = 80;
     std::string out = "'";
     for (const char c : entry.substr(0, kShownBytes)) {
@@ -33,7 +36,7 @@ std::string shown(std::string_view entry) {
         }
     }
     out += "'";
-    if (entry.size() > kShownBytes) out += "... (" + std::to_string(entry.size()) + " bytes)";
+    if (size > kShownBytes) out += "... (" + std::to_string(size) + " bytes)";
     return out;
 }
 
@@ -54,7 +57,8 @@ std::unique_ptr<FilterWriter> makeWriter(ExportFormat format, std::vector<std::s
 ExportCounts exportList(ExportFormat format, ChunkReader& input,
                         std::span<const std::string> safeLines,
                         const std::function<void(std::string_view)>& write,
-                        const std::function<void(const std::string&)>& notice) {
+                        const std::function<void(const std::string&)>& notice,
+                        std::uint64_t entryLimit) {
     ExportCounts counts;
     std::vector<std::string> safe;
     std::unordered_set<std::string_view> seen;
@@ -64,8 +68,8 @@ ExportCounts exportList(ExportFormat format, ChunkReader& input,
         if (isAscii(line) && isDomainName(line)) {
             safe.push_back(line);
         } else {
-            notice("safe list line " + std::to_string(k + 1) + ": left out " + shown(line) +
-                   ": not a domain");
+            notice("safe list line " + std::to_string(k + 1) + ": left out " +
+                   shown(line, line.size()) + ": not a domain");
             ++counts.leftOut;
         }
     }
@@ -74,34 +78,42 @@ ExportCounts exportList(ExportFormat format, ChunkReader& input,
     std::string out;
     std::size_t bytes = 0;
     writer->start(out);
-    TextListReader reader([&](std::size_t lineNumber, std::string_view entry) {
-        // An empty line holds no entry: there is nothing to leave out.
-        if (entry.empty()) return;
-        const SenderKind kind = senderKind(entry);
-        const char* refusal = nullptr;
-        if (!isAscii(entry))
-            refusal = "has bytes outside ASCII, whose character set the list does not say";
-        else if (kind == SenderKind::Other)
-            refusal = "not an address or a domain";
-        else
-            refusal = writer->refusal(entry);
-        if (refusal) {
-            notice("line " + std::to_string(lineNumber) + ": left out " + shown(entry) + ": " +
-                   refusal);
-            ++counts.leftOut;
-            return;
-        }
-        writer->add(entry, kind, out);
-        ++counts.written;
-        if (out.size() >= kPieceSize) {
-            write(out);
-            bytes += out.size();
-            out.clear();
-        }
-    });
-    for (std::string_view block = input.next(); !block.empty(); block = input.next())
-        reader.feed(block);
-    reader.finish();
+    TextListReader reader(
+        [&](std::size_t lineNumber, std::string_view entry, std::uint64_t size) {
+            // An empty line holds no entry: there is nothing to leave out.
+            if (size == 0) return;
+            // Of a long entry only its start is here; it is no address or domain.
+            const SenderKind kind = size > entry.size() ? SenderKind::Other : senderKind(entry);
+            std::string refusal;
+            if (!isAscii(entry))
+                refusal = "has bytes outside ASCII, whose character set the list does not say";
+            else if (kind == SenderKind::Other)
+                refusal = "not an address or a domain";
+            else
+                refusal = writer->refusal(entry, kind);
+            if (!refusal.empty()) {
+                notice("line " + std::to_string(lineNumber) + ": left out " + shown(entry, size) +
+                       ": " + refusal);
+                ++counts.leftOut;
+                return;
+            }
+            writer->add(entry, kind, out);
+            ++counts.written;
+            if (out.size() >= kPieceSize) {
+                write(out);
+                bytes += out.size();
+                out.clear();
+            }
+        },
+        kKeptBytes, entryLimit);
+    try {
+        for (std::string_view block = input.next(); !block.empty(); block = input.next())
+            reader.feed(block);
+        reader.finish();
+    } catch (const EntryTooLong& e) {
+        throw input.error("line " + std::to_string(e.lineNumber()) + " is larger than " +
+                          sizeText(entryLimit));
+    }
     writer->finish(out);
     write(out);
     if (const std::string advice = writer->advice(bytes + out.size()); !advice.empty())

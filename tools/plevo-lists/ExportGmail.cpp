@@ -3,7 +3,8 @@
 // cut into filters of at most kGmailCriteriaLimit characters of criteria each: the web mail
 // refuses longer criteria when a filter is edited, so one filter per 1500 characters keeps every
 // imported filter editable. Safe domains that a filter's domains cover are excepted by its
-// "doesNotHaveTheWord" criterion, which counts towards the same limit.
+// "doesNotHaveTheWord" criterion, which counts towards the same limit. An entry that covers so
+// many safe domains that its filter alone would be longer is left out.
 
 #include <algorithm>
 #include <unordered_map>
@@ -28,6 +29,13 @@ bool isPlainWord(std::string_view entry) {
                return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
                       c == '.' || c == '@' || c == '_' || c == '-' || c == '+';
            });
+}
+
+// A search word that stands for text itself: quoted unless it is a plain word.
+void appendSearchWord(std::string& out, std::string_view text, bool plain) {
+    if (!plain) out += '"';
+    out += text;
+    if (!plain) out += '"';
 }
 
 void appendXml(std::string& out, std::string_view text) {
@@ -66,6 +74,9 @@ class GmailWriter : public FilterWriter {
 public:
     explicit GmailWriter(std::vector<std::string> safeDomains)
         : safe_(std::move(safeDomains)), inFilter_(safe_.size(), false) {
+        // A safe domain named "OR" must not read as the operator.
+        for (const auto& domain : safe_)
+            appendSearchWord(safeWord_.emplace_back(), domain, isPlainWord(domain));
         // Every domain that a safe domain equals or lies under points to it.
         for (std::size_t k = 0; k < safe_.size(); ++k) {
             std::string name;
@@ -86,24 +97,30 @@ public:
             "<title>Mail Filters</title>\n";
     }
 
-    void add(std::string_view entry, SenderKind kind, std::string& out) override {
-        const bool plain = isPlainWord(entry);
-        const std::size_t wordLength = entry.size() + (plain ? 0 : 2);
+    std::string refusal(std::string_view entry, SenderKind kind) override {
         // The safe domains this entry would throw away: those under a domain, the one of an
-        // address.
+        // address. add() uses them too.
         findCovered(entry, kind);
-        const std::vector<std::size_t>& safe = covered_;
-        if (!from_.empty() && lengthWith(wordLength, safe) > kGmailCriteriaLimit) flush(out);
+        plain_ = isPlainWord(entry);
+        const std::size_t alone = criteriaLength(0, 0, 0, wordLength(entry), covered_);
+        if (alone <= kGmailCriteriaLimit) return {};
+        return "with the " + std::to_string(covered_.size()) +
+               " safe domains it covers excepted, its filter's criteria would be " +
+               std::to_string(alone) + " characters, and web mail takes at most " +
+               std::to_string(kGmailCriteriaLimit);
+    }
+
+    void add(std::string_view entry, SenderKind, std::string& out) override {
+        if (!from_.empty() && lengthWith(wordLength(entry), covered_) > kGmailCriteriaLimit)
+            flush(out);
 
         if (!from_.empty()) from_ += " OR ";
-        if (!plain) from_ += '"';
-        from_ += entry;
-        if (!plain) from_ += '"';
-        for (const std::size_t k : safe) {
+        appendSearchWord(from_, entry, plain_);
+        for (const std::size_t k : covered_) {
             if (inFilter_[k]) continue;
             inFilter_[k] = true;
             safeInFilter_.push_back(k);
-            safeChars_ += safe_[k].size();
+            safeChars_ += safeWord_[k].size();
         }
     }
 
@@ -121,6 +138,8 @@ public:
 private:
     static constexpr std::size_t kReportedFilterLimit = 1000;
 
+    std::size_t wordLength(std::string_view entry) const { return entry.size() + (plain_ ? 0 : 2); }
+
     void findCovered(std::string_view entry, SenderKind kind) {
         covered_.clear();
         if (coveredBy_.empty()) return;
@@ -134,15 +153,20 @@ private:
     // The criteria's length with one more word and its safe domains: the "from" words joined by
     // " OR ", and "from:(" + the safe domains joined by " OR " + ")".
     std::size_t lengthWith(std::size_t wordLength, const std::vector<std::size_t>& safe) const {
-        std::size_t safeCount = safeInFilter_.size();
-        std::size_t safeChars = safeChars_;
+        return criteriaLength(from_.size(), safeInFilter_.size(), safeChars_, wordLength, safe);
+    }
+
+    // The same for a filter whose "from" is fromLength long and which excepts safeCount safe
+    // domains of safeChars characters.
+    std::size_t criteriaLength(std::size_t fromLength, std::size_t safeCount, std::size_t safeChars,
+                               std::size_t wordLength, const std::vector<std::size_t>& safe) const {
         for (const std::size_t k : safe) {
-            if (inFilter_[k]) continue;
+            if (fromLength > 0 && inFilter_[k]) continue;
             ++safeCount;
-            safeChars += safe_[k].size();
+            safeChars += safeWord_[k].size();
         }
         const std::size_t exception = safeCount == 0 ? 0 : 7 + 4 * (safeCount - 1) + safeChars;
-        return from_.size() + (from_.empty() ? 0 : 4) + wordLength + exception;
+        return fromLength + (fromLength == 0 ? 0 : 4) + wordLength + exception;
     }
 
     void flush(std::string& out) {
@@ -156,7 +180,7 @@ private:
             std::string except = "from:(";
             for (std::size_t i = 0; i < safeInFilter_.size(); ++i) {
                 if (i > 0) except += " OR ";
-                except += safe_[safeInFilter_[i]];
+                except += safeWord_[safeInFilter_[i]];
                 inFilter_[safeInFilter_[i]] = false;
             }
             except += ')';
@@ -170,6 +194,7 @@ private:
     }
 
     std::vector<std::string> safe_;
+    std::vector<std::string> safeWord_;  // each safe domain as a search word
     std::unordered_map<std::string, std::vector<std::size_t>> coveredBy_;
     std::vector<bool> inFilter_;  // per safe domain: already excepted by the open filter
     std::string from_;
@@ -178,6 +203,7 @@ private:
     std::size_t filters_ = 0;
     std::string key_;                   // reused for each entry's lookup
     std::vector<std::size_t> covered_;  // the safe domains the entry covers
+    bool plain_ = true;                 // the entry stands as a search word without quotes
 };
 
 }  // namespace

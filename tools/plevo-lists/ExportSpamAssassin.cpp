@@ -34,11 +34,11 @@ public:
         }
     }
 
-    const char* refusal(std::string_view entry) const override {
+    std::string refusal(std::string_view entry, SenderKind) override {
         // The patterns are globs, and a "*" or "?" cannot be escaped in them.
         if (entry.find_first_of("*?") != std::string_view::npos)
             return "has * or ?, which SpamAssassin reads as wildcards";
-        return nullptr;
+        return {};
     }
 
     void add(std::string_view entry, SenderKind kind, std::string& out) override {

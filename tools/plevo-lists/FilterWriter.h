@@ -18,9 +18,10 @@ public:
     virtual ~FilterWriter() = default;
 
     virtual void start(std::string& out) = 0;
-    // Why this format cannot carry an address or domain, or nullptr when it can.
-    virtual const char* refusal(std::string_view /*entry*/) const { return nullptr; }
-    // kind is Address or Domain.
+    // Why this format cannot carry an address or domain, or "" when it can. kind is Address or
+    // Domain.
+    virtual std::string refusal(std::string_view /*entry*/, SenderKind /*kind*/) { return {}; }
+    // An entry that refusal() has just let through.
     virtual void add(std::string_view entry, SenderKind kind, std::string& out) = 0;
     virtual void finish(std::string& out) = 0;
     // A word for the user about the whole output of this many bytes, or "".

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <new>
 #include <span>
 #include <string>
 #include <string_view>
@@ -12,9 +13,9 @@
 #include "Export.h"
 #include "Output.h"
 #include "StandardStreams.h"
+#include "lists/TextList.h"
 #include "platform/Files.h"
 #include "platform/PendingTempFile.h"
-#include "lists/TextList.h"
 
 namespace {
 
@@ -48,11 +49,34 @@ int runExport(const plevo::Arguments& args, std::span<const std::string> safeLin
     return kLeftOut;
 }
 
-int run(const plevo::Arguments& args) {
-    std::vector<std::string> safeLines;
-    if (args.safePath)
-        safeLines =
-            plevo::parseTextList(plevo::readFile(plevo::pathFromText(*args.safePath))).entries;
+// What the command does to its input, as a message names it.
+const char* commandVerb(plevo::ListCommand command) {
+    switch (command) {
+        case plevo::ListCommand::Reduce:
+            return "reduce";
+        case plevo::ListCommand::Dedupe:
+            return "dedupe";
+        case plevo::ListCommand::Sort:
+            return "sort";
+        case plevo::ListCommand::Offers:
+            return "find the offers in";
+        case plevo::ListCommand::Export:
+            return "export";
+    }
+    return "work on";
+}
+
+std::vector<std::string> readSafeLines(const std::string& path) {
+    const std::string bytes = plevo::readFile(plevo::pathFromText(path));
+    try {
+        return plevo::parseTextList(bytes).entries;
+    } catch (const std::bad_alloc&) {
+        throw plevo::FileError("Cannot read file \"" + path +
+                               "\": there is not enough memory to read it");
+    }
+}
+
+int runCommand(const plevo::Arguments& args, std::span<const std::string> safeLines) {
     if (args.command == plevo::ListCommand::Export || args.command == plevo::ListCommand::Reduce) {
         // These stream: a block read, a block written; the list is never held whole.
         plevo::ChunkReader input = args.inputPath
@@ -72,6 +96,20 @@ int run(const plevo::Arguments& args) {
     return 0;
 }
 
+int run(const plevo::Arguments& args) {
+    std::vector<std::string> safeLines;
+    if (args.safePath) safeLines = readSafeLines(*args.safePath);
+    try {
+        return runCommand(args, safeLines);
+    } catch (const std::bad_alloc&) {
+        // The memory is given back by now; the message names what could not be done.
+        const std::string input =
+            args.inputPath ? "file \"" + *args.inputPath + "\"" : "standard input";
+        throw plevo::FileError(std::string("Cannot ") + commandVerb(args.command) + " " + input +
+                               ": there is not enough memory");
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -85,6 +123,8 @@ int main(int argc, char** argv) {
             return 0;
         }
         return run(args);
+    } catch (const std::bad_alloc&) {
+        return fail("there is not enough memory");
     } catch (const std::exception& e) {
         return fail(e.what());
     }

@@ -60,6 +60,10 @@ void TRegistryForm::Button1Click() {
             nestedOpenFailed_ = false;
             std::rethrow_exception(error);
         }
+        // A list cut short by the error cannot be saved: written back, it would replace every
+        // entry after the error. Save is refused from here on, before any work on the list,
+        // until an open reads the lists whole.
+        enableSave(false);
         // The finish still runs (backups of what was read); then the error is shown. An error of
         // the finish itself is shown too, without hiding the first one.
         try {
@@ -176,9 +180,12 @@ void TRegistryForm::clearLists() {
     ListBox1->clearLines();
     ListBox2->clearLines();
     OpenedListPaths = {};
-    Button3->setEnabled(false);
-    SaveRegImage->setEnabled(false);
-    SaveRegLabel->setEnabled(false);
+    enableSave(false);
+}
+
+void TRegistryForm::enableSave(bool enabled) {
+    for (ui::Control* c : std::initializer_list<ui::Control*>{Button3, SaveRegImage, SaveRegLabel})
+        c->setEnabled(enabled);
 }
 
 bool TRegistryForm::readPass(int pass, bool mail) {
@@ -210,9 +217,8 @@ bool TRegistryForm::readPass(int pass, bool mail) {
     // The pass's kind decides, not the path: an identity's key name may hold "News" or "Mail".
     (mail ? MailOpened : NewsOpened) = true;
     markOpened(mail ? MailGroupBox : NewsGroupBox, true);
-    for (ui::Control* c :
-         std::initializer_list<ui::Control*>{Button3, SaveRegImage, SaveRegLabel, SortRegLabel})
-        c->setEnabled(true);
+    enableSave(true);
+    SortRegLabel->setEnabled(true);
 
     // Entry by entry, so that an entry of the wrong type still leaves the ones before it in the
     // list (and in its backup). The list is filled once, with what was read.

@@ -108,6 +108,8 @@ private:
     void finishOpen(OpenEnd end);
     // Empties both lists and forgets what the last open read; Save is disabled.
     void clearLists();
+    // Save's button, picture and label.
+    void enableSave(bool enabled);
     bool readPass(int pass, bool mail);
     void backup(const char* kind, const ui::ListBox* list);
     // Writes C:\Rules.reg for the chosen identity and hands it to the shell; true when started.

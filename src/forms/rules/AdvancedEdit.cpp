@@ -184,24 +184,33 @@ void TAdvancedForm::Edit1Click() {
 }
 
 void TAdvancedForm::SaveRulesBtnClick() {
+    saveRules();
+}
+
+bool TAdvancedForm::saveRules() {
     // Only lists read from the registry in this showing are ever written back over it.
-    if (!openedThisShowing_) return;
+    if (!openedThisShowing_) return false;
     RuleLists all = lists();
     RemoveDuplicateWords(all);
-    setLists(all);
-    const SaveResult result = SaveRules(tool_.registry(), rulesKeyPath(), all, RulesLogic);
-    if (result.outcome == SaveOutcome::Saved) {
+    const SaveResult result =
+        SaveRules(tool_.registry(), rulesKeyPath(), all, RulesLogic, storedRuleKeys_);
+    // A refused save leaves the lists as the user has them, to mend what it named.
+    if (result.outcome != SaveOutcome::Refused) {
+        setLists(all);
         CollectRuleNames();
-        RulesSaved = true;
+        storedRuleKeys_ = RuleKeys;
     }
+    if (result.outcome == SaveOutcome::Saved) RulesSaved = true;
     tool_.dialogs().message(result.message);
+    return result.outcome != SaveOutcome::Refused;
 }
 
 void TAdvancedForm::CloseImageClick() {
     if (!RulesSaved && openedThisShowing_ &&
         tool_.dialogs().confirm("Do you want to Save the changes \n\rbefore closing? ",
-                                Buttons::YesNo) == Answer::Yes)
-        SaveRulesBtnClick();
+                                Buttons::YesNo) == Answer::Yes &&
+        !saveRules())
+        return;  // the window stays open with the lists the save refused
     closeWindow();
 }
 

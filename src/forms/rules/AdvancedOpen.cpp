@@ -46,6 +46,11 @@ bool TAdvancedForm::ConfirmOpenRules() {
 }
 
 void TAdvancedForm::OpenRulesBtnClick() {
+    // Until an open has gone through, the lists are not what the registry holds: neither a save
+    // nor a new rule may build on them.
+    openedThisShowing_ = false;
+    SaveRulesBtn->setEnabled(false);
+    NewBtn->setEnabled(false);
     if (!ConfirmOpenRules()) {
         tool_.dialogs().message("User cancelled, or you have not set up any rules in Outlook");
         closeWindow();
@@ -62,10 +67,12 @@ void TAdvancedForm::OpenRulesBtnClick() {
     } catch (...) {
         // The rows loaded before the failure stay shown; the rest of the open does not happen.
         setLists(loaded);
+        NewBtn->setEnabled(false);
         throw;
     }
     setLists(loaded);
     RuleKeys = opened.ruleKeys;
+    storedRuleKeys_ = opened.ruleKeys;
     if (opened.logic) {
         RulesLogic = *opened.logic;
         showLogic(RulesLogic);

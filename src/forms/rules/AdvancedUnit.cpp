@@ -431,6 +431,7 @@ void TAdvancedForm::FormClose() {
     UpdateListMarks();
     RuleKeys.clear();
     RuleNames.clear();
+    storedRuleKeys_.clear();
     openedThisShowing_ = false;
 }
 

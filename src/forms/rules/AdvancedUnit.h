@@ -156,11 +156,17 @@ private:
     // Adds the row (current rule, "new") below the others.
     void addNewWord(std::size_t k);
     void closeWindow();
+    // "&Save Rules"; false when the save was refused and nothing was written.
+    bool saveRules();
 
     PlevoTool& tool_;
     std::unique_ptr<ui::Form> form_;
     // "&Open Rules" has filled the lists in this showing: only such lists may be saved.
     bool openedThisShowing_ = false;
+    // The rule keys the lists stand for, by their names: as the last open read them or the last
+    // save wrote them. RuleKeys follows the lists' names while they are edited; a save deletes
+    // these.
+    std::vector<std::string> storedRuleKeys_;
 };
 
 }  // namespace plevo

@@ -64,14 +64,16 @@ std::vector<ControlSpec> controlTable() {
 }  // namespace
 
 TCriteriaDlg::TCriteriaDlg(PlevoTool& tool) : tool_(tool) {
-    // A white modal box without a frame.
+    // A small box with a caption and no buttons in it; its white is drawn see-through, so the
+    // choices seem to float over the rules window.
     const std::vector<ControlSpec> controls = controlTable();
     form_ = tool_.toolkit().createForm({.name = "CriteriaDlg",
                                         .caption = "Criteria Option",
                                         .client = {kClientWidth, kClientHeight},
-                                        .style = ui::FormStyle::Borderless,
+                                        .style = ui::FormStyle::CaptionOnly,
                                         .place = ui::FormPlace::OwnerCentre,
-                                        .colour = ui::colours::kWhite},
+                                        .colour = ui::colours::kWhite,
+                                        .seeThrough = ui::colours::kWhite},
                                        controls);
     for (std::size_t k = 0; k < 4; ++k)
         RadioButton[k] = &form_->get<ui::RadioButton>("RadioButton" + std::to_string(k + 1));

@@ -2,11 +2,11 @@
 
 #include <QApplication>
 #include <QFileDialog>
-#include <QInputDialog>
 #include <QMessageBox>
 #include <QStringList>
 
 #include "ui/Form.h"
+#include "ui/InputBox.h"
 #include "ui/qt/Text.h"
 
 namespace plevo {
@@ -71,11 +71,7 @@ Answer QtDialogs::confirm(const std::string& text, Buttons buttons, std::optiona
 
 std::optional<std::string> QtDialogs::input(const std::string& caption, const std::string& prompt,
                                             const std::string& defaultText) {
-    bool ok = false;
-    const QString answer = QInputDialog::getText(owner(), toQString(caption), displayText(prompt),
-                                                 QLineEdit::Normal, toQString(defaultText), &ok);
-    if (!ok) return std::nullopt;
-    return fromQString(answer);
+    return ui::runInputBox(toolkit_, caption, prompt, defaultText);
 }
 
 namespace {

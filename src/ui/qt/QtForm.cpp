@@ -2,8 +2,10 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QBitmap>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QImage>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -29,6 +31,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override {
         QWidget::showEvent(event);
+        form_.fitMask();
         if (!event->spontaneous()) form_.windowShown();
     }
     void hideEvent(QHideEvent* event) override {
@@ -45,7 +48,10 @@ protected:
     }
     bool event(QEvent* event) override {
         if (event->type() == QEvent::WindowActivate && form_.onActivate) form_.onActivate();
-        return QWidget::event(event);
+        const bool took = QWidget::event(event);
+        // Every repaint of the window and its controls comes through here.
+        if (event->type() == QEvent::UpdateRequest) form_.fitMask();
+        return took;
     }
 };
 
@@ -60,6 +66,9 @@ Qt::WindowFlags flagsOf(FormStyle style) {
         case FormStyle::Dialog:
             return Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        case FormStyle::CaptionOnly:
+            return Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                   Qt::WindowTitleHint;
         case FormStyle::Borderless:
             return Qt::Dialog | Qt::FramelessWindowHint;
     }
@@ -88,7 +97,11 @@ bool editingInView(const QWidget* widget) {
 }  // namespace
 
 QtForm::QtForm(QtToolkit& toolkit, const FormSpec& spec, std::span<const ControlSpec> controls)
-    : toolkit_(toolkit), name_(spec.name), place_(spec.place), colour_(spec.colour) {
+    : toolkit_(toolkit),
+      name_(spec.name),
+      place_(spec.place),
+      colour_(spec.colour),
+      seeThrough_(spec.seeThrough) {
     auto* window = new Window(*this);
     window_ = window;
     window->setObjectName(QString::fromLatin1(spec.name));
@@ -173,6 +186,27 @@ void QtForm::setColour(std::optional<Colour> colour) {
     for (const auto& c : controls_) c->refreshColours();
 }
 
+FormStyle QtForm::style() const {
+    const Qt::WindowFlags flags = window_->windowFlags();
+    if (flags & Qt::FramelessWindowHint) return FormStyle::Borderless;
+    if (flags & Qt::WindowMinimizeButtonHint) return FormStyle::Window;
+    if (flags & Qt::WindowCloseButtonHint) return FormStyle::Dialog;
+    return FormStyle::CaptionOnly;
+}
+
+void QtForm::fitMask() {
+    // Qt has no colour key; a mask cut from what the window draws comes nearest (it needs no
+    // compositing manager, and the mouse passes through where it is cut, as with a colour key).
+    if (!seeThrough_ || !window_) return;
+    const QColor key = toQColor(*seeThrough_);
+    QImage drawn(window_->size(), QImage::Format_RGB32);
+    drawn.fill(key);
+    window_->render(&drawn, QPoint(), QRegion(),
+                    QWidget::DrawWindowBackground | QWidget::DrawChildren | QWidget::IgnoreMask);
+    const QRegion kept(QBitmap::fromImage(drawn.createMaskFromColor(key.rgb(), Qt::MaskInColor)));
+    if (kept != window_->mask()) window_->setMask(kept);
+}
+
 void QtForm::place() {
     switch (place_) {
         case FormPlace::ScreenCentre:
@@ -196,6 +230,9 @@ void QtForm::show() {
         result_ = kResultNone;
         place();
         window_->show();  // a window shown comes up on top
+        // Its frame is known once it is up: a window placed for the user stays on the screen,
+        // frame included.
+        if (place_ != FormPlace::AsPlaced) moveOnScreen(window_->pos());
     }
     activateNow();
 }
@@ -285,14 +322,25 @@ void QtForm::centreOnScreen() {
         window_->screen() ? window_->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect area = screen->availableGeometry();
-    window_->move(area.center() - QPoint(window_->width() / 2, window_->height() / 2));
+    moveOnScreen(area.center() - QPoint(window_->width() / 2, window_->height() / 2));
 }
 
 void QtForm::centreOver(const Form& other) {
     const auto* over = dynamic_cast<const QtForm*>(&other);
     if (!over || over == this) return centreOnScreen();
     const QRect frame = over->window_->frameGeometry();
-    window_->move(frame.center() - QPoint(window_->width() / 2, window_->height() / 2));
+    moveOnScreen(frame.center() - QPoint(window_->width() / 2, window_->height() / 2));
+}
+
+void QtForm::moveOnScreen(QPoint topLeft) {
+    const QScreen* screen =
+        window_->screen() ? window_->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return window_->move(topLeft);
+    const QRect area = screen->availableGeometry();
+    const QSize size = window_->frameGeometry().size();
+    const Point p = keptInside({topLeft.x(), topLeft.y()}, {size.width(), size.height()},
+                               {area.x(), area.y(), area.width(), area.height()});
+    window_->move(p.x, p.y);
 }
 
 void QtForm::repaint() {

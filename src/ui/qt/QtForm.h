@@ -35,6 +35,8 @@ public:
     Point toScreen(Point client) const override;
     std::optional<Colour> colour() const override { return colour_; }
     void setColour(std::optional<Colour> colour) override;
+    FormStyle style() const override;
+    std::optional<Colour> seeThrough() const override { return seeThrough_; }
 
     void show() override;
     void hide() override;
@@ -74,16 +76,22 @@ private:
     void build(std::span<const ControlSpec> controls);
     std::unique_ptr<QtControlBase> make(const ControlSpec& spec, QWidget* parent);
     void place();
+    // Moves the window's top left corner there, or as near as keeps it on its screen.
+    void moveOnScreen(QPoint topLeft);
     void activateNow();
     bool closeQuery();
     void closed();
     void windowShown();
     void windowHidden();
+    // The see-through colour as a window mask: only what the window draws in other colours
+    // stays, so it follows every repaint.
+    void fitMask();
 
     QtToolkit& toolkit_;
     std::string name_;
     FormPlace place_;
     std::optional<Colour> colour_;
+    std::optional<Colour> seeThrough_;
     QPointer<QWidget> window_;
     std::vector<std::unique_ptr<QtControlBase>> controls_;
     QHash<const QWidget*, QtControlBase*> byWidget_;

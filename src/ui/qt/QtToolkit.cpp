@@ -36,13 +36,13 @@ public:
 
 }  // namespace
 
-QtToolkit::QtToolkit(int& argc, char** argv) {
+QtToolkit::QtToolkit(int& argc, char** argv, const std::string& title) {
     // Dates and numbers the way the tool has always shown them, whatever the user's settings.
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     app_ = std::make_unique<Application>(argc, argv);
     // The application title only: a display name would make the window system add " - Plevo"
     // to every window's caption.
-    QApplication::setApplicationName(QStringLiteral("Plevo"));
+    QApplication::setApplicationName(toQString(title));
     // The windows are laid out for an 8-point dialog font; the toolkit's larger default would
     // cut their captions.
     QFont font = QApplication::font();
@@ -99,6 +99,13 @@ int QtToolkit::textHeight(const Font& font) const {
     return QFontMetrics(toQFont(font).resolve(QApplication::font())).height();
 }
 
+int QtToolkit::textBlockHeight(const Font& font, std::string_view text, int width) const {
+    // As a word-wrapping label lays out its plain text.
+    return QFontMetrics(toQFont(font).resolve(QApplication::font()))
+        .boundingRect(QRect(0, 0, width, 1 << 24), Qt::TextWordWrap, toQString(text))
+        .height();
+}
+
 bool QtToolkit::openDocument(const std::string& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(pathToQString(path)));
 }
@@ -116,12 +123,12 @@ QPixmap QtToolkit::picture(const Drawing& drawing) {
 
 namespace plevo::ui {
 
-std::unique_ptr<Toolkit> createToolkit(int& argc, char** argv) {
-    return std::make_unique<qt::QtToolkit>(argc, argv);
+std::unique_ptr<Toolkit> createToolkit(int& argc, char** argv, const std::string& title) {
+    return std::make_unique<qt::QtToolkit>(argc, argv, title);
 }
 
-std::unique_ptr<Dialogs> createDialogs(Toolkit&) {
-    return std::make_unique<QtDialogs>();
+std::unique_ptr<Dialogs> createDialogs(Toolkit& toolkit) {
+    return std::make_unique<QtDialogs>(toolkit);
 }
 
 }  // namespace plevo::ui

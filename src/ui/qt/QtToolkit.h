@@ -18,7 +18,7 @@ class QtForm;
 
 class QtToolkit : public Toolkit {
 public:
-    QtToolkit(int& argc, char** argv);
+    QtToolkit(int& argc, char** argv, const std::string& title);
     ~QtToolkit() override;
 
     std::unique_ptr<Form> createForm(const FormSpec& form,
@@ -30,6 +30,7 @@ public:
     Rect screenArea() const override;
     int textWidth(const Font& font, std::string_view text) const override;
     int textHeight(const Font& font) const override;
+    int textBlockHeight(const Font& font, std::string_view text, int width) const override;
     bool openDocument(const std::string& path) override;
 
     // The drawing as a picture of its own size, rendered the first time its key is asked for.

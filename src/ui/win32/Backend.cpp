@@ -6,8 +6,8 @@
 
 namespace plevo::ui {
 
-std::unique_ptr<Toolkit> createToolkit(int&, char**) {
-    return std::make_unique<win32::Win32Toolkit>();
+std::unique_ptr<Toolkit> createToolkit(int&, char**, const std::string& title) {
+    return std::make_unique<win32::Win32Toolkit>(title);
 }
 
 std::unique_ptr<Dialogs> createDialogs(Toolkit& toolkit) {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "ui/Form.h"
-#include "ui/win32/InputBox.h"
+#include "ui/InputBox.h"
 #include "ui/win32/Text.h"
 #include "ui/win32/Toolkit.h"
 
@@ -98,7 +98,7 @@ Answer Win32Dialogs::confirm(const std::string& text, Buttons buttons,
 std::optional<std::string> Win32Dialogs::input(const std::string& caption,
                                                const std::string& prompt,
                                                const std::string& defaultText) {
-    return runInputBox(toolkit_, caption, prompt, defaultText);
+    return ui::runInputBox(toolkit_, caption, prompt, defaultText);
 }
 
 std::optional<std::string> Win32Dialogs::fileDialog(const FileDialogOptions& options, bool save) {

@@ -1,6 +1,6 @@
 #pragma once
 // The system's message boxes (MessageBoxA) and file dialogs (GetOpenFileNameA,
-// GetSaveFileNameA), and an input box of our own, built as a window of the layer.
+// GetSaveFileNameA), and the layer's input box.
 
 #include "ui/Dialogs.h"
 #include "ui/win32/Win32.h"

@@ -19,14 +19,21 @@ DWORD styleOf(FormStyle style) {
             return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
         case FormStyle::Dialog:
             return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+        case FormStyle::CaptionOnly:
+            // Without the system menu the caption bar has no buttons.
+            return WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;
         case FormStyle::Borderless:
             break;
     }
     return WS_POPUP | WS_CLIPCHILDREN;
 }
 
-DWORD exStyleOf(FormStyle style) {
-    return style == FormStyle::Dialog ? WS_EX_DLGMODALFRAME : 0;
+DWORD exStyleOf(const FormSpec& spec) {
+    DWORD ex = spec.style == FormStyle::Dialog ? WS_EX_DLGMODALFRAME : 0;
+    // A layered window with a colour key: the system leaves out every pixel of that colour
+    // (Windows 2000 and later).
+    if (spec.seeThrough) ex |= WS_EX_LAYERED;
+    return ex;
 }
 
 }  // namespace
@@ -40,7 +47,7 @@ Win32Form::Win32Form(Win32Toolkit& toolkit, const FormSpec& spec,
       colour_(spec.colour) {
     font_.face = toolkit_.fonts().intern(font_.face);
     const DWORD style = styleOf(spec.style);
-    const DWORD exStyle = exStyleOf(spec.style);
+    const DWORD exStyle = exStyleOf(spec);
     RECT frame{0, 0, spec.client.w, spec.client.h};
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);
     const Rect area = toolkit_.screenArea();
@@ -50,6 +57,8 @@ Win32Form::Win32Form(Win32Toolkit& toolkit, const FormSpec& spec,
                             area.x + (area.w - w) / 2, area.y + (area.h - h) / 2, w, h, nullptr,
                             nullptr, toolkit_.instance(), static_cast<WindowHandler*>(this));
     if (!hwnd_) throw std::runtime_error("the window " + name_ + " could not be made");
+    if (spec.seeThrough)
+        SetLayeredWindowAttributes(hwnd_, colorRef(*spec.seeThrough), 0, LWA_COLORKEY);
     toolkit_.addForm(this);
     try {
         for (const ControlSpec& c : controls) {
@@ -125,6 +134,23 @@ Point Win32Form::toScreen(Point client) const {
     POINT p{client.x, client.y};
     ClientToScreen(hwnd_, &p);
     return {p.x, p.y};
+}
+
+FormStyle Win32Form::style() const {
+    const LONG s = GetWindowLongA(hwnd_, GWL_STYLE);
+    if ((s & WS_CAPTION) != WS_CAPTION) return FormStyle::Borderless;
+    if (s & WS_MINIMIZEBOX) return FormStyle::Window;
+    if (s & WS_SYSMENU) return FormStyle::Dialog;
+    return FormStyle::CaptionOnly;
+}
+
+std::optional<Colour> Win32Form::seeThrough() const {
+    COLORREF key = 0;
+    DWORD flags = 0;
+    if (!(GetWindowLongA(hwnd_, GWL_EXSTYLE) & WS_EX_LAYERED) ||
+        !GetLayeredWindowAttributes(hwnd_, &key, nullptr, &flags) || !(flags & LWA_COLORKEY))
+        return std::nullopt;
+    return Colour{GetRValue(key), GetGValue(key), GetBValue(key)};
 }
 
 COLORREF Win32Form::background() const {
@@ -254,7 +280,8 @@ void Win32Form::centreOnScreen() {
     const Rect area = toolkit_.screenArea();
     RECT r;
     GetWindowRect(hwnd_, &r);
-    move({area.x + (area.w - (r.right - r.left)) / 2, area.y + (area.h - (r.bottom - r.top)) / 2});
+    moveOnScreen(
+        {area.x + (area.w - (r.right - r.left)) / 2, area.y + (area.h - (r.bottom - r.top)) / 2});
 }
 
 void Win32Form::centreOver(const Form& other) {
@@ -264,8 +291,14 @@ void Win32Form::centreOver(const Form& other) {
     RECT me;
     GetWindowRect(over->hwnd_, &them);
     GetWindowRect(hwnd_, &me);
-    move({(them.left + them.right - (me.right - me.left)) / 2,
-          (them.top + them.bottom - (me.bottom - me.top)) / 2});
+    moveOnScreen({(them.left + them.right - (me.right - me.left)) / 2,
+                  (them.top + them.bottom - (me.bottom - me.top)) / 2});
+}
+
+void Win32Form::moveOnScreen(Point topLeft) {
+    RECT r;
+    GetWindowRect(hwnd_, &r);
+    move(keptInside(topLeft, {r.right - r.left, r.bottom - r.top}, toolkit_.screenArea()));
 }
 
 void Win32Form::repaint() {

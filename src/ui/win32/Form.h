@@ -31,6 +31,8 @@ public:
     Point toScreen(Point client) const override;
     std::optional<Colour> colour() const override { return colour_; }
     void setColour(std::optional<Colour> colour) override;
+    FormStyle style() const override;
+    std::optional<Colour> seeThrough() const override;
 
     void show() override;
     void hide() override;
@@ -84,6 +86,8 @@ private:
     void destroy();
     // Each showing from hidden: centred on the screen, or over the program's main window.
     void place();
+    // Moves the window's top left corner there, or as near as keeps it on the screen.
+    void moveOnScreen(Point topLeft);
     // onCloseQuery, onClose, then hiding (or the end of the modal showing); false when kept open.
     bool closeQueried();
 

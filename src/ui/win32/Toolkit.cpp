@@ -10,22 +10,9 @@
 #include "ui/win32/Timer.h"
 
 namespace plevo::ui::win32 {
-namespace {
 
-std::string programTitle() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string name = path;
-    if (const auto slash = name.find_last_of("\\/"); slash != std::string::npos)
-        name.erase(0, slash + 1);
-    if (name.size() > 4 && lstrcmpiA(name.c_str() + name.size() - 4, ".exe") == 0)
-        name.resize(name.size() - 4);
-    return name;
-}
-
-}  // namespace
-
-Win32Toolkit::Win32Toolkit() : instance_(GetModuleHandleA(nullptr)), title_(programTitle()) {
+Win32Toolkit::Win32Toolkit(const std::string& title)
+    : instance_(GetModuleHandleA(nullptr)), title_(title) {
     INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
                                   ICC_WIN95_CLASSES | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
@@ -156,6 +143,18 @@ int Win32Toolkit::textHeight(const Font& font) const {
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
     return metrics.tmHeight;
+}
+
+int Win32Toolkit::textBlockHeight(const Font& font, std::string_view text, int width) const {
+    // As a static control lays out its text.
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, const_cast<Fonts&>(fonts_).get(Fonts::formFont(font)));
+    RECT r{0, 0, width, 0};
+    DrawTextA(dc, text.data(), static_cast<int>(text.size()), &r,
+              DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return r.bottom;
 }
 
 bool Win32Toolkit::openDocument(const std::string& path) {

@@ -24,7 +24,8 @@ class Win32Timer;
 
 class Win32Toolkit final : public Toolkit, private WindowHandler {
 public:
-    Win32Toolkit();
+    // `title`: the program's application title, the caption of its message boxes.
+    explicit Win32Toolkit(const std::string& title);
     ~Win32Toolkit() override;
     Win32Toolkit(const Win32Toolkit&) = delete;
     Win32Toolkit& operator=(const Win32Toolkit&) = delete;
@@ -39,6 +40,7 @@ public:
     int textWidth(const Font& font, std::string_view text) const override;
     // The height of one line of text in `font`.
     int textHeight(const Font& font) const;
+    int textBlockHeight(const Font& font, std::string_view text, int width) const override;
     bool openDocument(const std::string& path) override;
 
     HINSTANCE instance() const { return instance_; }
@@ -46,7 +48,7 @@ public:
     PictureCache& pictures() { return pictures_; }
     // A solid brush of `colour`, kept for the toolkit's lifetime.
     HBRUSH brush(COLORREF colour);
-    // The title of message boxes: the program's file name without ".exe".
+    // The title of message boxes.
     const std::string& title() const { return title_; }
 
     // Handlers run through these: an exception is kept and thrown again by rethrowPending once the

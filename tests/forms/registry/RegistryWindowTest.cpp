@@ -238,6 +238,15 @@ TEST_F(RegistryWindow, AnEntryOfTheWrongTypeEndsTheOpenAfterBackingUpWhatWasRead
     clickReg("Button1");
     EXPECT_EQ(reg<ui::ListBox>("ListBox1").lines(), Lines{"a@x.example"});
     EXPECT_EQ(backupFile("Mail"), "a@x.example\r\n");
+
+    // The list read in part cannot be saved over its keys: Save is refused at once and writes
+    // nothing, whichever way it is pressed; it never says the registry was updated.
+    for (const char* save : {"Button3", "SaveRegImage", "SaveRegLabel"})
+        EXPECT_FALSE(reg<ui::Control>(save).enabled()) << save;
+    clickReg("Button3");
+    clickReg("SaveRegImage");
+    dialogs_.verify();
+    EXPECT_EQ(registryWrites_, 0);
 }
 
 TEST_F(RegistryWindow, NoIdentitiesKeyOrNoIdentity) {

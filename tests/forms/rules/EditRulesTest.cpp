@@ -208,6 +208,23 @@ TEST_F(EditRules, SaveWritesTheListsAsRules) {
     EXPECT_FALSE(adv_->form().visible());
 }
 
+TEST_F(EditRules, AWordDeletedFromARuleKeyOfAnyNameStaysDeleted) {
+    load("000 002", rule("000", "Rule A", {criterion(12, {"a"})}) +
+                        rule("002", "Rule B", {criterion(8, {"b1", "b2"})}));
+    show();
+    openRules();
+    dialogs_.expectConfirm("Create Rule A", Buttons::YesNo, Answer::No);
+    select(3);
+    setWord("b2");
+    clickAdv("SpeedButton6");  // Del renames the rules' keys in the window: 000 and 001
+    dialogs_.expectMessage(kSaved);
+    clickAdv("SaveRulesBtn");
+    dialogs_.verify();
+    EXPECT_EQ(subkeys(""), (std::vector<std::string>{"000", "001"}));
+    openRules(false);
+    EXPECT_EQ(rows(3), (RuleRows{{"Rule B", "b1"}}));
+}
+
 TEST_F(EditRules, AnEmptyWordRefusesTheSaveAndNothingIsWritten) {
     load("000", rule("000", "Rule A", {criterion(8, {"a", "b"})}));
     show();
@@ -223,6 +240,23 @@ TEST_F(EditRules, AnEmptyWordRefusesTheSaveAndNothingIsWritten) {
     registry_.flush();
     EXPECT_EQ(readFile(root_ / "HKEY_CURRENT_USER.reg"), before);
     EXPECT_EQ(subkeys("000\\Criteria"), std::vector<std::string>{"000"});
+}
+
+TEST_F(EditRules, ASaveRefusedAtClosingKeepsTheWindowOpenWithItsLists) {
+    openRuleA();
+    select(1);
+    list(1).setCell(1, 1, "X");  // the same word as the next row, for a save to fold
+    list(3).setCell(1, 1, "");
+    const std::vector<RuleRows> before = {rows(1), rows(3)};
+    dialogs_.expectConfirm(kCloseQuestion, Buttons::YesNo, Answer::Yes)
+        .expectMessage(
+            "The list [3] SUBJECT has an empty word for the rule \"Rule A\".\n\rType a word into "
+            "the empty cell or delete its row, then save again.\n\rNothing has been saved.");
+    clickAdv("CloseImage");
+    dialogs_.verify();
+    EXPECT_TRUE(adv_->form().visible());
+    EXPECT_EQ((std::vector<RuleRows>{rows(1), rows(3)}), before);
+    EXPECT_EQ(wordsAt("000\\Criteria\\001"), std::vector<std::string>{"a3"});
 }
 
 TEST_F(EditRules, SavingNoRowsDeletesEveryRule) {

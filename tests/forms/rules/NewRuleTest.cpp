@@ -22,6 +22,15 @@ protected:
     }
 };
 
+TEST_F(NewRule, TheCriteriaDialogHasACaptionWithoutButtonsAndIsSeeThroughWhereWhite) {
+    const ui::Form& f = tool_->CriteriaDlg().form();
+    EXPECT_EQ(f.caption(), kCriteria);
+    EXPECT_EQ(f.clientSize(), (ui::Size{289, 221}));
+    EXPECT_EQ(f.style(), ui::FormStyle::CaptionOnly);
+    EXPECT_EQ(f.colour(), ui::colours::kWhite);
+    EXPECT_EQ(f.seeThrough(), ui::colours::kWhite);
+}
+
 TEST_F(NewRule, TakesTheLowestFreeNumberInTheChosenList) {
     load("000 001 002", rule("000", "New Mail Rule #1", {criterion(12, {"a"})}) +
                             rule("001", "New Mail Rule #3", {criterion(10, {"b"})}) +

@@ -159,6 +159,31 @@ TEST_F(OpenRules, FailuresStopWhereTheyStand) {
     EXPECT_EQ(rows(4), (RuleRows{{"", "b"}}));
 }
 
+TEST_F(OpenRules, AFailedOpenLeavesNothingToSaveOrAddToUntilAnOpenSucceeds) {
+    load("000", rule("000", "A", {criterion(12, {"a"})}));
+    show();
+    openRules();
+    select(1);  // changed
+    const std::string badKey = "[HKEY_CURRENT_USER\\Id\\Rules\\Mail\\000\\Criteria\\001]\n";
+    registry_.import("REGEDIT4\n" + badKey + "\"Value\"=hex:62,00\n");
+    dialogs_.expectError(kNoType);
+    clickAdv("OpenRulesBtn");
+    dialogs_.verify();
+    for (const char* off : {"SaveRulesBtn", "NewBtn"})
+        EXPECT_FALSE(adv<ui::Control>(off).enabled()) << off;
+    // Closing does not offer to save the half-loaded lists.
+    clickAdv("CloseImage");
+    EXPECT_FALSE(adv_->form().visible());
+    EXPECT_EQ(subkeys("000\\Criteria"), (std::vector<std::string>{"000", "001"}));
+
+    registry_.import("REGEDIT4\n" + badKey + "\"Type\"=dword:00000009\n");
+    show();
+    openRules(false);
+    for (const char* on : {"SaveRulesBtn", "NewBtn"})
+        EXPECT_TRUE(adv<ui::Control>(on).enabled()) << on;
+    EXPECT_EQ(rows(4), (RuleRows{{"A", "b"}}));
+}
+
 TEST_F(OpenRules, ClosingEmptiesTheListsAndKeepsTheLogic) {
     load("000", rule("000", "R", {criterion(12, {"x"}, 2), criterion(9, {"y"})}));
     show();

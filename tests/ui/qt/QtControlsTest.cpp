@@ -102,6 +102,31 @@ TEST_F(QtControls, ACheckBoxOnADarkWindowShowsAWhiteCaptionAndAWhiteBox) {
               QApplication::palette().color(QPalette::Active, QPalette::WindowText));
 }
 
+TEST_F(QtControls, ACaptionWithoutButtonsAndASeeThroughColourCutOutWhereverItIsDrawn) {
+    const auto keyed = testToolkit().createForm(
+        {.name = "Keyed",
+         .client = {120, 80},
+         .style = FormStyle::CaptionOnly,
+         .colour = colours::kWhite,
+         .seeThrough = colours::kWhite},
+        std::vector<ControlSpec>{
+            {.kind = Kind::Label, .name = "Red", .at = {10, 10, 40, 20}, .colour = colours::kRed}});
+    keyed->show();
+    const QWidget* window = QApplication::activeWindow();
+    ASSERT_NE(window, nullptr);
+    const Qt::WindowFlags flags = window->windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowTitleHint);
+    EXPECT_FALSE(flags & (Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(window->mask().contains(QPoint(20, 20)));
+    EXPECT_FALSE(window->mask().contains(QPoint(100, 60)));
+    // Drawn white later, the label goes too.
+    keyed->get<Label>("Red").setColour(colours::kWhite);
+    testToolkit().processEvents();
+    EXPECT_FALSE(window->mask().contains(QPoint(20, 20)));
+    keyed->hide();
+}
+
 TEST_F(QtControls, ADrawingIsRenderedAtItsOwnSizeWithItsClearedHole) {
     const QImage picture = widget<QLabel>("Picture")->pixmap().toImage();
     ASSERT_EQ(picture.size(), QSize(20, 20));

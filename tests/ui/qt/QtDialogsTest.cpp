@@ -1,4 +1,4 @@
-// The Qt dialogs as a user meets them: the save dialog of a backup copy.
+// The Qt dialogs as a user meets them: the save dialog of a backup copy, the input box.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -8,10 +8,12 @@
 #include <QFileSystemModel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <fstream>
 
+#include "support/TestToolkit.h"
 #include "ui/qt/QtDialogs.h"
 
 namespace {
@@ -77,7 +79,7 @@ TEST(QtDialogs, SaveDialogShowsTheFilterAsWrittenMatchesAnyCaseAndReplacesWithou
     };
     QTimer::singleShot(0, inspect);
 
-    plevo::QtDialogs dialogs;
+    plevo::QtDialogs dialogs(plevo::test::testToolkit());
     const auto chosen = dialogs.saveFile({.defaultExt = "txt",
                                           .filter = "Text files (*.txt)|*.TXT",
                                           .fileName = "Blocked Senders List",
@@ -90,4 +92,31 @@ TEST(QtDialogs, SaveDialogShowsTheFilterAsWrittenMatchesAnyCaseAndReplacesWithou
     EXPECT_EQ(title, QStringLiteral("Save the list"));
     EXPECT_EQ(listed, (QStringList{QStringLiteral("a.txt"), QStringLiteral("b.TXT"),
                                    QStringLiteral("c.Txt")}));
+}
+
+TEST(QtDialogs, TheInputBoxGivesTheTypedAnswerOrNothingWhenCancelled) {
+    plevo::QtDialogs dialogs(plevo::test::testToolkit());
+    QString title;
+    QString typed;
+    QString button;
+    // Once the box is up: types `typed` and presses `button`.
+    std::function<void()> act = [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        auto* edit = box ? box->findChild<QLineEdit*>() : nullptr;
+        if (!edit) return QTimer::singleShot(20, act);
+        title = box->windowTitle();
+        edit->setText(typed);
+        for (QPushButton* b : box->findChildren<QPushButton*>())
+            if (b->text() == button) b->click();
+    };
+    typed = QStringLiteral("2");
+    button = QStringLiteral("OK");
+    QTimer::singleShot(0, act);
+    EXPECT_EQ(dialogs.input("Identity's", "3 persons\n\rPlease choose", "0"),
+              std::optional<std::string>("2"));
+    EXPECT_EQ(title, QStringLiteral("Identity's"));
+    typed = QStringLiteral("x");
+    button = QStringLiteral("Cancel");
+    QTimer::singleShot(0, act);
+    EXPECT_EQ(dialogs.input("Search?", "ex: ", ""), std::nullopt);
 }

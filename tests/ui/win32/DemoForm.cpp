@@ -212,7 +212,7 @@ bool exists(const char* path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    auto toolkit = createToolkit(argc, argv);
+    auto toolkit = createToolkit(argc, argv, "Plevo");
     const std::vector<ControlSpec> controls = table();
     auto form = toolkit->createForm(
         {.name = "Demo", .caption = "Plevo - the Win32 backend", .client = {720, 400}}, controls);

@@ -150,7 +150,8 @@ protected:
 };
 
 TEST_F(Native, WindowsHaveTheirFrameAndExactlyTheirClientSize) {
-    for (FormStyle style : {FormStyle::Window, FormStyle::Dialog, FormStyle::Borderless}) {
+    for (FormStyle style :
+         {FormStyle::Window, FormStyle::Dialog, FormStyle::CaptionOnly, FormStyle::Borderless}) {
         auto form = test::testToolkit().createForm(
             {.name = "Framed", .client = {321, 123}, .style = style}, table());
         HWND w = windowOf(*form);
@@ -163,6 +164,10 @@ TEST_F(Native, WindowsHaveTheirFrameAndExactlyTheirClientSize) {
         EXPECT_FALSE(s & WS_MAXIMIZEBOX);
         EXPECT_EQ((s & WS_MINIMIZEBOX) != 0, style == FormStyle::Window);
         EXPECT_EQ((s & WS_CAPTION) == WS_CAPTION, style != FormStyle::Borderless);
+        // Buttons in the caption come with the system menu; a single border is no dialog frame.
+        EXPECT_EQ((s & WS_SYSMENU) != 0, style == FormStyle::Window || style == FormStyle::Dialog);
+        EXPECT_EQ((GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME) != 0,
+                  style == FormStyle::Dialog);
     }
 }
 
@@ -270,7 +275,7 @@ TEST_F(Native, MessageBoxesShowTheTextWithWindowsLineBreaksAndGiveTheAnswer) {
             dialogs_->confirm(messageLines({"Save the list?", "", "It has 3 lines."}), c.buttons),
             c.answer);
         EXPECT_EQ(shown, "Save the list?\r\n\r\nIt has 3 lines.");
-        EXPECT_EQ(title, "test_ui_win32");
+        EXPECT_EQ(title, "Plevo");  // the application title the test program gave at start
     }
 }
 
@@ -302,7 +307,7 @@ TEST_F(Native, TheInputBoxGivesTheTypedAnswerOrNothingWhenCancelled) {
     });
     EXPECT_EQ(dialogs_->input("Identity's", "3 persons\n\rPlease choose", "0"),
               std::optional<std::string>("2"));
-    EXPECT_EQ(prompt, "3 persons\r\nPlease choose");
+    EXPECT_EQ(prompt, "3 persons\nPlease choose");
 
     AnswerLater cancel([&] {
         HWND box = findWindow(kFormClass);

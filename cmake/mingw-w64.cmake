@@ -1,9 +1,10 @@
-# Cross build for 32-bit Windows with Debian's MinGW-w64, shared by the shipped programs and the
-# test programs; the including file sets _mingw_threads (win32 or posix) before including this.
+# Cross build for Windows with Debian's MinGW-w64, shared by the shipped programs and the test
+# programs; the including file sets _mingw_arch (i686 or x86_64) and _mingw_threads (win32 or
+# posix) before including this.
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
+set(CMAKE_SYSTEM_PROCESSOR ${_mingw_arch})
 
-set(_mingw i686-w64-mingw32)
+set(_mingw ${_mingw_arch}-w64-mingw32)
 set(CMAKE_C_COMPILER ${_mingw}-gcc-${_mingw_threads})
 set(CMAKE_CXX_COMPILER ${_mingw}-g++-${_mingw_threads})
 set(CMAKE_RC_COMPILER ${_mingw}-windres)
