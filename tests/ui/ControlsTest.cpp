@@ -401,6 +401,22 @@ TEST_F(Controls, ATimerTicksOnlyWhileRunning) {
     EXPECT_THROW(form_->timer("Timer2"), std::logic_error);
 }
 
+// A program's loop runs until quit(); a loop started again runs until the next quit().
+TEST_F(Controls, TheLoopRunsUntilQuitAndAgainWhenStartedAgain) {
+    Timer& timer = form_->addTimer("Quit", 10);
+    int ticks = 0;
+    timer.onTimer = [&] {
+        ++ticks;
+        timer.stop();
+        testToolkit().quit();
+    };
+    for (int run = 1; run <= 2; ++run) {
+        timer.start();
+        testToolkit().run();
+        EXPECT_EQ(ticks, run);
+    }
+}
+
 TEST_F(Controls, EnterPressesTheDefaultButtonEscTheCancelButtonAndAFocusedButtonItself) {
     std::vector<std::string> pressed;
     for (const char* name : {"Ok", "Cancel", "Toggle"})

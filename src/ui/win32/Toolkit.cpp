@@ -98,6 +98,9 @@ int Win32Toolkit::run() {
         if (got == -1) break;
         dispatch(msg);
     }
+    // Ended by quit() from a handler: its WM_QUIT is still queued, and would end the next loop
+    // the moment it starts.
+    if (quitting_) PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
     quitting_ = false;
     return exitCode_;
 }
