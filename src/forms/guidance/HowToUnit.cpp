@@ -1,16 +1,13 @@
 #include "forms/guidance/HowToUnit.h"
 
-#include <vector>
-
 #include "app/PlevoTool.h"
 #include "forms/workbench/ReplaceCharsUnit.h"
 #include "resources/Pictures.h"
-#include "ui/Toolkit.h"
+#include "ui/FormBuilder.h"
 
 namespace plevo {
 namespace {
 
-using ui::ControlSpec;
 using ui::Kind;
 
 constexpr const char* kStep1 =
@@ -22,76 +19,64 @@ constexpr const char* kStep2 =
 constexpr int kPageWidth = 617;
 constexpr int kGroup2Top = 144;
 
-std::vector<ControlSpec> controlTable() {
-    return {
-        // Without a frame the page keeps its 617 pixels beside the scroll bar.
-        {.kind = Kind::ScrollBox,
-         .name = "Scroller",
-         .at = {0, 0, THowTo::kClientWidth, THowTo::kClientHeight},
-         .colour = ui::colours::kButtonFace,
-         .flags = ui::kNoBorder | ui::kVScroll},
-        // The two group captions are longer than the groups drawn for them: their font shrinks
-        // until they fit.
-        {.kind = Kind::GroupBox,
-         .name = "GroupBox1",
-         .parent = "Scroller",
-         .at = {4, 4, 353, 113},
-         .caption = kStep1,
-         .colour = ui::colours::kWhite},
-        {.kind = Kind::Picture,
-         .name = "Image1",
-         .parent = "GroupBox1",
-         .at = {8, 14, 175, 98},  // below the caption
-         .drawing = pictures::runBox(175, 98)},
-        {.kind = Kind::Label,
-         .name = "Label2",
-         .parent = "Scroller",
-         .at = {372, 40, 220, 24},
-         .caption = "You can use the Esc key to exit.",
-         .colour = ui::colours::kYellow,
-         .flags = ui::kCentre},
-        {.kind = Kind::GroupBox,
-         .name = "GroupBox2",
-         .parent = "Scroller",
-         .at = {0, kGroup2Top, kPageWidth, 305},
-         .caption = kStep2,
-         .colour = ui::colours::kWhite},
-        {.kind = Kind::Picture,
-         .name = "Image2",
-         .parent = "GroupBox2",
-         .at = {2, 16, 613, 288},
-         .drawing = pictures::exportDialog(613, 288)},
-    };
-}
-
 }  // namespace
 
 THowTo::THowTo(PlevoTool& tool) : tool_(tool) {
-    const std::vector<ControlSpec> controls = controlTable();
-    form_ = tool_.toolkit().createForm({.name = "HowTo",
-                                        .caption = "How to use Regedit.exe",
-                                        .client = {kClientWidth, kClientHeight},
-                                        .style = ui::FormStyle::Window,
-                                        .place = ui::FormPlace::AsPlaced},
-                                       controls);
-    ui::Form& f = *form_;
-    Scroller = &f.get<ui::ScrollBox>("Scroller");
-    GroupBox1 = &f.get<ui::GroupBox>("GroupBox1");
-    Image1 = &f.get<ui::Picture>("Image1");
-    Label2 = &f.get<ui::Label>("Label2");
-    GroupBox2 = &f.get<ui::GroupBox>("GroupBox2");
-    Image2 = &f.get<ui::Picture>("Image2");
+    const ui::Handler toSecondStep = tool_.operation(this, &THowTo::GroupBox1Click);
+    ui::FormBuilder t({.name = "HowTo",
+                       .caption = "How to use Regedit.exe",
+                       .client = {kClientWidth, kClientHeight},
+                       .style = ui::FormStyle::Window,
+                       .place = ui::FormPlace::AsPlaced});
+    // Without a frame the page keeps its 617 pixels beside the scroll bar.
+    t.add(Scroller, {.kind = Kind::ScrollBox,
+                     .name = "Scroller",
+                     .at = {0, 0, kClientWidth, kClientHeight},
+                     .colour = ui::colours::kButtonFace,
+                     .flags = ui::kNoBorder | ui::kVScroll});
+    // The two group captions are longer than the groups drawn for them: their font shrinks
+    // until they fit.
+    t.add(GroupBox1, {.kind = Kind::GroupBox,
+                      .name = "GroupBox1",
+                      .parent = "Scroller",
+                      .at = {4, 4, 353, 113},
+                      .caption = kStep1,
+                      .colour = ui::colours::kWhite})
+        .onClick(toSecondStep);
+    t.add(Image1, {.kind = Kind::Picture,
+                   .name = "Image1",
+                   .parent = "GroupBox1",
+                   .at = {8, 14, 175, 98},  // below the caption
+                   .drawing = pictures::runBox(175, 98)})
+        .onClick(toSecondStep);
+    t.add({.kind = Kind::Label,
+           .name = "Label2",
+           .parent = "Scroller",
+           .at = {372, 40, 220, 24},
+           .caption = "You can use the Esc key to exit.",
+           .colour = ui::colours::kYellow,
+           .flags = ui::kCentre});
+    t.add(GroupBox2, {.kind = Kind::GroupBox,
+                      .name = "GroupBox2",
+                      .parent = "Scroller",
+                      .at = {0, kGroup2Top, kPageWidth, 305},
+                      .caption = kStep2,
+                      .colour = ui::colours::kWhite});
+    t.add({.kind = Kind::Picture,
+           .name = "Image2",
+           .parent = "GroupBox2",
+           .at = {2, 16, 613, 288},
+           .drawing = pictures::exportDialog(613, 288)});
+    form_ = t.build(tool_.toolkit());
     // Room below the second step, so that it can be scrolled to the top.
     Scroller->setContentSize({kPageWidth, kGroup2Top + kClientHeight});
 
-    f.onActivate = tool_.operation(this, &THowTo::FormActivate);
-    f.onKey = [this](const ui::KeyPress& key) {
+    form_->onActivate = tool_.operation(this, &THowTo::FormActivate);
+    form_->onKey = [this](const ui::KeyPress& key) {
         bool taken = false;
         tool_.handle([&] { taken = FormKeyDown(key); });
         return taken;
     };
-    GroupBox1->onClick = tool_.operation(this, &THowTo::GroupBox1Click);
-    Image1->onClick = tool_.operation(this, &THowTo::GroupBox1Click);
 }
 
 void THowTo::showWindow() {

@@ -33,9 +33,7 @@ private:
     ui::ScrollBox* Scroller;
     ui::GroupBox* GroupBox1;
     ui::Picture* Image1;
-    ui::Label* Label2;
     ui::GroupBox* GroupBox2;
-    ui::Picture* Image2;
 
     PlevoTool& tool_;
     std::unique_ptr<ui::Form> form_;

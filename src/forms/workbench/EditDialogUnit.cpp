@@ -5,7 +5,7 @@
 
 #include "app/PlevoTool.h"
 #include "ui/Dialogs.h"
-#include "ui/Toolkit.h"
+#include "ui/FormBuilder.h"
 
 namespace plevo {
 namespace {
@@ -21,73 +21,58 @@ ui::FormSpec editForm() {
             .place = ui::FormPlace::OwnerCentre};
 }
 
-std::vector<ControlSpec> editControls() {
-    // The table order is the tab order: "&Do not update" comes first.
-    return {
-        {.kind = Kind::Label,
-         .name = "Label2",
-         .at = {12, 8, 416, 20},
-         .caption = "Select the [Update] button to automatically remove the highlighted section",
-         .flags = ui::kWordWrap},
-        {.kind = Kind::Label,
-         .name = "Label3",
-         .at = {12, 62, 416, 20},
-         .caption = "You can also edit this Domain name, as you want it to be blocked.",
-         .flags = ui::kWordWrap},
-        {.kind = Kind::Label,
-         .name = "Label4",
-         .at = {12, 142, 416, 20},
-         .caption = "You can add this domain to your safe domain list, [Not to be blocked]",
-         .flags = ui::kWordWrap},
-        {.kind = Kind::Button,
-         .name = "IgnoreButton",
-         .at = {160, 192, 124, 30},
-         .caption = "&Do not update"},
-        {.kind = Kind::Button,
-         .name = "OKBtn",
-         .at = {24, 192, 124, 30},
-         .caption = "&Update",
-         .flags = ui::kDefault},
-        // Esc is "&Cancel and Close".
-        {.kind = Kind::Button,
-         .name = "CancelBtn",
-         .at = {296, 192, 124, 30},
-         .caption = "&Cancel and Close",
-         .flags = ui::kCancel},
-        // The highlighted first label stays visible while the focus is elsewhere.
-        {.kind = Kind::Edit,
-         .name = "EditDomain",
-         .at = {12, 30, 416, 24},
-         .flags = ui::kNoHideSel},
-        {.kind = Kind::Edit, .name = "EditDomainExt", .at = {12, 84, 416, 24}},
-        {.kind = Kind::CheckBox,
-         .name = "DlgCheckBox",
-         .at = {12, 118, 200, 22},
-         .caption = "Add if Checked"},
-    };
-}
-
 }  // namespace
 
 TOKBottomDlg::TOKBottomDlg(PlevoTool& tool) : tool_(tool) {
-    const std::vector<ControlSpec> table = editControls();
-    form_ = tool_.toolkit().createForm(editForm(), table);
-    ui::Form& f = *form_;
-    Label2 = &f.get<ui::Label>("Label2");
-    EditDomain = &f.get<ui::Edit>("EditDomain");
-    Label3 = &f.get<ui::Label>("Label3");
-    EditDomainExt = &f.get<ui::Edit>("EditDomainExt");
-    DlgCheckBox = &f.get<ui::CheckBox>("DlgCheckBox");
-    Label4 = &f.get<ui::Label>("Label4");
-    OKBtn = &f.get<ui::Button>("OKBtn");
-    IgnoreButton = &f.get<ui::Button>("IgnoreButton");
-    CancelBtn = &f.get<ui::Button>("CancelBtn");
-
-    DlgCheckBox->onClick = tool_.operation(this, &TOKBottomDlg::DlgCheckBoxClick);
-    OKBtn->onClick = tool_.operation(this, &TOKBottomDlg::OKBtnClick);
-    IgnoreButton->onClick = tool_.operation(this, &TOKBottomDlg::IgnoreButtonClick);
-    CancelBtn->onClick = tool_.operation(this, &TOKBottomDlg::CancelBtnClick);
-    f.onShow = tool_.operation(this, &TOKBottomDlg::FormShow);
+    auto plain = [this](void (TOKBottomDlg::*handler)()) { return tool_.operation(this, handler); };
+    ui::FormBuilder t(editForm());
+    // The table order is the tab order: "&Do not update" comes first.
+    t.add({.kind = Kind::Label,
+           .name = "Label2",
+           .at = {12, 8, 416, 20},
+           .caption = "Select the [Update] button to automatically remove the highlighted section",
+           .flags = ui::kWordWrap});
+    t.add({.kind = Kind::Label,
+           .name = "Label3",
+           .at = {12, 62, 416, 20},
+           .caption = "You can also edit this Domain name, as you want it to be blocked.",
+           .flags = ui::kWordWrap});
+    t.add({.kind = Kind::Label,
+           .name = "Label4",
+           .at = {12, 142, 416, 20},
+           .caption = "You can add this domain to your safe domain list, [Not to be blocked]",
+           .flags = ui::kWordWrap});
+    t.add(IgnoreButton, {.kind = Kind::Button,
+                         .name = "IgnoreButton",
+                         .at = {160, 192, 124, 30},
+                         .caption = "&Do not update"})
+        .onClick(plain(&TOKBottomDlg::IgnoreButtonClick));
+    t.add(OKBtn, {.kind = Kind::Button,
+                  .name = "OKBtn",
+                  .at = {24, 192, 124, 30},
+                  .caption = "&Update",
+                  .flags = ui::kDefault})
+        .onClick(plain(&TOKBottomDlg::OKBtnClick));
+    // Esc is "&Cancel and Close".
+    t.add(CancelBtn, {.kind = Kind::Button,
+                      .name = "CancelBtn",
+                      .at = {296, 192, 124, 30},
+                      .caption = "&Cancel and Close",
+                      .flags = ui::kCancel})
+        .onClick(plain(&TOKBottomDlg::CancelBtnClick));
+    // The highlighted first label stays visible while the focus is elsewhere.
+    t.add(EditDomain, {.kind = Kind::Edit,
+                       .name = "EditDomain",
+                       .at = {12, 30, 416, 24},
+                       .flags = ui::kNoHideSel});
+    t.add(EditDomainExt, {.kind = Kind::Edit, .name = "EditDomainExt", .at = {12, 84, 416, 24}});
+    t.add(DlgCheckBox, {.kind = Kind::CheckBox,
+                        .name = "DlgCheckBox",
+                        .at = {12, 118, 200, 22},
+                        .caption = "Add if Checked"})
+        .onClick(plain(&TOKBottomDlg::DlgCheckBoxClick));
+    form_ = t.build(tool_.toolkit());
+    form_->onShow = plain(&TOKBottomDlg::FormShow);
 }
 
 TOKBottomDlg::~TOKBottomDlg() = default;

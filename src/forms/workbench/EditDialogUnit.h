@@ -41,12 +41,9 @@ public:
     void CancelBtnClick();
 
 private:
-    ui::Label* Label2;
     ui::Edit* EditDomain;
-    ui::Label* Label3;
     ui::Edit* EditDomainExt;
     ui::CheckBox* DlgCheckBox;
-    ui::Label* Label4;
     ui::Button* OKBtn;
     ui::Button* IgnoreButton;
     ui::Button* CancelBtn;

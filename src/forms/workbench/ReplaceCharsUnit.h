@@ -11,6 +11,9 @@
 
 namespace plevo {
 
+namespace ui {
+class FormBuilder;
+}
 class PlevoTool;
 
 class TReplace {
@@ -86,7 +89,8 @@ public:
     void Timer4Timer();  // the step-1 pictures
 
 private:
-    // Controls, by their names (tests reach them through form()).
+    // The controls the code reaches, by their names in the table (tests reach every control
+    // through form()).
     ui::Panel* BlockPanel;
     ui::Panel* DoNotBlockPanel;
     ui::Panel* TextPanel;
@@ -98,16 +102,12 @@ private:
     ui::Panel* DomainPanel;
     ui::GroupBox* DomainsGroupBox;
     ui::Memo* Memo2;
-    ui::Label* Label5;
     ui::Label* Label6;
     ui::Label* Label8;
     ui::Panel* Panel11;
-    ui::Label* Label3;
     ui::Edit* Edit1;
     ui::Picture* OpenOutlookImage;
-    ui::Label* Label17;
     ui::Picture* SaveOutlookImage;
-    ui::Label* Label18;
     ui::Picture* Image2;
     ui::Panel* Panel3;
     ui::Picture* OpenImage;
@@ -148,13 +148,9 @@ private:
     ui::Picture* SaveImageNo;
     ui::Picture* SaveImageYes;
     ui::Picture* ClearTextImage;
-    ui::Label* Label15;
     ui::Picture* HelpImage;
-    ui::Label* Label19;
     ui::Picture* HowtoImage;
-    ui::Label* Label14;
     ui::CheckBox* ShowMeCheckBox;
-    ui::Label* Label20;
     ui::Picture* CloseImage;
     ui::ProgressBar* ProgressBar1;
     ui::Panel* Panel1;
@@ -178,9 +174,9 @@ private:
     ui::Timer* Timer4;           // the step-1 pictures
     ui::Timer* greeting_;        // runs FormShow once the window is on the screen
 
-    // Finds every control of the table by its name.
-    void findControls();
-    void bindHandlers();
+    // The table of controls: each row fills its member and binds its handlers.
+    void declareControls(ui::FormBuilder& table);
+    void bindTimersAndWindow();
     // The first showing greets the user, once the window stands on the screen.
     void onShown();
     // Stops the three guidance animations and puts the step-7 pictures to their first frame.
