@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Dialogs.h"
 #include "setup/SetupPaths.h"
-#include "ui/Dialogs.h"
 
 namespace plevo {
 

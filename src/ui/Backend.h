@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "ui/Dialogs.h"
+#include "platform/Dialogs.h"
 #include "ui/Toolkit.h"
 
 namespace plevo::ui {

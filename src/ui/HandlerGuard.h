@@ -6,7 +6,7 @@
 #include <exception>
 #include <functional>
 
-#include "ui/Dialogs.h"
+#include "platform/Dialogs.h"
 
 namespace plevo {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/Dialogs.h"
+#include "platform/Dialogs.h"
 #include "ui/Form.h"
 
 namespace plevo::test {

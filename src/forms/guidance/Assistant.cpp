@@ -4,7 +4,7 @@
 #include "app/PlevoTool.h"
 #include "forms/registry/RegistryUnit.h"
 #include "forms/workbench/ReplaceCharsUnit.h"
-#include "ui/Dialogs.h"
+#include "platform/Dialogs.h"
 
 namespace plevo {
 

@@ -9,11 +9,11 @@
 #include "forms/registry/RegistryUnit.h"
 #include "forms/workbench/ReplaceCharsUnit.h"
 #include "lists/TextList.h"
+#include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "platform/Shell.h"
 #include "registry/OutlookExpressStore.h"
 #include "registry/RuleSetup.h"
-#include "ui/Dialogs.h"
 
 namespace plevo {
 namespace {

@@ -5,9 +5,9 @@
 #include "app/PlevoTool.h"
 #include "forms/rules/AdvancedUnit.h"
 #include "lists/TextList.h"
+#include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "rules/RuleSave.h"
-#include "ui/Dialogs.h"
 
 namespace plevo {
 namespace {

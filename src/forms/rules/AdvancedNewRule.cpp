@@ -3,7 +3,7 @@
 #include "app/PlevoTool.h"
 #include "forms/rules/AdvancedUnit.h"
 #include "forms/rules/CriteriaDlgUnit.h"
-#include "ui/Dialogs.h"
+#include "platform/Dialogs.h"
 
 #include <algorithm>
 

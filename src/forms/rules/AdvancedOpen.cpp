@@ -3,9 +3,9 @@
 #include "app/PlevoTool.h"
 #include "forms/registry/RegistryUnit.h"
 #include "forms/rules/AdvancedUnit.h"
+#include "platform/Dialogs.h"
 #include "rules/RegistryProceduresUnit.h"
 #include "rules/RuleOpen.h"
-#include "ui/Dialogs.h"
 
 namespace plevo {
 namespace {

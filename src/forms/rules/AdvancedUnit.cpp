@@ -9,9 +9,9 @@
 
 #include "app/PlevoTool.h"
 #include "forms/registry/RegistryUnit.h"
+#include "platform/Dialogs.h"
 #include "registry/KeyNames.h"
 #include "resources/Pictures.h"
-#include "ui/Dialogs.h"
 #include "ui/Toolkit.h"
 
 namespace plevo {

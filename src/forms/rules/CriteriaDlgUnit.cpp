@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "app/PlevoTool.h"
-#include "ui/Dialogs.h"
+#include "platform/Dialogs.h"
 #include "ui/Toolkit.h"
 
 namespace plevo {

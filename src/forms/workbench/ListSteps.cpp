@@ -11,7 +11,7 @@
 #include "forms/workbench/ReplaceCharsUnit.h"
 #include "lists/ListOperations.h"
 #include "lists/Progress.h"
-#include "ui/Dialogs.h"
+#include "platform/Dialogs.h"
 
 namespace plevo {
 

@@ -11,8 +11,8 @@
 #include "forms/workbench/ReplaceCharsUnit.h"
 #include "lists/LineSort.h"
 #include "lists/Progress.h"
+#include "platform/Dialogs.h"
 #include "platform/Files.h"
-#include "ui/Dialogs.h"
 
 namespace plevo {
 namespace {

@@ -5,7 +5,7 @@
 #include "app/PlevoTool.h"
 #include "forms/workbench/ReplaceCharsUnit.h"
 #include "lists/LineSort.h"
-#include "ui/Dialogs.h"
+#include "platform/Dialogs.h"
 
 namespace plevo {
 namespace {

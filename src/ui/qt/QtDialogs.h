@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "ui/Dialogs.h"
+#include "platform/Dialogs.h"
 #include "ui/Toolkit.h"
 
 namespace plevo {

@@ -2,7 +2,7 @@
 // The system's message boxes (MessageBoxA) and file dialogs (GetOpenFileNameA,
 // GetSaveFileNameA), and the layer's input box.
 
-#include "ui/Dialogs.h"
+#include "platform/Dialogs.h"
 #include "ui/win32/Win32.h"
 
 namespace plevo::ui::win32 {
