@@ -5,6 +5,7 @@
 // click runs exactly what a user's click runs, and nothing while the control is disabled.
 
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -256,5 +257,10 @@ public:
     }
     Handler onTimer;
 };
+
+// Enables or disables the controls of a step together: its button, its picture, its caption.
+inline void setEnabled(std::initializer_list<Control*> controls, bool enabled) {
+    for (Control* c : controls) c->setEnabled(enabled);
+}
 
 }  // namespace plevo::ui

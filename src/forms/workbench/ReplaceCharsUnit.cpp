@@ -1,5 +1,7 @@
-// The main window's table of controls with the handlers each runs. The step handlers are in
-// ReplaceSteps.cpp, ListSteps.cpp and SearchSteps.cpp.
+// The main window's table of controls with the handlers each runs. The handlers are in the files
+// named after the window and what they hold: ReplaceWindow (showing, closing, progress, marks),
+// ReplaceFileSteps (1, 5, 6 and Clear List), ReplaceCleanSteps (2 to 4), ReplaceRegistryStep (7),
+// ReplaceAssistStep (8), ReplaceSafeList, ReplaceSearch and ReplaceGuidance.
 #include "forms/workbench/ReplaceCharsUnit.h"
 
 #include <string>

@@ -51,6 +51,8 @@ public:
     static constexpr const char* kSearchMarker = " <----here";
     // The example of a large free mail domain in the warning about unchecking CheckBox2.
     static constexpr const char* kExampleFreeMailDomain = "freemail.example";
+    // The file dialogs' filter for the lists' text files.
+    static constexpr const char* kTextFilter = "Text files (*.txt)|*.TXT";
 
     // Helpers the steps use.
     void PrepareProgress();

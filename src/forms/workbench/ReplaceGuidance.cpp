@@ -1,7 +1,8 @@
 // Guidance on the main window: the three animations that run on steps 1, 7 and 8 until the user
-// starts, the show-me switch, and the help panel's text. The pulse that points at the next step is
-// ShowMePulse.
+// starts, the show-me switch, the help panel and the how-to window. The pulse that points at the
+// next step is ShowMePulse.
 #include "app/PlevoTool.h"
+#include "forms/guidance/HowToUnit.h"
 #include "forms/registry/RegistryUnit.h"
 #include "forms/workbench/ReplaceCharsUnit.h"
 
@@ -127,6 +128,28 @@ void TReplace::Timer4Timer() {
     else if (OpenImage4->visible())
         next = OpenImage5;
     for (ui::Picture* f : frames) f->setVisible(f == next);
+}
+
+void TReplace::stopGuidance() {
+    Timer2->stop();
+    Timer3->stop();
+    Timer4->stop();
+    RegistryImage1->setVisible(true);
+    RegistryImage3->setVisible(true);
+    RegistryImage2->setVisible(false);
+    RegistryImage4->setVisible(false);
+}
+
+void TReplace::HelpImageClick() {
+    const bool showHelp = !HelpPanel->visible();
+    for (ui::Control* c :
+         std::initializer_list<ui::Control*>{TextPanel, DomainPanel, DoNotBlockPanel, BlockPanel})
+        c->setVisible(!showHelp);
+    HelpPanel->setVisible(showHelp);
+}
+
+void TReplace::BitBtn2Click() {
+    tool_.HowTo().showWindow();
 }
 
 }  // namespace plevo

@@ -1,6 +1,6 @@
-// The main window's walks over the working list: reduce addresses to domains, edit domain names,
-// delete duplicates. The results come from the list operations; the walks add the questions,
-// the progress display and the hand-over to the next step.
+// Steps 2 to 4 of the main window, walks over the working list: reduce addresses to domains,
+// edit domain names, delete duplicates. The results come from the list operations; the walks add
+// the questions, the progress display and the hand-over to the next step.
 #include <algorithm>
 
 #include <string>
