@@ -372,15 +372,11 @@ Control* QtForm::focusedControl() const {
 }
 
 Timer& QtForm::addTimer(const std::string& name, int intervalMs) {
-    if (findTimer(name)) throw std::logic_error("two timers named " + name + " in " + name_);
-    timers_.push_back(std::make_unique<QtTimer>(name, intervalMs));
-    return *timers_.back();
+    return timers_.add(std::make_unique<QtTimer>(name, intervalMs), name_);
 }
 
 Timer* QtForm::findTimer(std::string_view name) const {
-    for (const auto& t : timers_)
-        if (t->name() == name) return t.get();
-    return nullptr;
+    return timers_.find(name);
 }
 
 void QtForm::pressKey(const KeyPress& key) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ui/Form.h"
+#include "ui/TimerSet.h"
 
 class QEventLoop;
 class QKeyEvent;
@@ -18,7 +19,6 @@ class QKeyEvent;
 namespace plevo::ui::qt {
 
 class QtControlBase;
-class QtTimer;
 class QtToolkit;
 
 class QtForm : public Form {
@@ -95,7 +95,7 @@ private:
     QPointer<QWidget> window_;
     std::vector<std::unique_ptr<QtControlBase>> controls_;
     QHash<const QWidget*, QtControlBase*> byWidget_;
-    std::vector<std::unique_ptr<QtTimer>> timers_;
+    TimerSet timers_;
     QtControlBase* defaultButton_ = nullptr;
     QtControlBase* cancelButton_ = nullptr;
     QEventLoop* loop_ = nullptr;

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QStringDecoder>
 
+#include "ui/MessageText.h"
+
 namespace plevo {
 
 QString toQString(std::string_view bytes) {
@@ -61,22 +63,8 @@ QString messageText(std::string_view bytes) {
 }  // namespace
 
 QString displayText(std::string_view bytes) {
-    QString out;
-    out.reserve(static_cast<qsizetype>(bytes.size()));
-    const QString text = messageText(bytes);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == u'\n' || c == u'\r') {
-            // "\n\r" and "\r\n" are one break; any other lone break is one too.
-            if (i + 1 < text.size() && (text[i + 1] == u'\n' || text[i + 1] == u'\r') &&
-                text[i + 1] != c)
-                ++i;
-            out += u'\n';
-        } else {
-            out += c;
-        }
-    }
-    return out;
+    // The breaks are ASCII, never part of a UTF-8 letter: they are set before the decoding.
+    return messageText(ui::withLineBreaks(bytes, "\n"));
 }
 
 }  // namespace plevo

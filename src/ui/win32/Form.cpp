@@ -331,15 +331,11 @@ Control* Win32Form::focusedControl() const {
 }
 
 Timer& Win32Form::addTimer(const std::string& name, int intervalMs) {
-    if (findTimer(name)) throw std::logic_error("two timers named " + name + " in " + name_);
-    timers_.push_back(std::make_unique<Win32Timer>(toolkit_, name, intervalMs));
-    return *timers_.back();
+    return timers_.add(std::make_unique<Win32Timer>(toolkit_, name, intervalMs), name_);
 }
 
 Timer* Win32Form::findTimer(std::string_view name) const {
-    for (const auto& t : timers_)
-        if (t->name() == name) return t.get();
-    return nullptr;
+    return timers_.find(name);
 }
 
 void Win32Form::pressKey(const KeyPress& key) {

@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "ui/Form.h"
+#include "ui/TimerSet.h"
 #include "ui/win32/WindowHandler.h"
 
 namespace plevo::ui::win32 {
 
 class NativeControl;
-class Win32Timer;
 class Win32Toolkit;
 
 class Win32Form final : public Form, private WindowHandler {
@@ -99,7 +99,7 @@ private:
     HWND hwnd_ = nullptr;
     HWND tooltip_ = nullptr;
     std::vector<std::unique_ptr<NativeControl>> controls_;
-    std::vector<std::unique_ptr<Win32Timer>> timers_;
+    TimerSet timers_;
     HWND lastFocus_ = nullptr;
     bool modal_ = false;
     int modalResult_ = kResultNone;

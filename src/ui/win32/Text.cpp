@@ -1,5 +1,7 @@
 #include "ui/win32/Text.h"
 
+#include "ui/MessageText.h"
+
 namespace plevo::ui::win32 {
 
 std::string boxText(std::string_view text) {
@@ -10,20 +12,7 @@ std::string boxText(std::string_view text) {
 }
 
 std::string displayText(std::string_view text) {
-    std::string out;
-    out.reserve(text.size() + 8);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\n' || c == '\r') {
-            out += "\r\n";
-            // "\n\r" is the layer's one line break; "\r\n" is one too.
-            const char pair = c == '\n' ? '\r' : '\n';
-            if (i + 1 < text.size() && text[i + 1] == pair) ++i;
-        } else {
-            out += c == '\0' ? kNulShownAs : c;
-        }
-    }
-    return out;
+    return boxText(withLineBreaks(text, "\r\n"));
 }
 
 std::vector<std::string> splitLines(std::string_view text, bool* endsWithBreak) {
