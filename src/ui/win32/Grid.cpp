@@ -16,13 +16,26 @@ void Win32Grid::build(const ControlSpec& spec) {
     widths_ = {client.right / 2, client.right - client.right / 2};
     editor_ = CreateWindowExA(0, "EDIT", "", WS_CHILD | ES_AUTOHSCROLL, 0, 0, 0, 0, hwnd_, nullptr,
                               toolkit().instance(), nullptr);
-    if (editor_) SendMessageA(editor_, WM_SETFONT, reinterpret_cast<WPARAM>(hfont()), FALSE);
+    if (editor_) {
+        SendMessageA(editor_, WM_SETFONT, reinterpret_cast<WPARAM>(hfont()), FALSE);
+        editorHandler_.original = attach(editor_, &editorHandler_);
+    }
     updateScrollBar();
 }
 
 void Win32Grid::release() {
+    if (editor_) detach(editor_, editorHandler_.original);
     editor_ = nullptr;
     NativeControl::release();
+}
+
+LRESULT Win32Grid::EditorHandler::handle(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_LBUTTONDBLCLK) {
+        grid_.endEditing(true);
+        grid_.doubleClicked();
+        return 0;
+    }
+    return CallWindowProcA(original, hwnd, msg, wParam, lParam);
 }
 
 int Win32Grid::rowHeight() const {
@@ -331,11 +344,11 @@ void Win32Grid::paint(HWND hwnd) {
     SetBkMode(dc, TRANSPARENT);
     HPEN lines = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNFACE));
     HGDIOBJ oldPen = SelectObject(dc, lines);
-    const bool enabled = IsWindowEnabled(hwnd) != FALSE;
     const auto drawRow = [&](int row) {
         for (int column = 0; column < 2; ++column) {
             const RECT r = cellRect(column, row);
-            COLORREF text = enabled ? textColour() : GetSysColor(COLOR_GRAYTEXT);
+            // Disabled, the grid refuses input; its rows are still there to be read.
+            COLORREF text = textColour();
             if (row == 0) {
                 RECT title = r;
                 FillRect(dc, &title, GetSysColorBrush(COLOR_BTNFACE));

@@ -61,6 +61,19 @@ private:
     std::array<bool, 2> readOnlyColumns_{false, false};
     HWND editor_ = nullptr;
     bool editing_ = false;
+
+    // The cell editor's messages: a click on the current cell starts editing, so the second
+    // click of a double click lands on the editor; it ends the editing and is the grid's.
+    class EditorHandler final : public WindowHandler {
+    public:
+        explicit EditorHandler(Win32Grid& grid) : grid_(grid) {}
+        LRESULT handle(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
+        WNDPROC original = nullptr;
+
+    private:
+        Win32Grid& grid_;
+    };
+    EditorHandler editorHandler_{*this};
 };
 
 }  // namespace plevo::ui::win32
