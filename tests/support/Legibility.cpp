@@ -63,6 +63,10 @@ std::string illegibleTexts(const ui::Form& window) {
                     continue;
                 break;
             case ui::Kind::Edit:
+                // A one-line box that cannot be used now holds no data to read but an input that
+                // is not available: the system's grey says so.
+                if (!usable(*c)) continue;
+                break;
             case ui::Kind::Memo:
             case ui::Kind::ListBox:
             case ui::Kind::Grid:

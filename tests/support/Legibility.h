@@ -25,8 +25,8 @@ double contrastRatio(ui::Colour a, ui::Colour b);
 // The controls of `window` that are shown now and show the user's data or a message (labels,
 // panels, group boxes, boxes, lists, grids) with a contrast below 4.5, each as
 // "Window/Control: ratio (text on background)", joined by "; " ("" when all can be read). The
-// greyed captions of steps and labels that are not available now are meant to be faint and are
-// left out, as are buttons.
+// greyed captions of steps and labels and the one-line boxes that are not available now are meant
+// to be faint and are left out, as are buttons.
 std::string illegibleTexts(const ui::Form& window);
 
 }  // namespace plevo::test

@@ -1,7 +1,9 @@
 #include "RulesFixture.h"
 
 #include "registry/KeyNames.h"
+#include "registry/SubstituteRegistry.h"
 #include "rules/RegistryProceduresUnit.h"
+#include "rules/WordListValue.h"
 
 namespace plevo::test {
 
@@ -22,13 +24,13 @@ RulesFixture::RulesFixture() {
 }
 
 void RulesFixture::load(const std::string& order, const std::string& rules) {
-    registry_.import("REGEDIT4\n[HKEY_CURRENT_USER\\Id\\Rules\\Mail]\n\"Order\"=\"" + order +
+    registry_.import("REGEDIT4\n[HKEY_CURRENT_USER\\" + rulesKey_ + "]\n\"Order\"=\"" + order +
                      "\"\n" + rules);
 }
 
 std::string RulesFixture::rule(const std::string& key, const std::string& name,
-                               const std::vector<std::string>& criteria) {
-    const std::string at = "[HKEY_CURRENT_USER\\Id\\Rules\\Mail\\" + key;
+                               const std::vector<std::string>& criteria) const {
+    const std::string at = "[HKEY_CURRENT_USER\\" + rulesKey_ + "\\" + key;
     std::string text =
         at + "]\n\"Name\"=\"" + name + "\"\n" + at + "\\Actions\\000]\n\"Type\"=dword:00000007\n";
     for (std::size_t i = 0; i < criteria.size(); ++i)
@@ -75,6 +77,40 @@ std::vector<std::string> RulesFixture::subkeys(const std::string& rel) {
     std::vector<std::string> names;
     ReadSubKeys(registry_, rel.empty() ? kRules : std::string(kRules) + "\\" + rel, names);
     return names;
+}
+
+std::vector<std::string> RulesFixture::storedRules(RegistryAccess& registry,
+                                                   const std::string& rulesKey) {
+    std::vector<std::string> out{"Order " + ReadRegistryValue(registry, rulesKey, "Order").text};
+    std::vector<std::string> rules;
+    ReadSubKeys(registry, rulesKey, rules);
+    for (const std::string& key : rules) {
+        const std::string at = rulesKey + "\\" + key;
+        std::string line = key + " " + ReadRuleText(registry, at, "Name") + " | actions:";
+        std::vector<std::string> parts;
+        ReadSubKeys(registry, at + "\\Actions", parts);
+        for (const std::string& action : parts)
+            line +=
+                " " + std::to_string(
+                          ReadRegistryValue(registry, at + "\\Actions\\" + action, "Type").integer);
+        parts.clear();
+        ReadSubKeys(registry, at + "\\Criteria", parts);
+        for (const std::string& criterion : parts) {
+            const std::string c = at + "\\Criteria\\" + criterion;
+            line += " | " + std::to_string(ReadRegistryValue(registry, c, "Type").integer) + "/" +
+                    std::to_string(ReadRegistryValue(registry, c, "Logic").integer) + ":";
+            for (const std::string& w : wordsOfValue(ReadRegistryValue(registry, c, "Value").text))
+                line += " " + w;
+        }
+        out.push_back(line);
+    }
+    return out;
+}
+
+std::vector<std::string> RulesFixture::rulesOnDisk(const std::string& rulesKey) const {
+    SubstituteRegistry disk;
+    disk.load(root_ / "HKEY_CURRENT_USER.reg");
+    return storedRules(disk, rulesKey);
 }
 
 }  // namespace plevo::test

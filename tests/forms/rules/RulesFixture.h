@@ -18,8 +18,8 @@ protected:
     // The rules key with `order` and the rules in export text (see rule()).
     void load(const std::string& order, const std::string& rules);
     // A rule key with its name and criteria, each given as its values in export text.
-    static std::string rule(const std::string& key, const std::string& name,
-                            const std::vector<std::string>& criteria);
+    std::string rule(const std::string& key, const std::string& name,
+                     const std::vector<std::string>& criteria) const;
     // A criterion of `type` holding `words`, with `logic`.
     static std::string criterion(int type, const std::vector<std::string>& words, int logic = 0);
 
@@ -40,8 +40,17 @@ protected:
     std::string value(const std::string& rel, const char* name);
     std::uint32_t dword(const std::string& rel, const char* name);
     std::vector<std::string> subkeys(const std::string& rel);
+    // The rules stored under `rulesKey` of `registry`: "Order ORDER", then one line per rule key
+    // in enumeration order, "KEY NAME | actions: TYPE... | TYPE/LOGIC: WORD..." (one part per
+    // criterion).
+    static std::vector<std::string> storedRules(RegistryAccess& registry,
+                                                const std::string& rulesKey);
+    // The same of the registry file on disk.
+    std::vector<std::string> rulesOnDisk(const std::string& rulesKey) const;
 
     TAdvancedForm* adv_ = nullptr;
+    // The rules key load() and rule() write under.
+    std::string rulesKey_ = kRules;
 };
 
 }  // namespace plevo::test
