@@ -53,11 +53,20 @@ void RegistryFixture::addIdentity(const IdentitySpec& spec) {
 }
 
 std::vector<std::string> RegistryFixture::entriesAt(const std::string& criteriaPath) {
+    return entriesIn(toolRegistry_, criteriaPath);
+}
+
+std::vector<std::string> RegistryFixture::entriesIn(RegistryAccess& registry,
+                                                    const std::string& criteriaPath) {
     std::vector<std::string> out;
-    if (!toolRegistry_.openKey(criteriaPath, false)) return out;
-    for (const std::string& name : toolRegistry_.subkeyNames())
-        out.push_back(valueAt(criteriaPath + "\\" + name, "Value"));
-    toolRegistry_.closeKey();
+    if (!registry.openKey(criteriaPath, false)) return out;
+    const std::vector<std::string> names = registry.subkeyNames();
+    registry.closeKey();
+    for (const std::string& name : names) {
+        if (!registry.openKey(criteriaPath + "\\" + name, false)) continue;
+        out.push_back(registry.readString("Value"));
+        registry.closeKey();
+    }
     return out;
 }
 

@@ -28,7 +28,10 @@ protected:
 
     void addIdentity(const IdentitySpec& spec);
     static std::string listPath(const IdentitySpec& spec, const char* kind);
+    // The "Value"s of the entry keys under a Criteria key, of the tool's registry or another.
     std::vector<std::string> entriesAt(const std::string& criteriaPath);
+    static std::vector<std::string> entriesIn(RegistryAccess& registry,
+                                              const std::string& criteriaPath);
     std::string valueAt(const std::string& keyPath, const std::string& name);
 
     // The messages of one pass that finds its list.
