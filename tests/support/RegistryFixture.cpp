@@ -98,7 +98,7 @@ void RegistryFixture::showRegistryWindow() {
     registry_.flush();  // what the test set up is on disk; from here on writes are counted
     registryWrites_ = 0;
     showMainWindow();
-    clickMain("Button10");
+    clickMain("Label4");  // "7.  Registry"
 }
 
 std::string RegistryFixture::regFocus() const {
@@ -129,7 +129,7 @@ void RegistryFixture::openSampleLists() {
         .expectMessage(infoMessage(blocks + "\\News"))
         .expectMessage(backupMessage("Mail"))
         .expectMessage(backupMessage("News"));
-    clickReg("Button1");
+    clickReg("OpenRegImage");
     ASSERT_EQ(reg<ui::ListBox>("ListBox1").lineCount(), 30);
     ASSERT_EQ(reg<ui::ListBox>("ListBox2").lineCount(), 4);
 }

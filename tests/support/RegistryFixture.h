@@ -52,9 +52,9 @@ protected:
     T& reg(std::string_view name) const {
         return reg_->form().get<T>(name);
     }
-    // What a user's click on a control of the registry window (or of the main window) runs.
-    void clickReg(std::string_view name) { reg<ui::Control>(name).click(); }
-    void clickMain(std::string_view name) { control<ui::Control>(name).click(); }
+    // A user's click on a control of the registry window (or of the main window).
+    void clickReg(std::string_view name) { user().click(reg<ui::Control>(name)); }
+    void clickMain(std::string_view name) { userClick(name); }
     // The control of the registry window that has the keyboard focus, by its name ("" for none).
     std::string regFocus() const;
     std::string mainFocus() const;

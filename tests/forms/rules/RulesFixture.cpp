@@ -4,6 +4,7 @@
 #include "registry/SubstituteRegistry.h"
 #include "rules/RegistryProceduresUnit.h"
 #include "rules/WordListValue.h"
+#include "support/UserInput.h"
 
 namespace plevo::test {
 
@@ -17,6 +18,13 @@ const std::string RulesFixture::kWarning = messageLines(
      "still be able to use  these rules for the 4 criteria lists.",
      "(Delete is the most commonly used action)", "",
      "Only select Yes if this is what you want to do?"});
+
+const std::string RulesFixture::kEmptyCellReminder =
+    messageLines({"Remember! You cannot save any changes if you leave an empty value", "in a cell.",
+                  "", "You can use the keyboard [Esc] key to return a deleted word,",
+                  "if you have not moved from the same cell.", "",
+                  "If you need to reset the lists, as they were when you opened them.",
+                  "Do not Save the list, instead use the [Open Rules] button again."});
 
 RulesFixture::RulesFixture() {
     adv_ = &tool_->AdvancedForm();
@@ -54,6 +62,27 @@ std::string RulesFixture::criterion(int type, const std::vector<std::string>& wo
 
 void RulesFixture::show() {
     adv_->form().show();
+}
+
+void RulesFixture::clickAdv(std::string_view name) {
+    user().click(adv<ui::Control>(name));
+}
+
+void RulesFixture::clickWord(int k, int row) {
+    if (adv_->EmptyCellReminderShown == 0) dialogs_.expectMessage(kEmptyCellReminder);
+    user().clickAt(list(k), user().cellCentre(list(k), 1, row));
+}
+
+void RulesFixture::typeWord(int k, int row, std::string_view word) {
+    clickWord(k, row);
+    if (word.empty()) {
+        // Typing replaces the word; the typed letter is taken back.
+        user().type("x");
+        user().press({.key = ui::kKeyBack});
+        user().type("\n");
+    } else {
+        user().type(std::string(word) + "\n");
+    }
 }
 
 void RulesFixture::openRules(bool warning) {

@@ -14,13 +14,6 @@ using Lines = std::vector<std::string>;
 const char* const kTitle = "Advanced Options - Manage your email filters";
 const char* const kSaved = "Changes to the Rules have been saved.";
 const char* const kCloseQuestion = "Do you want to Save the changes \n\rbefore closing? ";
-const std::string kEmptyCellReminder =
-    messageLines({"Remember! You cannot save any changes if you leave an empty value", "in a cell.",
-                  "", "You can use the keyboard [Esc] key to return a deleted word,",
-                  "if you have not moved from the same cell.", "",
-                  "If you need to reset the lists, as they were when you opened them.",
-                  "Do not Save the list, instead use the [Open Rules] button again."});
-
 class RulesWalk : public RulesFixture {
 protected:
     RulesWalk() {
