@@ -75,14 +75,18 @@ std::string illegibleTexts(const ui::Form& window) {
                 continue;
         }
         if (!shown(*c) || !inClientArea(*c, window.clientSize())) continue;
-        const std::optional<DrawnColours> drawn = drawnColours(*c);
-        if (!drawn) continue;
-        const double ratio = contrastRatio(drawn->text, drawn->background);
-        if (ratio >= 4.5) continue;
-        char figure[16];
-        std::snprintf(figure, sizeof(figure), "%.2f", ratio);
-        found += (found.empty() ? "" : "; ") + window.name() + "/" + c->name() + ": " + figure +
-                 " (" + hex(drawn->text) + " on " + hex(drawn->background) + ")";
+        const auto check = [&](const std::optional<DrawnColours>& drawn, const char* part) {
+            if (!drawn) return;
+            const double ratio = contrastRatio(drawn->text, drawn->background);
+            if (ratio >= 4.5) return;
+            char figure[16];
+            std::snprintf(figure, sizeof(figure), "%.2f", ratio);
+            found += (found.empty() ? "" : "; ") + window.name() + "/" + c->name() + part + ": " +
+                     figure + " (" + hex(drawn->text) + " on " + hex(drawn->background) + ")";
+        };
+        check(drawnColours(*c), "");
+        if (const auto* grid = dynamic_cast<const ui::Grid*>(c))
+            check(drawnTitleColours(*grid), " titles");
     }
     return found;
 }

@@ -107,10 +107,11 @@ public:
 protected:
     QTableWidget* table() const { return static_cast<QTableWidget*>(widget()); }
     void paletteApplied() override {
-        // A disabled grid refuses the user's input, but its rows are still there to be read:
-        // they keep the colour they have while it is enabled.
+        // A disabled grid refuses the user's input, but its rows and titles are still there to
+        // be read: they keep the colours they have while it is enabled.
         QPalette p = table()->palette();
-        for (auto role : {QPalette::Text, QPalette::Highlight, QPalette::HighlightedText})
+        for (auto role :
+             {QPalette::Text, QPalette::Highlight, QPalette::HighlightedText, QPalette::ButtonText})
             p.setColor(QPalette::Disabled, role, p.color(QPalette::Inactive, role));
         table()->setPalette(p);
     }
