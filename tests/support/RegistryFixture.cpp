@@ -101,6 +101,11 @@ void RegistryFixture::showRegistryWindow() {
     clickMain("Label4");  // "7.  Registry"
 }
 
+void RegistryFixture::clickIn(ui::Form& window, std::string_view name) {
+    if (!window.active()) window.activate();
+    user().click(window.get<ui::Control>(name));
+}
+
 std::string RegistryFixture::regFocus() const {
     return focusIn(reg_->form());
 }

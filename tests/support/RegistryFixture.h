@@ -52,14 +52,19 @@ protected:
     T& reg(std::string_view name) const {
         return reg_->form().get<T>(name);
     }
-    // A user's click on a control of the registry window (or of the main window).
-    void clickReg(std::string_view name) { user().click(reg<ui::Control>(name)); }
-    void clickMain(std::string_view name) { userClick(name); }
+    // A user's click on a control of the registry window (or of the main window). The user
+    // brings the window to the front first (from the taskbar) when the other one is in front:
+    // where they overlap, a click goes to the window on top.
+    void clickReg(std::string_view name) { clickIn(reg_->form(), name); }
+    void clickMain(std::string_view name) { clickIn(control<ui::Control>(name).form(), name); }
     // The control of the registry window that has the keyboard focus, by its name ("" for none).
     std::string regFocus() const;
     std::string mainFocus() const;
 
     TRegistryForm* reg_ = nullptr;
+
+private:
+    static void clickIn(ui::Form& window, std::string_view name);
 };
 
 }  // namespace plevo::test
