@@ -1,6 +1,7 @@
 #include "ui/win32/Grid.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "ui/win32/Text.h"
 #include "ui/win32/Toolkit.h"
@@ -30,12 +31,22 @@ void Win32Grid::release() {
 }
 
 LRESULT Win32Grid::EditorHandler::handle(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_LBUTTONDBLCLK) {
+    if (msg == WM_LBUTTONDBLCLK || (msg == WM_LBUTTONDOWN && grid_.secondClick(lParam, hwnd))) {
         grid_.endEditing(true);
         grid_.doubleClicked();
         return 0;
     }
     return CallWindowProcA(original, hwnd, msg, wParam, lParam);
+}
+
+bool Win32Grid::secondClick(LPARAM clientPoint, HWND on) const {
+    if (!editedByClick_) return false;
+    POINT at{static_cast<short>(LOWORD(clientPoint)), static_cast<short>(HIWORD(clientPoint))};
+    ClientToScreen(on, &at);
+    const auto elapsed = static_cast<DWORD>(GetMessageTime() - editClickTime_);
+    return elapsed <= GetDoubleClickTime() &&
+           std::abs(at.x - editClickAt_.x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
+           std::abs(at.y - editClickAt_.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
 }
 
 int Win32Grid::rowHeight() const {
@@ -147,6 +158,7 @@ void Win32Grid::startEditing(const std::string* typed) {
     if (!editable_ || !editor_ || rowCount() < 2 || editing_) return;
     if (column_ >= 0 && column_ <= 1 && readOnlyColumns_[static_cast<std::size_t>(column_)]) return;
     editing_ = true;
+    editedByClick_ = false;
     RECT r = cellRect(column_, row_);
     InflateRect(&r, -1, -1);
     // Typing on a cell replaces its text, as in a spreadsheet; Enter or a click edits it.
@@ -258,9 +270,13 @@ LRESULT Win32Grid::message(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             const int row = y / h == 0 ? 0 : top_ + y / h - 1;
             const int column = x < widths_[0] ? 0 : x < widths_[0] + widths_[1] ? 1 : -1;
             if (row >= 1 && row < rowCount() && column >= 0) {
-                if (row == row_ && column == column_ && editable_)
+                if (row == row_ && column == column_ && editable_) {
                     startEditing(nullptr);
-                else
+                    editedByClick_ = editing_;
+                    editClickTime_ = GetMessageTime();
+                    editClickAt_ = {x, y};
+                    ClientToScreen(hwnd, &editClickAt_);
+                } else
                     setCurrent(column, row);
             }
             return 0;
