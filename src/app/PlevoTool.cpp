@@ -15,10 +15,9 @@ namespace plevo {
 
 PlevoTool::PlevoTool(const ToolSetup& setup)
     : toolkit_(setup.toolkit),
-      dialogs_(setup.dialogs),
+      dialogs_(setup.dialogs, setup.persistRegistry),
       registry_(setup.registry),
       shell_(setup.shell),
-      persistRegistry_(setup.persistRegistry),
       pump_(setup.toolkit),
       driveC_(setup.driveC) {
     replace_ = std::make_unique<TReplace>(*this);
@@ -48,12 +47,11 @@ PlevoTool::~PlevoTool() {
 }
 
 void PlevoTool::handle(const std::function<void()>& operation) {
-    ++depth_;
     runGuarded(dialogs_, operation);
-    --depth_;
-    // What an operation changed in the registry is kept at its end, also when it failed: the
-    // registry keeps what was written before an error.
-    if (depth_ == 0 && persistRegistry_) runGuarded(dialogs_, persistRegistry_);
+    // What an operation changed in the registry is kept at its end, also when it failed (the
+    // registry keeps what was written before an error) and when it ran inside another one, as
+    // everything in a modal window does: the outer operation may not end for a long while.
+    runGuarded(dialogs_, [this] { dialogs_.store(); });
 }
 
 void PlevoTool::handleStep(const std::function<void()>& step) {

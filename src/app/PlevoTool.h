@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/SharedState.h"
+#include "app/StoringDialogs.h"
 #include "platform/DriveC.h"
 #include "ui/EventPump.h"
 
@@ -36,8 +37,8 @@ struct ToolSetup {
     Shell& shell;
     // The folder that stands for drive C off Windows.
     std::filesystem::path driveC;
-    // Run at the end of every user operation: off Windows it writes the substitute registry's
-    // file when the operation changed it.
+    // Off Windows: writes the substitute registry's file when something changed it. Run before the
+    // tool turns to the user and at the end of every user operation.
     std::function<void()> persistRegistry;
 };
 
@@ -50,6 +51,7 @@ public:
 
     SharedState& state() { return state_; }
     ui::Toolkit& toolkit() { return toolkit_; }
+    // Every dialog of the tool stores the registry before it is shown.
     Dialogs& dialogs() { return dialogs_; }
     EventPump& pump() { return pump_; }
     RegistryAccess& registry() { return registry_; }
@@ -68,6 +70,7 @@ public:
     ShowMePulse& pulse();
 
     // Runs a user operation: an exception shows the general error box and the program goes on.
+    // What it changed in the registry is stored when it ends, also when it runs inside another.
     void handle(const std::function<void()>& operation);
     // The same for a numbered step: refused while a walk over a list is running, so that a
     // second step cannot change a list under the walk.
@@ -91,13 +94,11 @@ public:
 private:
     SharedState state_;
     ui::Toolkit& toolkit_;
-    Dialogs& dialogs_;
+    StoringDialogs dialogs_;
     RegistryAccess& registry_;
     Shell& shell_;
-    std::function<void()> persistRegistry_;
     EventPump pump_;
     DriveC driveC_;
-    int depth_ = 0;  // nesting of operations (a click may run other handlers)
     // Created in this order, destroyed in the reverse one.
     std::unique_ptr<TReplace> replace_;
     std::unique_ptr<THowTo> howTo_;

@@ -203,7 +203,8 @@ public:
     virtual void setCurrentRow(int row) = 0;
 };
 
-// A grid of two columns, the first row fixed (the titles). Cells hold 8-bit text.
+// A grid of two columns, the first row fixed (the titles). Cells hold 8-bit text. A disabled
+// grid takes no input but shows its cells in its own text colour: they stay there to be read.
 class Grid : public Control {
 public:
     virtual int rowCount() const = 0;

@@ -31,7 +31,7 @@ enum Flag : unsigned {
     kSorted = 1u << 12,      // list box
     kVScroll = 1u << 13,     // memo, scroll box: a vertical scroll bar always (else as needed)
     kHScroll = 1u << 14,     // memo, scroll box: a horizontal scroll bar always (else as needed)
-    kNoFocus = 1u << 15,     // button: never takes the keyboard focus from a click
+    kNoFocus = 1u << 15,     // button, toggle button: never takes the keyboard focus from a click
     kNoHideSel = 1u << 16,   // edit: the selection stays shown while the focus is elsewhere
 };
 

@@ -1,7 +1,9 @@
 // The colours Qt paints a control's text and background with: the roles its widget draws from,
 // in the colour group of its state, from the palette it has (its own roles over its container's).
 #include <QAbstractScrollArea>
+#include <QHeaderView>
 #include <QLineEdit>
+#include <QTableView>
 #include <QWidget>
 
 #include "support/Legibility.h"
@@ -43,6 +45,17 @@ std::optional<DrawnColours> drawnColours(const ui::Control& control) {
     const QWidget* fill = filler(face);
     return DrawnColours{colourOf(face->palette().color(groupOf(*face), face->foregroundRole())),
                         colourOf(fill->palette().color(groupOf(*fill), fill->backgroundRole()))};
+}
+
+std::optional<DrawnColours> drawnTitleColours(const ui::Grid& grid) {
+    const auto* native = dynamic_cast<const ui::qt::QtControlBase*>(&grid);
+    const auto* table = native ? qobject_cast<const QTableView*>(native->widget()) : nullptr;
+    if (!table) return std::nullopt;
+    // The header draws its sections as buttons.
+    const QHeaderView* header = table->horizontalHeader();
+    const QPalette::ColorGroup group = groupOf(*header);
+    return DrawnColours{colourOf(header->palette().color(group, QPalette::ButtonText)),
+                        colourOf(header->palette().color(group, QPalette::Button))};
 }
 
 }  // namespace plevo::test

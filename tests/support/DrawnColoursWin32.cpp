@@ -1,7 +1,7 @@
 // The colours a Win32 control paints its text and background with. The system's controls ask
 // their parent with WM_CTLCOLOR...: the answer's text colour and brush are what they paint with,
 // except that a disabled control greys its text itself. The backend's own classes paint with the
-// colours the backend gives them.
+// colours the backend gives them, greyed while disabled, but for the grid.
 #include "support/Legibility.h"
 #include "ui/win32/NativeControl.h"
 #include "ui/win32/Win32.h"
@@ -51,8 +51,15 @@ std::optional<DrawnColours> drawnColours(const ui::Control& control) {
         DeleteDC(dc);
         return DrawnColours{colourOf(text), colourOf(background)};
     }
-    const COLORREF text = enabled ? native->textColour() : GetSysColor(COLOR_GRAYTEXT);
+    // The grid paints its cells in its text colour whatever its state.
+    const bool greyed = !enabled && native->kind() != ui::Kind::Grid;
+    const COLORREF text = greyed ? GetSysColor(COLOR_GRAYTEXT) : native->textColour();
     return DrawnColours{colourOf(text), colourOf(native->background())};
+}
+
+std::optional<DrawnColours> drawnTitleColours(const ui::Grid&) {
+    // The grid paints its title row in the system's button colours whatever its state.
+    return DrawnColours{colourOf(GetSysColor(COLOR_BTNTEXT)), colourOf(GetSysColor(COLOR_BTNFACE))};
 }
 
 }  // namespace plevo::test

@@ -63,6 +63,10 @@ std::string illegibleTexts(const ui::Form& window) {
                     continue;
                 break;
             case ui::Kind::Edit:
+                // A one-line box that cannot be used now holds no data to read but an input that
+                // is not available: the system's grey says so.
+                if (!usable(*c)) continue;
+                break;
             case ui::Kind::Memo:
             case ui::Kind::ListBox:
             case ui::Kind::Grid:
@@ -71,14 +75,18 @@ std::string illegibleTexts(const ui::Form& window) {
                 continue;
         }
         if (!shown(*c) || !inClientArea(*c, window.clientSize())) continue;
-        const std::optional<DrawnColours> drawn = drawnColours(*c);
-        if (!drawn) continue;
-        const double ratio = contrastRatio(drawn->text, drawn->background);
-        if (ratio >= 4.5) continue;
-        char figure[16];
-        std::snprintf(figure, sizeof(figure), "%.2f", ratio);
-        found += (found.empty() ? "" : "; ") + window.name() + "/" + c->name() + ": " + figure +
-                 " (" + hex(drawn->text) + " on " + hex(drawn->background) + ")";
+        const auto check = [&](const std::optional<DrawnColours>& drawn, const char* part) {
+            if (!drawn) return;
+            const double ratio = contrastRatio(drawn->text, drawn->background);
+            if (ratio >= 4.5) return;
+            char figure[16];
+            std::snprintf(figure, sizeof(figure), "%.2f", ratio);
+            found += (found.empty() ? "" : "; ") + window.name() + "/" + c->name() + part + ": " +
+                     figure + " (" + hex(drawn->text) + " on " + hex(drawn->background) + ")";
+        };
+        check(drawnColours(*c), "");
+        if (const auto* grid = dynamic_cast<const ui::Grid*>(c))
+            check(drawnTitleColours(*grid), " titles");
     }
     return found;
 }

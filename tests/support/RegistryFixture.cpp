@@ -53,11 +53,20 @@ void RegistryFixture::addIdentity(const IdentitySpec& spec) {
 }
 
 std::vector<std::string> RegistryFixture::entriesAt(const std::string& criteriaPath) {
+    return entriesIn(toolRegistry_, criteriaPath);
+}
+
+std::vector<std::string> RegistryFixture::entriesIn(RegistryAccess& registry,
+                                                    const std::string& criteriaPath) {
     std::vector<std::string> out;
-    if (!toolRegistry_.openKey(criteriaPath, false)) return out;
-    for (const std::string& name : toolRegistry_.subkeyNames())
-        out.push_back(valueAt(criteriaPath + "\\" + name, "Value"));
-    toolRegistry_.closeKey();
+    if (!registry.openKey(criteriaPath, false)) return out;
+    const std::vector<std::string> names = registry.subkeyNames();
+    registry.closeKey();
+    for (const std::string& name : names) {
+        if (!registry.openKey(criteriaPath + "\\" + name, false)) continue;
+        out.push_back(registry.readString("Value"));
+        registry.closeKey();
+    }
     return out;
 }
 
@@ -89,7 +98,12 @@ void RegistryFixture::showRegistryWindow() {
     registry_.flush();  // what the test set up is on disk; from here on writes are counted
     registryWrites_ = 0;
     showMainWindow();
-    clickMain("Button10");
+    clickMain("Label4");  // "7.  Registry"
+}
+
+void RegistryFixture::clickIn(ui::Form& window, std::string_view name) {
+    if (!window.active()) window.activate();
+    user().click(window.get<ui::Control>(name));
 }
 
 std::string RegistryFixture::regFocus() const {
@@ -120,7 +134,7 @@ void RegistryFixture::openSampleLists() {
         .expectMessage(infoMessage(blocks + "\\News"))
         .expectMessage(backupMessage("Mail"))
         .expectMessage(backupMessage("News"));
-    clickReg("Button1");
+    clickReg("OpenRegImage");
     ASSERT_EQ(reg<ui::ListBox>("ListBox1").lineCount(), 30);
     ASSERT_EQ(reg<ui::ListBox>("ListBox2").lineCount(), 4);
 }

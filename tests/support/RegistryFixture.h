@@ -28,7 +28,10 @@ protected:
 
     void addIdentity(const IdentitySpec& spec);
     static std::string listPath(const IdentitySpec& spec, const char* kind);
+    // The "Value"s of the entry keys under a Criteria key, of the tool's registry or another.
     std::vector<std::string> entriesAt(const std::string& criteriaPath);
+    static std::vector<std::string> entriesIn(RegistryAccess& registry,
+                                              const std::string& criteriaPath);
     std::string valueAt(const std::string& keyPath, const std::string& name);
 
     // The messages of one pass that finds its list.
@@ -49,14 +52,19 @@ protected:
     T& reg(std::string_view name) const {
         return reg_->form().get<T>(name);
     }
-    // What a user's click on a control of the registry window (or of the main window) runs.
-    void clickReg(std::string_view name) { reg<ui::Control>(name).click(); }
-    void clickMain(std::string_view name) { control<ui::Control>(name).click(); }
+    // A user's click on a control of the registry window (or of the main window). The user
+    // brings the window to the front first (from the taskbar) when the other one is in front:
+    // where they overlap, a click goes to the window on top.
+    void clickReg(std::string_view name) { clickIn(reg_->form(), name); }
+    void clickMain(std::string_view name) { clickIn(control<ui::Control>(name).form(), name); }
     // The control of the registry window that has the keyboard focus, by its name ("" for none).
     std::string regFocus() const;
     std::string mainFocus() const;
 
     TRegistryForm* reg_ = nullptr;
+
+private:
+    static void clickIn(ui::Form& window, std::string_view name);
 };
 
 }  // namespace plevo::test

@@ -149,6 +149,18 @@ ScriptedDialogs& ScriptedDialogs::expectAddOffer(const std::string& entry, Answe
                          Buttons::YesNo, answer);
 }
 
+ScriptedDialogs& ScriptedDialogs::expectUncheckWarning(std::function<void()> during) {
+    return expectMessage(
+        "Warning!\n\rIf you uncheck this box, you will not be asked for confirmation!\n\r"
+        "Any new Domain names that are not already listed in your\n\r"
+        "*(Safe Domain Names not to be blocked). Will be added to the Outlook\n\r"
+        "Blocked Senders List and blocked automatically.\n\r\n\r"
+        "Ex: if you have a new email from someone@freemail.example and freemail.example is not\n\r"
+        "in your list*, then Oulook will block all incomming emails from freemail.example\n\r"
+        "Only Uncheck if you are sure you do not want to confirm new entries?",
+        std::move(during));
+}
+
 void ScriptedDialogs::verify() {
     for (const Step& s : queue_)
         ADD_FAILURE() << "expected " << kindName(s.kind)

@@ -49,6 +49,8 @@ public:
     ScriptedDialogs& expectRemoveQuestion(const std::string& entry, Answer answer,
                                           std::function<void()> during = {});
     ScriptedDialogs& expectAddOffer(const std::string& entry, Answer answer);
+    // The warning when "2. Confirm removal" is unchecked.
+    ScriptedDialogs& expectUncheckWarning(std::function<void()> during = {});
 
     // Fails the test for every expectation not yet used, then forgets them.
     void verify();

@@ -158,7 +158,8 @@ std::vector<ControlSpec> controlTable() {
          .caption = "Sort blocked Mail and copy to News",
          .fontColour = colours::kWhite,
          .flags = ui::kChecked},
-        // Greyed until an open has found the identity; the caption keeps clear of the gear.
+        // Greyed and unusable until an open has found the identity (there are no rules to show
+        // before); the caption keeps clear of the gear.
         {.kind = Kind::Panel,
          .name = "AdvancedPanel",
          .parent = "RegistryGroupBox",
@@ -166,7 +167,7 @@ std::vector<ControlSpec> controlTable() {
          .caption = "Advanced Rules  ",
          .colour = colours::kSilver,
          .fontColour = colours::kGray,
-         .flags = ui::kRight},
+         .flags = ui::kRight | ui::kDisabled},
         {.kind = Kind::Picture,
          .name = "ImageAdvanced",
          .parent = "AdvancedPanel",

@@ -71,6 +71,11 @@ void TAdvancedForm::NumberButtonClick(std::size_t k) {
 
 void TAdvancedForm::SpeedButton5Click() {
     if (!AnyListSelected()) return;
+    // An empty word would only stop the next save.
+    if (Edit1->caption().empty()) {
+        tool_.dialogs().message("Type the word to add into the box, then select [Add].");
+        return;
+    }
     for (std::size_t k = 0; k < 4; ++k) {
         if (!NumberButton[k]->checked() || wordRows(k) < 1) continue;
         if (!isRuleKey(ValueListEditor[k]->cell(0, 1))) continue;
@@ -200,8 +205,9 @@ bool TAdvancedForm::saveRules() {
         CollectRuleNames();
         storedRuleKeys_ = RuleKeys;
     }
-    if (result.outcome == SaveOutcome::Saved) RulesSaved = true;
+    // The message stores the registry first: saved is only what is on disk.
     tool_.dialogs().message(result.message);
+    if (result.outcome == SaveOutcome::Saved) RulesSaved = true;
     return result.outcome != SaveOutcome::Refused;
 }
 

@@ -31,6 +31,8 @@ constexpr const char* kHeaders[4] = {"[1] Delete emails where the FROM line cont
                                      "[2] Delete emails where the TO line contain people names",
                                      "[3] Delete emails where the SUBJECT line contain the words",
                                      "[4] Delete emails where the MESSAGE contain the words"};
+// The word box's text until the user types a word.
+constexpr const char* kWordBoxText = "Add-Del-Search: words";
 constexpr const char* kMarkNames[4] = {"TopLeft", "TopRight", "BottomLeft", "BottomRight"};
 
 constexpr const char* kOrText = "any of the words in any of these other lists";
@@ -112,7 +114,9 @@ std::vector<ControlSpec> controlTable(Names& names) {
                      .drawing = pictures::listMark(kHeaderColours[k])});
     }
 
-    // The number buttons and the word tools.
+    // The number buttons and the word tools. Like every speed button of the window they take
+    // no focus: a press leaves it in the list it is in, so leaving list 2, 3 or 4 does not empty
+    // the word box the press is about to read.
     t.push_back({.kind = Kind::Panel,
                  .name = "Panel6",
                  .at = {4, kToolsY, 128, 34},
@@ -124,7 +128,7 @@ std::vector<ControlSpec> controlTable(Names& names) {
                      .at = {4 + static_cast<int>(k) * 30, 3, 28, 28},
                      .caption = std::to_string(k + 1),
                      .colour = kHeaderColours[k],
-                     .flags = ui::kDisabled});
+                     .flags = ui::kDisabled | ui::kNoFocus});
     }
     t.push_back({.kind = Kind::Panel,
                  .name = "Panel7",
@@ -134,7 +138,7 @@ std::vector<ControlSpec> controlTable(Names& names) {
                  .name = "Edit1",
                  .parent = "Panel7",
                  .at = {4, 6, 160, 22},
-                 .caption = "Add-Del-Search: words",
+                 .caption = kWordBoxText,
                  .colour = colours::kWhite,
                  .flags = ui::kDisabled});
     const char* tools[4] = {"Add", "Del", "Search", "Import"};
@@ -144,17 +148,18 @@ std::vector<ControlSpec> controlTable(Names& names) {
                      .parent = "Panel7",
                      .at = {168 + i * 62, 4, 60, 26},
                      .caption = tools[i],
-                     .flags = ui::kDisabled});
+                     .flags = ui::kDisabled | ui::kNoFocus});
     }
     t.push_back({.kind = Kind::ToggleButton,
                  .name = "SpeedButton9",
                  .at = {564, kToolsY + 3, 40, 28},
                  .caption = "OR",
-                 .flags = ui::kChecked});
+                 .flags = ui::kChecked | ui::kNoFocus});
     t.push_back({.kind = Kind::ToggleButton,
                  .name = "SpeedButton10",
                  .at = {606, kToolsY + 3, 40, 28},
-                 .caption = "AND"});
+                 .caption = "AND",
+                 .flags = ui::kNoFocus});
     t.push_back({.kind = Kind::Picture,
                  .name = "Image1",
                  .at = {656, kToolsY + 2, 24, 24},
@@ -429,6 +434,8 @@ void TAdvancedForm::FormClose() {
         c->setEnabled(false);
     LockLists();
     UpdateListMarks();
+    // Unusable until the next open, the word box says what it is for, not the last word.
+    Edit1->setCaption(kWordBoxText);
     RuleKeys.clear();
     RuleNames.clear();
     storedRuleKeys_.clear();

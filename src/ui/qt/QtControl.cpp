@@ -149,6 +149,15 @@ void QtControlBase::applyPalette() {
     if (colour_) {
         p.setColor(QPalette::Window, toQColor(*colour_));
         p.setColor(QPalette::Base, toQColor(*colour_));
+    } else if (isBox()) {
+        // Without a colour of its own a box shows the system's window colour and text, as on
+        // Windows, not its container's: the help page of a black window is white.
+        const QPalette system = QApplication::palette();
+        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            p.setColor(group, QPalette::Base, system.color(group, QPalette::Base));
+            if (!fontColour_)
+                p.setColor(group, QPalette::Text, system.color(group, QPalette::Text));
+        }
     }
     const bool dark = onDark();
     if (fontColour_ || dark) {
@@ -172,6 +181,11 @@ void QtControlBase::applyPalette() {
     widget_->setPalette(p);
     widget_->setAutoFillBackground(fillsBackground());
     paletteApplied();
+}
+
+bool QtControlBase::isBox() const {
+    return kind_ == Kind::Edit || kind_ == Kind::Memo || kind_ == Kind::ListBox ||
+           kind_ == Kind::Grid;
 }
 
 void QtControlBase::fitCaption() {

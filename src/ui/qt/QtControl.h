@@ -81,6 +81,8 @@ protected:
     void baseDoubleClick();
 
     void applyPalette();
+    // Edit and memo boxes, list boxes and grids.
+    bool isBox() const;
 
     QtForm& form_;
     std::string name_;

@@ -86,8 +86,8 @@ public:
         if (row >= 1) table()->setCurrentCell(row - 1, column);
     }
     void setEditable(bool editable) override {
-        table()->setEditTriggers(editable ? QAbstractItemView::DoubleClicked |
-                                                QAbstractItemView::EditKeyPressed |
+        // A double click is the window's (onDoubleClick), as on every backend: typing edits.
+        table()->setEditTriggers(editable ? QAbstractItemView::EditKeyPressed |
                                                 QAbstractItemView::AnyKeyPressed
                                           : QAbstractItemView::NoEditTriggers);
     }
@@ -106,6 +106,15 @@ public:
 
 protected:
     QTableWidget* table() const { return static_cast<QTableWidget*>(widget()); }
+    void paletteApplied() override {
+        // A disabled grid refuses the user's input, but its rows and titles are still there to
+        // be read: they keep the colours they have while it is enabled.
+        QPalette p = table()->palette();
+        for (auto role :
+             {QPalette::Text, QPalette::Highlight, QPalette::HighlightedText, QPalette::ButtonText})
+            p.setColor(QPalette::Disabled, role, p.color(QPalette::Inactive, role));
+        table()->setPalette(p);
+    }
 
 private:
     // Changes made by the window itself are not the user's: onChange does not run for them.

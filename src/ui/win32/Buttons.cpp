@@ -28,6 +28,51 @@ bool colourMarked(const NativeControl& control, std::optional<Colour> own, WPARA
 
 }  // namespace
 
+bool isPressMessage(UINT msg) {
+    switch (msg) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONUP:
+        case WM_CAPTURECHANGED:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool trackPress(HWND hwnd, UINT msg, LPARAM lParam, bool& tracking) {
+    // What the system's button does with the mouse, without its SetFocus: the control that has
+    // the focus keeps it, and its exit handler does not run.
+    const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    RECT client;
+    GetClientRect(hwnd, &client);
+    switch (msg) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            tracking = true;
+            SetCapture(hwnd);
+            SendMessageA(hwnd, BM_SETSTATE, TRUE, 0);
+            break;
+        case WM_MOUSEMOVE:
+            if (tracking) SendMessageA(hwnd, BM_SETSTATE, PtInRect(&client, at), 0);
+            break;
+        case WM_LBUTTONUP:
+            if (!tracking) break;
+            tracking = false;
+            ReleaseCapture();
+            SendMessageA(hwnd, BM_SETSTATE, FALSE, 0);
+            return PtInRect(&client, at) != FALSE;
+        case WM_CAPTURECHANGED:
+            if (tracking) SendMessageA(hwnd, BM_SETSTATE, FALSE, 0);
+            tracking = false;
+            break;
+        default:
+            break;
+    }
+    return false;
+}
+
 std::string withoutMnemonics(const std::string& caption) {
     std::string out;
     out.reserve(caption.size());
@@ -53,52 +98,11 @@ void Win32Button::build(const ControlSpec& spec) {
 }
 
 LRESULT Win32Button::message(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (flags_ & kNoFocus) {
-        switch (msg) {
-            case WM_LBUTTONDOWN:
-            case WM_LBUTTONDBLCLK:
-            case WM_MOUSEMOVE:
-            case WM_LBUTTONUP:
-            case WM_CAPTURECHANGED:
-                return trackPress(hwnd, msg, lParam);
-            default:
-                break;
-        }
+    if ((flags_ & kNoFocus) && isPressMessage(msg)) {
+        if (trackPress(hwnd, msg, lParam, tracking_)) sendClicked(hwnd);
+        return 0;
     }
     return callDefault(hwnd, msg, wParam, lParam);
-}
-
-LRESULT Win32Button::trackPress(HWND hwnd, UINT msg, LPARAM lParam) {
-    // What the system's button does with the mouse, without its SetFocus: the control that has
-    // the focus keeps it, and its exit handler does not run.
-    const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-    RECT client;
-    GetClientRect(hwnd, &client);
-    switch (msg) {
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-            tracking_ = true;
-            SetCapture(hwnd);
-            SendMessageA(hwnd, BM_SETSTATE, TRUE, 0);
-            break;
-        case WM_MOUSEMOVE:
-            if (tracking_) SendMessageA(hwnd, BM_SETSTATE, PtInRect(&client, at), 0);
-            break;
-        case WM_LBUTTONUP:
-            if (!tracking_) break;
-            tracking_ = false;
-            ReleaseCapture();
-            SendMessageA(hwnd, BM_SETSTATE, FALSE, 0);
-            if (PtInRect(&client, at)) sendClicked(hwnd);
-            break;
-        case WM_CAPTURECHANGED:
-            if (tracking_) SendMessageA(hwnd, BM_SETSTATE, FALSE, 0);
-            tracking_ = false;
-            break;
-        default:
-            break;
-    }
-    return 0;
 }
 
 void Win32Button::performClick() {
@@ -125,6 +129,19 @@ void Win32Checkable<I>::build(const ControlSpec& spec) {
         style |= BS_MULTILINE | BS_TOP;  // the caption wraps from the top, beside the mark
     this->createWindow("BUTTON", style, 0, false, spec);
     if (spec.flags & kChecked) setChecked(true);
+}
+
+template <class I>
+LRESULT Win32Checkable<I>::message(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if ((this->flags_ & kNoFocus) && isPressMessage(msg)) {
+        // The state turns as BS_AUTOCHECKBOX turns it on the release.
+        if (trackPress(hwnd, msg, lParam, tracking_)) {
+            setChecked(!checked());
+            sendClicked(hwnd);
+        }
+        return 0;
+    }
+    return this->callDefault(hwnd, msg, wParam, lParam);
 }
 
 template <class I>

@@ -14,6 +14,12 @@ inline constexpr int kMarkRoom = 20;
 // Room inside a push button's bevel.
 inline constexpr int kBevelRoom = 4;
 
+// A button that takes no focus (kNoFocus) tracks its own press, as the system's button does
+// but without its SetFocus: for the mouse messages (isPressMessage) of `hwnd`, true when the
+// press was released over the button, which is its click.
+bool isPressMessage(UINT msg);
+bool trackPress(HWND hwnd, UINT msg, LPARAM lParam, bool& tracking);
+
 class Win32Button final : public ControlImpl<Button> {
 public:
     Win32Button(Win32Form& form, const ControlSpec& spec, NativeControl* parent);
@@ -29,9 +35,6 @@ protected:
     std::string measuredCaption() const override { return withoutMnemonics(windowText()); }
 
 private:
-    // A button that takes no focus tracks its own press (the system's button takes the focus).
-    LRESULT trackPress(HWND hwnd, UINT msg, LPARAM lParam);
-
     int modalResult_;
     bool tracking_ = false;
 };
@@ -50,9 +53,13 @@ public:
     void command(WORD code) override;
 
 protected:
+    LRESULT message(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
     int captionRoom() const override;
     std::string measuredCaption() const override { return withoutMnemonics(this->windowText()); }
     bool reflected(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    bool tracking_ = false;
 };
 
 // Radio buttons check themselves and uncheck the others of their parent (container or window).

@@ -1,6 +1,7 @@
 #include "ui/win32/Grid.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "ui/win32/Text.h"
 #include "ui/win32/Toolkit.h"
@@ -16,13 +17,36 @@ void Win32Grid::build(const ControlSpec& spec) {
     widths_ = {client.right / 2, client.right - client.right / 2};
     editor_ = CreateWindowExA(0, "EDIT", "", WS_CHILD | ES_AUTOHSCROLL, 0, 0, 0, 0, hwnd_, nullptr,
                               toolkit().instance(), nullptr);
-    if (editor_) SendMessageA(editor_, WM_SETFONT, reinterpret_cast<WPARAM>(hfont()), FALSE);
+    if (editor_) {
+        SendMessageA(editor_, WM_SETFONT, reinterpret_cast<WPARAM>(hfont()), FALSE);
+        editorHandler_.original = attach(editor_, &editorHandler_);
+    }
     updateScrollBar();
 }
 
 void Win32Grid::release() {
+    if (editor_) detach(editor_, editorHandler_.original);
     editor_ = nullptr;
     NativeControl::release();
+}
+
+LRESULT Win32Grid::EditorHandler::handle(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_LBUTTONDBLCLK || (msg == WM_LBUTTONDOWN && grid_.secondClick(lParam, hwnd))) {
+        grid_.endEditing(true);
+        grid_.doubleClicked();
+        return 0;
+    }
+    return CallWindowProcA(original, hwnd, msg, wParam, lParam);
+}
+
+bool Win32Grid::secondClick(LPARAM clientPoint, HWND on) const {
+    if (!editedByClick_) return false;
+    POINT at{static_cast<short>(LOWORD(clientPoint)), static_cast<short>(HIWORD(clientPoint))};
+    ClientToScreen(on, &at);
+    const auto elapsed = static_cast<DWORD>(GetMessageTime() - editClickTime_);
+    return elapsed <= GetDoubleClickTime() &&
+           std::abs(at.x - editClickAt_.x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
+           std::abs(at.y - editClickAt_.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
 }
 
 int Win32Grid::rowHeight() const {
@@ -134,6 +158,7 @@ void Win32Grid::startEditing(const std::string* typed) {
     if (!editable_ || !editor_ || rowCount() < 2 || editing_) return;
     if (column_ >= 0 && column_ <= 1 && readOnlyColumns_[static_cast<std::size_t>(column_)]) return;
     editing_ = true;
+    editedByClick_ = false;
     RECT r = cellRect(column_, row_);
     InflateRect(&r, -1, -1);
     // Typing on a cell replaces its text, as in a spreadsheet; Enter or a click edits it.
@@ -245,9 +270,13 @@ LRESULT Win32Grid::message(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             const int row = y / h == 0 ? 0 : top_ + y / h - 1;
             const int column = x < widths_[0] ? 0 : x < widths_[0] + widths_[1] ? 1 : -1;
             if (row >= 1 && row < rowCount() && column >= 0) {
-                if (row == row_ && column == column_ && editable_)
+                if (row == row_ && column == column_ && editable_) {
                     startEditing(nullptr);
-                else
+                    editedByClick_ = editing_;
+                    editClickTime_ = GetMessageTime();
+                    editClickAt_ = {x, y};
+                    ClientToScreen(hwnd, &editClickAt_);
+                } else
                     setCurrent(column, row);
             }
             return 0;
@@ -331,11 +360,11 @@ void Win32Grid::paint(HWND hwnd) {
     SetBkMode(dc, TRANSPARENT);
     HPEN lines = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNFACE));
     HGDIOBJ oldPen = SelectObject(dc, lines);
-    const bool enabled = IsWindowEnabled(hwnd) != FALSE;
     const auto drawRow = [&](int row) {
         for (int column = 0; column < 2; ++column) {
             const RECT r = cellRect(column, row);
-            COLORREF text = enabled ? textColour() : GetSysColor(COLOR_GRAYTEXT);
+            // Disabled, the grid refuses input; its rows are still there to be read.
+            COLORREF text = textColour();
             if (row == 0) {
                 RECT title = r;
                 FillRect(dc, &title, GetSysColorBrush(COLOR_BTNFACE));

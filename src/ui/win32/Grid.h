@@ -61,6 +61,26 @@ private:
     std::array<bool, 2> readOnlyColumns_{false, false};
     HWND editor_ = nullptr;
     bool editing_ = false;
+    // When and where (on the screen) the click that opened the editor was made: the system
+    // makes no double click of two clicks on two windows, so the grid tells it itself.
+    LONG editClickTime_ = 0;
+    POINT editClickAt_{};
+    bool editedByClick_ = false;
+    bool secondClick(LPARAM clientPoint, HWND on) const;
+
+    // The cell editor's messages: a click on the current cell starts editing, so the second
+    // click of a double click lands on the editor, as a click of its own; it ends the editing
+    // and is the grid's double click.
+    class EditorHandler final : public WindowHandler {
+    public:
+        explicit EditorHandler(Win32Grid& grid) : grid_(grid) {}
+        LRESULT handle(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
+        WNDPROC original = nullptr;
+
+    private:
+        Win32Grid& grid_;
+    };
+    EditorHandler editorHandler_{*this};
 };
 
 }  // namespace plevo::ui::win32

@@ -21,7 +21,7 @@ protected:
             .expectMessage(infoMessage(listPath(spec, "News")))
             .expectMessage(backupMessage("Mail"))
             .expectMessage(backupMessage("News"));
-        clickReg("Button1");
+        clickReg("OpenRegImage");
         dialogs_.verify();
     }
     // Sort with the safe-list dialog cancelled (no safe-domains file in the start folder).
@@ -30,7 +30,7 @@ protected:
             "You can now sort this Blocked Senders list or open your own text "
             "file\n\rof blocked senders to replace existing Mail or News registry "
             "entries");
-        clickReg("Button2");
+        clickReg("SortRegImage");
         dialogs_.verify();
     }
     // Save Changes with no backup copy and Yes to the import question.
@@ -125,7 +125,7 @@ TEST_F(RegistryWindow, OneIdentityOpensBothListsAndBacksThemUp) {
     dialogs_.expectMessage("You can use the Advanced Rules button")
         .expectMessage(infoMessage(listPath(spec, "Mail")))
         .expectMessage(backupMessage("Mail"));
-    clickReg("Button1");
+    clickReg("OpenRegImage");
     EXPECT_EQ(reg<ui::ListBox>("ListBox1").lines(),
               (Lines{"changed@x.example", "", "a@x.example"}));
     EXPECT_EQ(reg<ui::ListBox>("ListBox2").lineCount(), 0);
@@ -145,23 +145,23 @@ TEST_F(RegistryWindow, ThreeIdentitiesAskWhichOne) {
         "is "
         "Main Identity,\n\r0. Ann\n\r1. Bob\n\r2. Cy\n\r";
     dialogs_.expectInput("Identity's", prompt, "0", "3");
-    clickReg("Button1");
+    clickReg("OpenRegImage");
     EXPECT_FALSE(reg_->MailOpened);
     EXPECT_EQ(regFocus(), "Button1");
 
     dialogs_.expectInput("Identity's", prompt, "0", "x")
         .expectMessage("You can only select a number from 0 to 2");
-    clickReg("Button1");
+    clickReg("OpenRegImage");
     dialogs_.expectInput("Identity's", prompt, "0", std::nullopt);
-    clickReg("Button1");
+    clickReg("OpenRegImage");
     for (const char* outside : {"-1", "99999999999999999999"}) {
         dialogs_.expectInput("Identity's", prompt, "0", std::string(outside));
-        clickReg("Button1");
+        clickReg("OpenRegImage");
     }
     for (const char* notANumber : {"", "1.0", " 1", "+"}) {
         dialogs_.expectInput("Identity's", prompt, "0", std::string(notANumber))
             .expectMessage("You can only select a number from 0 to 2");
-        clickReg("Button1");
+        clickReg("OpenRegImage");
     }
     EXPECT_FALSE(reg_->MailOpened);
 
@@ -170,7 +170,7 @@ TEST_F(RegistryWindow, ThreeIdentitiesAskWhichOne) {
         .expectMessage("You can use the Advanced Rules button")
         .expectMessage(backupMessage("Mail"))
         .expectMessage(backupMessage("News"));
-    clickReg("Button1");
+    clickReg("OpenRegImage");
     EXPECT_EQ(reg<ui::Label>("IdentityLabel").caption(), "User: Bob");
     EXPECT_EQ(reg<ui::ListBox>("ListBox1").lines(), Lines{"b@b.example"});
     EXPECT_TRUE(tool_->state().AssistantRunning);
@@ -185,7 +185,7 @@ TEST_F(RegistryWindow, MissingListsEndTheOpen) {
     dialogs_.expectMessage("You can use the Advanced Rules button")
         .expectMessage(
             "Please set up a News Blocked Senders List in Outlook Express\n\rthen try again.");
-    clickReg("Button1");
+    clickReg("OpenRegImage");
     EXPECT_FALSE(reg_->NewsOpened);
     EXPECT_FALSE(tool_->state().AssistantRunning);  // an open that read nothing stops the assistant
 
@@ -196,7 +196,7 @@ TEST_F(RegistryWindow, MissingListsEndTheOpen) {
         .expectMessage(
             "Please set up a News Blocked Senders List in Outlook Express\n\rthen try again.")
         .expectMessage(backupMessage("Mail"));
-    clickReg("Button1");
+    clickReg("OpenRegImage");
     EXPECT_TRUE(reg_->MailOpened);
     EXPECT_EQ(regFocus(), "Button2");
 }
@@ -208,7 +208,7 @@ TEST_F(RegistryWindow, AListKeyWithoutCriteriaReadsNothingAndAnEntryWithoutValue
     clickReg("RadioBtnMail");
     dialogs_.expectMessage("You can use the Advanced Rules button")
         .expectMessage(infoMessage(listPath(spec, "Mail")));
-    clickReg("Button1");
+    clickReg("OpenRegImage");
     EXPECT_FALSE(reg_->MailOpened);
 
     ASSERT_TRUE(registry_.openKey(listPath(spec, "Mail") + "\\Criteria\\000", true));
@@ -218,7 +218,7 @@ TEST_F(RegistryWindow, AListKeyWithoutCriteriaReadsNothingAndAnEntryWithoutValue
     dialogs_.expectMessage("You can use the Advanced Rules button")
         .expectMessage(infoMessage(listPath(spec, "Mail")))
         .expectMessage(backupMessage("Mail"));
-    clickReg("Button1");
+    clickReg("OpenRegImage");
     EXPECT_EQ(reg<ui::ListBox>("ListBox1").lines(), (Lines{"", "v@x.example"}));
     EXPECT_EQ(backupFile("Mail"), "\r\nv@x.example\r\n");
 }
@@ -235,7 +235,7 @@ TEST_F(RegistryWindow, AnEntryOfTheWrongTypeEndsTheOpenAfterBackingUpWhatWasRead
         .expectMessage(infoMessage(listPath(spec, "Mail")))
         .expectMessage(backupMessage("Mail"))
         .expectError("Invalid data type for 'Value'");
-    clickReg("Button1");
+    clickReg("OpenRegImage");
     EXPECT_EQ(reg<ui::ListBox>("ListBox1").lines(), Lines{"a@x.example"});
     EXPECT_EQ(backupFile("Mail"), "a@x.example\r\n");
 
@@ -243,8 +243,8 @@ TEST_F(RegistryWindow, AnEntryOfTheWrongTypeEndsTheOpenAfterBackingUpWhatWasRead
     // nothing, whichever way it is pressed; it never says the registry was updated.
     for (const char* save : {"Button3", "SaveRegImage", "SaveRegLabel"})
         EXPECT_FALSE(reg<ui::Control>(save).enabled()) << save;
-    clickReg("Button3");
     clickReg("SaveRegImage");
+    clickReg("SaveRegLabel");
     dialogs_.verify();
     EXPECT_EQ(registryWrites_, 0);
 }
@@ -254,13 +254,13 @@ TEST_F(RegistryWindow, NoIdentitiesKeyOrNoIdentity) {
     dialogs_.expectMessage(
         "You have not set up any identities in Outlook or your\n\rregistry is "
         "corrupted. Try setting up a new Identity in Outlook");
-    clickReg("Button1");
+    clickReg("OpenRegImage");
     ASSERT_TRUE(registry_.openKey("Identities\\Plain", true));
     registry_.closeKey();
     dialogs_.expectMessage(
         "There are no Identities in Outlook to check.\n\rYou must first create an "
         "account in Outlook Express.");
-    clickReg("Button1");
+    clickReg("OpenRegImage");
 }
 
 TEST_F(RegistryWindow, SortRefusesListsNotOpenedAndFallsBackToMail) {
@@ -269,13 +269,13 @@ TEST_F(RegistryWindow, SortRefusesListsNotOpenedAndFallsBackToMail) {
     showRegistryWindow();
     clickReg("RadioBtnNews");
     dialogs_.expectMessage("You must create and open the News Blocked Senders List");
-    clickReg("Button2");
+    clickReg("SortRegImage");
     clickReg("RadioBtnMail");
     dialogs_.expectMessage("You must create and open the Mail Blocked Senders List");
-    clickReg("Button2");
+    clickReg("SortRegImage");
     clickReg("RadioBtnBoth");
     dialogs_.expectMessage("You must create an Outlook Express Mail Blocked Senders List");
-    clickReg("Button2");
+    clickReg("SortRegImage");
     EXPECT_FALSE(control<ui::Button>("Button1").enabled());  // the working list was not touched
 
     dialogs_.expectMessage("You can use the Advanced Rules button")
@@ -283,7 +283,7 @@ TEST_F(RegistryWindow, SortRefusesListsNotOpenedAndFallsBackToMail) {
         .expectMessage(
             "Please set up a News Blocked Senders List in Outlook Express\n\rthen try again.")
         .expectMessage(backupMessage("Mail"));
-    clickReg("Button1");
+    clickReg("OpenRegImage");
     dialogs_.expectMessage(
         "You do not have an Outlook Express News Blocked Senders List\n\rFor now "
         "you can only work on your Mail Blocked Senders List\n\rOpen Outlook "
@@ -314,7 +314,7 @@ TEST_F(RegistryWindow, AcceptAndSaveWithTheNewsOptionLeaveMailAsItWas) {
     dialogs_.expectMessage(
         "The text file has replaced the original Blocked Senders List\n\r[News] "
         "registry entries.\n\r\n\rOnly save to the registry if you are sure?");
-    clickMain("Button2");
+    clickMain("SaveImage");
     // Kept sorted without regard to case; equal lines all stay, in the order they came.
     EXPECT_EQ(reg<ui::ListBox>("ListBox2").lines(),
               (Lines{"a.example", "B.example", "b.example", "c.example"}));
@@ -343,23 +343,23 @@ TEST_F(RegistryWindow, AcceptRefusesAListThatWasNotOpened) {
     dialogs_.expectMessage("You can use the Advanced Rules button")
         .expectMessage(infoMessage(listPath(spec, "Mail")))
         .expectMessage(backupMessage("Mail"));
-    clickReg("Button1");
+    clickReg("OpenRegImage");
     sortExpectingHandOff();
     clickReg("RadioBtnBoth");
     saveChangesImporting();
     dialogs_.expectMessage(
         "Sort blocked Mail Entries or \n\rSort Blocked News Entries may not be available.");
-    clickMain("Button2");
+    clickMain("SaveImage");
     clickReg("RadioBtnNews");
     saveChangesImporting();
     dialogs_.expectMessage("Sort Blocked News Entries is not available.");
-    clickMain("Button2");
+    clickMain("SaveImage");
     EXPECT_EQ(reg<ui::ListBox>("ListBox1").lines(), Lines{"m@x.example"});
 
     // No to the import question stops a running assistant.
     tool_->state().AssistantRunning = true;
     dialogs_.expectBackupQuestion(Answer::No).expectImportQuestion(Answer::No);
-    clickMain("Button2");
+    clickMain("SaveImage");
     EXPECT_FALSE(tool_->state().AssistantRunning);
 }
 
@@ -387,13 +387,13 @@ TEST_F(RegistryWindow, TheChosenListDecidesWhateverTheIdentityKeyNameHolds) {
         dialogs_.expectMessage("You can use the Advanced Rules button")
             .expectMessage(infoMessage(listPath(spec, c.kind)))
             .expectMessage(backupMessage(c.kind));
-        clickReg("Button1");
+        clickReg("OpenRegImage");
         EXPECT_EQ(reg_->MailOpened, mail);
         EXPECT_EQ(reg_->NewsOpened, !mail);
         EXPECT_FALSE(fileExists(root_ / "drive_c" / (std::string(c.other) + " Plevo.txt")));
 
         dialogs_.expectMessage("Registry updated, you can close now.");
-        clickReg("Button3");
+        clickReg("SaveRegImage");
         dialogs_.verify();
         EXPECT_EQ(entriesAt(listPath(spec, c.kind) + "\\Criteria"),
                   (Lines{"a@x.example", "b@x.example"}));
@@ -411,7 +411,7 @@ TEST_F(RegistryWindow, SaveRightAfterAnOpenRewritesTheValuesOnly) {
     registry_.flush();
     registryWrites_ = 0;
     dialogs_.expectMessage("Registry updated, you can close now.");
-    clickReg("Button3");
+    clickReg("SaveRegImage");
     EXPECT_EQ(entriesAt(mail), (Lines{"a", "b", "c"}));
     EXPECT_EQ(valueAt(mail, "Order"), "kept");
     EXPECT_EQ(registryWrites_, 1);  // every Value rewritten, the file written once
@@ -425,7 +425,7 @@ TEST_F(RegistryWindow, SaveWithMoreOrFewerLinesThanKeys) {
     reg<ui::ListBox>("ListBox2").clearLines();
     reg<ui::ListBox>("ListBox2").addLines({"x", "y"});
     dialogs_.expectMessage("Registry updated, you can close now.");
-    clickReg("Button3");
+    clickReg("SaveRegImage");
     const std::string mail = listPath(spec, "Mail") + "\\Criteria";
     const std::string news = listPath(spec, "News") + "\\Criteria";
     EXPECT_EQ(entriesAt(mail), (Lines{"a", "b", "c", "d", "e"}));
@@ -456,7 +456,7 @@ TEST_F(RegistryWindow, ABackupThatCannotBeWrittenShowsTheErrorAndKeepsTheEarlier
         .expectMessage(infoMessage(listPath(spec, "Mail")))
         .expectMessage(infoMessage(listPath(spec, "News")))
         .expectError("Mail Plevo.txt");
-    clickReg("Button1");
+    clickReg("OpenRegImage");
     EXPECT_EQ(reg<ui::ListBox>("ListBox1").lines(), Lines{"a@x.example"});
     std::filesystem::rename(root_ / "drive_c.away", root_ / "drive_c");
     EXPECT_EQ(backupFile("Mail"), earlier);
@@ -472,7 +472,7 @@ TEST_F(RegistryWindow, AcceptWithTheMailOptionReplacesOnlyMail) {
     dialogs_.expectMessage(
         "The text file has replaced the original Blocked Senders List\n\r[Mail] "
         "registry entries.\n\r\n\rOnly save to the registry if you are sure?");
-    clickMain("Button2");
+    clickMain("SaveImage");
     EXPECT_EQ(reg<ui::ListBox>("ListBox1").lines(), (Lines{"A", "b"}));
     EXPECT_EQ(reg<ui::ListBox>("ListBox2").lines(), Lines{"n@x.example"});
     EXPECT_EQ(regFocus(), "Button3");

@@ -86,7 +86,7 @@ TEST_F(RuleSetup, YesWritesTheImportFileHandsItOverAndOpensAgain) {
         // The interrupted open goes on.
         .expectMessage("You can use the [Advanced Rules] button")
         .expectMessage(kNoMailList);
-    clickReg("Button1");
+    clickReg("OpenRegImage");
     EXPECT_FALSE(fileExists(root_ / "drive_c" / "Rules.reg"));
     EXPECT_EQ(reg_->RulesKeyPath, rules);
     EXPECT_EQ(valueAt(rules + "\\000", "Name"), "New Mail Rule #1");
@@ -101,7 +101,7 @@ TEST_F(RuleSetup, NoToEitherQuestionChangesNothingAndLeavesNoFile) {
     addIdentity(spec);
     showRegistryWindow();
     dialogs_.expectConfirm(kSetUpQuestion, Buttons::YesNo, Answer::No);
-    clickReg("Button1");
+    clickReg("OpenRegImage");
     EXPECT_EQ(reg_->RulesKeyPath, "");
 
     // No to the import itself: the hand-over was made, so the open runs again and asks again.
@@ -114,7 +114,7 @@ TEST_F(RuleSetup, NoToEitherQuestionChangesNothingAndLeavesNoFile) {
         .expectConfirm(kSetUpQuestion, Buttons::YesNo, Answer::No)
         .expectMessage("You can use the [Advanced Rules] button")
         .expectMessage(kNoMailList);
-    clickReg("Button1");
+    clickReg("OpenRegImage");
     EXPECT_FALSE(registry_.keyExists("Identities\\" + spec.key + "\\Software"));
     EXPECT_FALSE(fileExists(root_ / "drive_c" / "Rules.reg"));
 }
@@ -172,7 +172,7 @@ TEST_F(RuleSetup, TheMessageAndTheDeletionWaitForTheImportAndAFileNothingWaitedF
                 .expectMessage(kNoMailList)
                 .expectMessage("You can use the [Advanced Rules] button")
                 .expectMessage(kNoMailList);
-        clickReg("Button1");
+        clickReg("OpenRegImage");
         dialogs_.verify();
         toolShell_.replacement = nullptr;
 
@@ -195,7 +195,7 @@ TEST_F(RuleSetup, TheMessageAndTheDeletionWaitForTheImportAndAFileNothingWaitedF
         .expectMessage("You can use the Advanced Rules button",
                        [&] { EXPECT_FALSE(fileExists(file)); })
         .expectMessage(kNoMailList);
-    clickReg("Button1");
+    clickReg("OpenRegImage");
     dialogs_.verify();
 }
 
@@ -207,7 +207,7 @@ TEST_F(RuleSetup, AnIdentityNameThatCouldInjectKeysIsRefused) {
         .expectMessage(
             "The identity's key name holds characters that cannot be written safely into "
             "a registry file:\n\rIdentities\\{evil]x}\n\rNo rule has been set up.");
-    clickReg("Button1");
+    clickReg("OpenRegImage");
     EXPECT_FALSE(fileExists(root_ / "drive_c" / "Rules.reg"));
     EXPECT_EQ(reg_->RulesKeyPath, "");
 }
@@ -249,7 +249,7 @@ TEST_F(RuleSetup, TheOpenAfterASetUpReadsTheListsOnceWhicheverIdentityWasChosen)
         .expectMessage(infoMessage(listPath(full, "News")))
         .expectMessage(backupMessage("Mail"))
         .expectMessage(backupMessage("News"));
-    clickReg("Button1");
+    clickReg("OpenRegImage");
     EXPECT_EQ(reg<ui::ListBox>("ListBox1").lines(), Lines{"m@x.example"});
     EXPECT_EQ(reg<ui::ListBox>("ListBox2").lines(), Lines{"n@x.example"});
     EXPECT_EQ(backupFile("Mail"), "m@x.example\r\n");

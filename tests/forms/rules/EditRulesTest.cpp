@@ -3,6 +3,7 @@
 #include "platform/Files.h"
 #include "rules/RegistryProceduresUnit.h"
 #include "rules/WordListValue.h"
+#include "support/UserInput.h"
 
 namespace plevo::test {
 namespace {
@@ -22,9 +23,9 @@ protected:
     }
     void setWord(const std::string& word) {
         ui::Edit& e = adv<ui::Edit>("Edit1");
-        e.click();
+        user().click(e);
         EXPECT_EQ(e.caption(), "");
-        e.type(word);
+        user().type(word);
     }
     std::vector<std::string> wordsAt(const std::string& rel) {
         return wordsOfValue(
@@ -86,7 +87,7 @@ TEST_F(EditRules, AddDelAndSearchWorkOnTheSelectedLists) {
     EXPECT_EQ(rows(3).size(), 3u);
 
     // Search compares word rows only: the title "Value" is never found.
-    list(1).setCurrent(1, 1);
+    clickWord(1, 1);
     setWord("Value");
     clickAdv("SpeedButton7");
     EXPECT_EQ(list(1).currentRow(), 1);
@@ -134,31 +135,25 @@ TEST_F(EditRules, CellsAddAndDeleteRowsOfRules) {
     dialogs_.expectConfirm("Create Other", Buttons::YesNo, Answer::No);
     select(1);
     ui::Grid& one = list(1);
-    dialogs_.expectMessage(messageLines(
-        {"Remember! You cannot save any changes if you leave an empty value", "in a cell.", "",
-         "You can use the keyboard [Esc] key to return a deleted word,",
-         "if you have not moved from the same cell.", "",
-         "If you need to reset the lists, as they were when you opened them.",
-         "Do not Save the list, instead use the [Open Rules] button again."}));
-    one.click();
-    one.click();  // the reminder comes once
+    dialogs_.expectMessage(kEmptyCellReminder);
+    user().clickAt(one, user().cellCentre(one, 1, 1));
+    user().clickAt(one, user().cellCentre(one, 1, 1));  // the reminder comes once
     dialogs_.verify();
 
-    one.setCurrent(1, 1);
-    one.doubleClick();
-    one.pressKey({.key = ui::kKeyInsert});
+    user().doubleClickAt(one, user().cellCentre(one, 1, 1));
+    user().press({.key = ui::kKeyInsert});
     EXPECT_EQ(rows(1), (RuleRows{{"Rule A", "a"}, {"Rule A", "new"}, {"Rule A", "new"}}));
     EXPECT_EQ(one.currentRow(), 3);
-    one.setCurrent(1, 1);
-    one.pressKey({.key = ui::kKeyDelete});
+    clickWord(1, 1);
+    user().press({.key = ui::kKeyDelete});
     EXPECT_EQ(rows(1), (RuleRows{{"Rule A", "new"}, {"Rule A", "new"}}));
 
     // A list of rows whose keys are no rule names takes no new rows and loses none.
     dialogs_.expectConfirm("Create Rule A", Buttons::YesNo, Answer::No);
     select(4);
     dialogs_.verify();
-    list(4).doubleClick();
-    list(4).pressKey({.key = ui::kKeyDelete});
+    user().doubleClickAt(list(4), user().cellCentre(list(4), 1, 1));
+    user().press({.key = ui::kKeyDelete});
     EXPECT_EQ(rows(4), (RuleRows{{"Other", "o"}}));
 }
 
@@ -231,7 +226,8 @@ TEST_F(EditRules, AnEmptyWordRefusesTheSaveAndNothingIsWritten) {
     openRules();
     registry_.flush();
     const std::string before = readFile(root_ / "HKEY_CURRENT_USER.reg");
-    list(3).setCell(1, 2, "");
+    select(3);
+    typeWord(3, 2, "");
     dialogs_.expectMessage(
         "The list [3] SUBJECT has an empty word for the rule \"Rule A\".\n\rType a word into the "
         "empty cell or delete its row, then save again.\n\rNothing has been saved.");
@@ -245,8 +241,9 @@ TEST_F(EditRules, AnEmptyWordRefusesTheSaveAndNothingIsWritten) {
 TEST_F(EditRules, ASaveRefusedAtClosingKeepsTheWindowOpenWithItsLists) {
     openRuleA();
     select(1);
-    list(1).setCell(1, 1, "X");  // the same word as the next row, for a save to fold
-    list(3).setCell(1, 1, "");
+    select(3);
+    typeWord(1, 1, "X");  // the same word as the next row, for a save to fold
+    typeWord(3, 1, "");
     const std::vector<RuleRows> before = {rows(1), rows(3)};
     dialogs_.expectConfirm(kCloseQuestion, Buttons::YesNo, Answer::Yes)
         .expectMessage(
@@ -264,8 +261,8 @@ TEST_F(EditRules, SavingNoRowsDeletesEveryRule) {
     show();
     openRules();
     select(3);
-    list(3).setCurrent(1, 1);
-    list(3).pressKey({.key = ui::kKeyDelete});
+    clickWord(3, 1);
+    user().press({.key = ui::kKeyDelete});
     dialogs_.expectMessage("No Rules have been saved");
     clickAdv("SaveRulesBtn");
     dialogs_.verify();
@@ -277,7 +274,7 @@ TEST_F(EditRules, SavingNoRowsDeletesEveryRule) {
 TEST_F(EditRules, TheCloseQuestionComesOnlyAfterAnOpenInThisShowing) {
     openRuleA();
     select(3);
-    list(3).setCell(1, 1, "changed");
+    typeWord(3, 1, "changed");
     dialogs_.expectConfirm(kCloseQuestion, Buttons::YesNo, Answer::Yes).expectMessage(kSaved);
     clickAdv("CloseImage");
     dialogs_.verify();

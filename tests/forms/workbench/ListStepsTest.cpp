@@ -73,18 +73,10 @@ TEST_F(ListSteps, NoWithoutASafeListFileAsksNothingMore) {
 
 TEST_F(ListSteps, UncheckingWarnsOnceAndThenEverythingIsReducedSilently) {
     open("a@x.example\nb@safe.example\nc@x.example\nplain\n", "safe.example\r\n");
-    dialogs_.expectMessage(
-        "Warning!\n\rIf you uncheck this box, you will not be asked for confirmation!\n\r"
-        "Any new Domain names that are not already listed in your\n\r"
-        "*(Safe Domain Names not to be blocked). Will be added to the Outlook\n\r"
-        "Blocked Senders List and blocked automatically.\n\r\n\r"
-        "Ex: if you have a new email from someone@freemail.example and freemail.example is not\n\r"
-        "in your list*, then Oulook will block all incomming emails from freemail.example\n\r"
-        "Only Uncheck if you are sure you do not want to confirm new entries?",
-        [&] {
-            EXPECT_TRUE(visible("Panel11"));
-            EXPECT_EQ(caption("Panel11"), "*");
-        });
+    dialogs_.expectUncheckWarning([&] {
+        EXPECT_TRUE(visible("Panel11"));
+        EXPECT_EQ(caption("Panel11"), "*");
+    });
     userClick("CheckBox2");
     EXPECT_FALSE(control<ui::CheckBox>("CheckBox2").checked());
     EXPECT_FALSE(visible("Panel11"));
