@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "ui/Dialogs.h"
+#include "platform/Dialogs.h"
 
 namespace plevo {
 
