@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/PlevoTool.h"
+#include "forms/PlevoTool.h"
 #include "forms/workbench/ReplaceCharsUnit.h"
 #include "platform/Files.h"
 #include "platform/Shell.h"

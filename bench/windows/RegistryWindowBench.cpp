@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <random>
 
-#include "app/PlevoTool.h"
+#include "forms/PlevoTool.h"
 #include "forms/registry/RegistryUnit.h"
 #include "forms/workbench/ReplaceCharsUnit.h"
 #include "platform/Files.h"

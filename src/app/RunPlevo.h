@@ -3,7 +3,7 @@
 // here too): every window created once in its order, the main window shown, the event loop run
 // until the main window has closed.
 
-#include "app/PlevoTool.h"
+#include "forms/PlevoTool.h"
 
 namespace plevo {
 

@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "app/PlevoTool.h"
+#include "forms/PlevoTool.h"
 #include "forms/workbench/ReplaceCharsUnit.h"
 #include "platform/Shell.h"
 #include "registry/SubstituteRegistry.h"

@@ -1,10 +1,13 @@
-// The windows know nothing of the toolkit: no toolkit header and no window call of the system
-// outside the backends, and every dialog goes through the Dialogs seam so that tests can script
-// it (no Qt dialog class outside the Qt backend).
+// The layers of the tree. The windows know nothing of the toolkit: no toolkit header and no window
+// call of the system outside the backends, and every dialog goes through the Dialogs seam so that
+// tests can script it (no Qt dialog class outside the Qt backend). Each folder includes only the
+// layers below it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <regex>
 #include <sstream>
 
@@ -89,4 +92,73 @@ TEST(SourceRules, NoToolkitOutsideItsBackend) {
          std::regex(R"(#\s*include\s*[<"](commctrl|commdlg)\.h[>"])", std::regex::icase),
          kBackends},
     });
+}
+
+namespace {
+
+// The folder an include or a source file belongs to: the window folders and the backends by
+// their own names, every other folder of src/ as a whole.
+std::string folderOf(const fs::path& underSrc) {
+    auto part = underSrc.begin();
+    std::string folder = part->generic_string();
+    const bool split = folder == "forms" || folder == "ui";
+    if (split && std::distance(underSrc.begin(), underSrc.end()) > 2)
+        folder += "/" + std::next(part)->generic_string();
+    return folder;
+}
+
+}  // namespace
+
+// The layers point down only: each folder includes the folders below it, never one above, and no
+// window folder includes another (windows reach each other through the tool's intents).
+TEST(SourceRules, FoldersIncludeOnlyTheLayersBelowThem) {
+    const std::vector<std::string> logic{"lists", "registry", "rules", "platform"};
+    auto with = [](std::vector<std::string> a, std::initializer_list<const char*> more) {
+        a.insert(a.end(), more.begin(), more.end());
+        return a;
+    };
+    const std::vector<std::string> window = with(logic, {"forms/tool", "ui", "resources"});
+    const std::map<std::string, std::vector<std::string>> mayInclude{
+        {"platform", {}},
+        {"lists", {"platform"}},
+        {"registry", {"platform"}},
+        {"rules", {"registry", "platform"}},
+        {"setup", {"platform"}},
+        {"ui", {"platform"}},
+        {"ui/qt", {"ui", "platform"}},
+        {"ui/win32", {"ui", "platform"}},
+        {"resources", {"ui"}},
+        {"forms/tool", with(logic, {"ui"})},
+        {"forms/workbench", window},
+        {"forms/registry", window},
+        {"forms/rules", window},
+        {"forms/guidance", window},
+        {"forms/setup", {"setup", "ui", "platform"}},
+    };
+    const fs::path src = fs::path(PLEVO_SOURCE_DIR) / "src";
+    const std::regex include(R"re(#\s*include\s*"([^"]+)")re");
+    std::vector<std::string> wrong;
+    int files = 0;
+    for (const auto& e : fs::recursive_directory_iterator(src)) {
+        const auto ext = e.path().extension();
+        if (!e.is_regular_file() || (ext != ".cpp" && ext != ".h")) continue;
+        const std::string from = folderOf(fs::relative(e.path(), src));
+        const auto allowed = mayInclude.find(from);
+        // The top floors (the programs' start-up, the tool's windows as a whole) may include
+        // anything below them.
+        if (allowed == mayInclude.end()) continue;
+        ++files;
+        const std::string text = read(e.path());
+        for (std::sregex_iterator m(text.begin(), text.end(), include), end; m != end; ++m) {
+            const fs::path target = (*m)[1].str();
+            if (!fs::exists(src / target)) continue;  // a header of the same folder or a library
+            const std::string to = folderOf(target);
+            const auto& list = allowed->second;
+            if (to != from && std::find(list.begin(), list.end(), to) == list.end())
+                wrong.push_back(fs::relative(e.path(), src).generic_string() + " -> " +
+                                target.generic_string());
+        }
+    }
+    EXPECT_GT(files, 100) << "the tree was really read";
+    EXPECT_TRUE(wrong.empty()) << testing::PrintToString(wrong);
 }

@@ -1,7 +1,6 @@
 #include "forms/guidance/HowToUnit.h"
 
-#include "app/PlevoTool.h"
-#include "forms/workbench/ReplaceCharsUnit.h"
+#include "forms/tool/Tool.h"
 #include "resources/Pictures.h"
 #include "ui/FormBuilder.h"
 
@@ -21,7 +20,7 @@ constexpr int kGroup2Top = 144;
 
 }  // namespace
 
-THowTo::THowTo(PlevoTool& tool) : tool_(tool) {
+THowTo::THowTo(Tool& tool) : tool_(tool) {
     const ui::Handler toSecondStep = tool_.operation(this, &THowTo::GroupBox1Click);
     ui::FormBuilder t({.name = "HowTo",
                        .caption = "How to use Regedit.exe",
@@ -80,7 +79,7 @@ THowTo::THowTo(PlevoTool& tool) : tool_(tool) {
 }
 
 void THowTo::showWindow() {
-    if (!form_->visible()) form_->centreOver(tool_.Replace().form());
+    if (!form_->visible()) form_->centreOver(tool_.mainWindow().form());
     form_->show();
     form_->activate();
     FormActivate();

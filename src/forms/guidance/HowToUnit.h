@@ -4,15 +4,16 @@
 
 #include <memory>
 
+#include "forms/tool/Intents.h"
 #include "ui/Form.h"
 
 namespace plevo {
 
-class PlevoTool;
+class Tool;
 
-class THowTo {
+class THowTo final : public HowToIntents {
 public:
-    explicit THowTo(PlevoTool& tool);
+    explicit THowTo(Tool& tool);
 
     static constexpr int kClientWidth = 633;
     static constexpr int kClientHeight = 489;
@@ -20,7 +21,7 @@ public:
     ui::Form& form() { return *form_; }
 
     // Shows the window without blocking the main window.
-    void showWindow();
+    void showWindow() override;
 
     // Handlers.
     void FormActivate();    // back to the top
@@ -35,7 +36,7 @@ private:
     ui::Picture* Image1;
     ui::GroupBox* GroupBox2;
 
-    PlevoTool& tool_;
+    Tool& tool_;
     std::unique_ptr<ui::Form> form_;
 };
 

@@ -4,10 +4,9 @@
 #include <exception>
 #include <initializer_list>
 
-#include "app/PlevoTool.h"
-#include "forms/guidance/ShowMePulse.h"
 #include "forms/registry/RegistryUnit.h"
-#include "forms/workbench/ReplaceCharsUnit.h"
+#include "forms/tool/ShowMePulse.h"
+#include "forms/tool/Tool.h"
 #include "lists/TextList.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
@@ -79,7 +78,7 @@ void TRegistryForm::Button1Click() {
 TRegistryForm::OpenEnd TRegistryForm::openSteps() {
     Dialogs& d = tool_.dialogs();
     RegistryAccess& reg = tool_.registry();
-    TReplace& main = tool_.Replace();
+    MainWindowIntents& main = tool_.mainWindow();
 
     main.ResetStepImages();
     tool_.pulse().stop();
@@ -239,7 +238,7 @@ bool TRegistryForm::readPass(int pass, bool mail) {
 
 void TRegistryForm::finishOpen(OpenEnd end) {
     SharedState& s = tool_.state();
-    TReplace& main = tool_.Replace();
+    MainWindowIntents& main = tool_.mainWindow();
     if (end == OpenEnd::Early || (!MailOpened && !NewsOpened)) s.AssistantRunning = false;
     ShowMePulse& pulse = tool_.pulse();
     if (MailOpened || NewsOpened) {
@@ -316,7 +315,7 @@ bool TRegistryForm::setUpRule() {
 
 void TRegistryForm::Button2Click() {
     Dialogs& d = tool_.dialogs();
-    TReplace& main = tool_.Replace();
+    MainWindowIntents& main = tool_.mainWindow();
     main.prepareForRegistryList();
 
     if (RadioBtnMail->checked() && !MailOpened) {
@@ -359,7 +358,7 @@ void TRegistryForm::acceptList(ListOption option, const std::vector<std::string>
 // ---- Save: write the lists back over their entry keys -----------------------------------------
 
 void TRegistryForm::Button3Click() {
-    tool_.Replace().ResetStepImages();
+    tool_.mainWindow().ResetStepImages();
     RegistryAccess& reg = tool_.registry();
     const int passes = BothLists ? 2 : 1;
     for (int p = 0; p < passes; ++p) {
@@ -374,6 +373,47 @@ void TRegistryForm::Button3Click() {
     if (!tool_.state().AssistantRunning)
         tool_.dialogs().message("Registry updated, you can close now.");
     CloseRegBtn->setFocus();
+}
+
+RegistryWindowIntents::HandOver TRegistryForm::takeWorkingList(
+    const std::vector<std::string>& lines) {
+    using Option = ListOption;
+    SharedState& s = tool_.state();
+    Dialogs& d = tool_.dialogs();
+    showWindow();
+    const std::string list = SharedState::DefaultListName;
+    auto accepted = [&](Option option, const std::string& first, const std::string& second) {
+        acceptList(option, lines);
+        if (!s.AssistantRunning)
+            d.message(
+                messageLines({first, second, "", "Only save to the registry if you are sure?"}));
+        pointAtSave();
+    };
+    switch (checkedOption()) {
+        case Option::Mail:
+            if (MailOpened)
+                accepted(Option::Mail, "The text file has replaced the original " + list,
+                         "[Mail] registry entries.");
+            else
+                d.message(optionCaption(Option::Mail) + " is not available.");
+            break;
+        case Option::News:
+            if (NewsOpened)
+                accepted(Option::News, "The text file has replaced the original " + list,
+                         "[News] registry entries.");
+            else
+                d.message(optionCaption(Option::News) + " is not available.");
+            break;
+        case Option::Both:
+            if (MailOpened && NewsOpened)
+                accepted(Option::Both, "The text file has replaced both the original " + list,
+                         "[Mail] and [News] registry entries.");
+            else
+                d.message(messageLines({optionCaption(Option::Mail) + " or ",
+                                        optionCaption(Option::News) + " may not be available."}));
+            break;
+    }
+    return {mailCount(), newsCount()};
 }
 
 }  // namespace plevo

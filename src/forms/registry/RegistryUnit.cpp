@@ -7,10 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/PlevoTool.h"
-#include "forms/guidance/ShowMePulse.h"
-#include "forms/rules/AdvancedUnit.h"
-#include "forms/workbench/ReplaceCharsUnit.h"
+#include "forms/tool/ShowMePulse.h"
+#include "forms/tool/Tool.h"
 #include "resources/Pictures.h"
 #include "ui/Toolkit.h"
 
@@ -265,7 +263,7 @@ const char* const TRegistryForm::kHelpLines[49] = {
     "",
 };
 
-TRegistryForm::TRegistryForm(PlevoTool& tool) : tool_(tool) {
+TRegistryForm::TRegistryForm(Tool& tool) : tool_(tool) {
     const std::vector<ControlSpec> controls = controlTable();
     form_ = tool_.toolkit().createForm(formSpec(), controls);
     findControls();
@@ -337,8 +335,13 @@ void TRegistryForm::FormShow() {
     MemoRegHelp->setGeometry({help.x, help.y, (form_->clientSize().w / 10) * 6, help.h});
 }
 
+void TRegistryForm::showAtOpen() {
+    showWindow();
+    pointAtOpen();
+}
+
 void TRegistryForm::showWindow() {
-    if (!form_->visible()) form_->centreOver(tool_.Replace().form());
+    if (!form_->visible()) form_->centreOver(tool_.mainWindow().form());
     form_->show();
     form_->activate();
 }
@@ -415,7 +418,7 @@ void TRegistryForm::refreshCounts() {
 }
 
 void TRegistryForm::OptionClick() {
-    tool_.Replace().ResetStepImages();
+    tool_.mainWindow().ResetStepImages();
     tool_.pulse().aim(*OpenRegImage);
     showOptionCaption();
     Button1->setFocus();
@@ -429,12 +432,12 @@ void TRegistryForm::Image2Click() {
 }
 
 void TRegistryForm::ShowMeRegBoxClick() {
-    TReplace& main = tool_.Replace();
+    MainWindowIntents& main = tool_.mainWindow();
     if (main.showMeOn() != ShowMeRegBox->checked()) main.setShowMe(ShowMeRegBox->checked());
 }
 
 void TRegistryForm::AdvancedPanelClick() {
-    tool_.AdvancedForm().showModally();
+    tool_.rulesWindow().showModally();
 }
 
 void TRegistryForm::CloseImageClick() {

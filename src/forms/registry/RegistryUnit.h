@@ -7,34 +7,42 @@
 #include <string>
 #include <vector>
 
+#include "forms/tool/Intents.h"
 #include "registry/OutlookExpressStore.h"
 #include "ui/Form.h"
 
 namespace plevo {
 
-class PlevoTool;
+class Tool;
 
-class TRegistryForm {
+class TRegistryForm final : public RegistryWindowIntents {
 public:
-    explicit TRegistryForm(PlevoTool& tool);
+    explicit TRegistryForm(Tool& tool);
 
     static constexpr int kClientWidth = 672;
     static constexpr int kClientHeight = 476;
 
-    // The Mail (News) list was read by the last open.
-    bool MailOpened = false;
-    bool NewsOpened = false;
-    // The last open worked on both lists: opening and saving make two passes, Mail then News.
-    bool BothLists = false;
-    // The Criteria key paths read by pass 0 and pass 1 of the last open.
+    // The Criteria key paths read by pass 0 and pass 1 of the last open, and the rules key of the
+    // identity it found.
     std::array<std::string, 2> OpenedListPaths;
-    std::string IdentityKeyPath;
-    std::string CurrentKeyPath;
     std::string RulesKeyPath;
 
     static const char* const kHelpLines[49];
 
-    ui::Form& form() { return *form_; }
+    // What the other windows ask of this one.
+    ui::Form& form() override { return *form_; }
+    void showAtOpen() override;
+    void openRegistry() override { Button1Click(); }
+    void sortLists() override { Button2Click(); }
+    void saveLists() override { Button3Click(); }
+    void closeWindow() override { CloseImageClick(); }
+    bool listsOpened() const override { return MailOpened || NewsOpened; }
+    // What the last open read: the Mail list, the News list, the identity's key.
+    bool mailOpened() const { return MailOpened; }
+    bool newsOpened() const { return NewsOpened; }
+    const std::string& identityKeyPath() const { return IdentityKeyPath; }
+    HandOver takeWorkingList(const std::vector<std::string>& lines) override;
+    std::string rulesKeyPath() const override { return RulesKeyPath; }
 
     // The list or lists a Save of the working list replaces.
     enum class ListOption { Mail, News, Both };
@@ -44,23 +52,20 @@ public:
     int mailCount() const;
     int newsCount() const;
     // Forgets which keys the last open read: nothing can be saved over them.
-    void forgetOpenedLists();
+    void forgetOpenedLists() override;
     // The pulse to "Open Registry" (focus on its button), or to "Save changes to registry?"
     // (focus on its button when it can be used).
     void pointAtOpen();
     void pointAtSave();
     // The switch mirrors the main window's "Show me".
-    void setShowMe(bool on);
+    void setShowMe(bool on) override;
 
     // Shows the window without blocking the main window.
     void showWindow();
     // Puts the three step pictures back to full size.
-    void resetStepImages();
+    void resetStepImages() override;
     // The counts of both lists in the caption of the bottom group.
-    void refreshCounts();
-    // Replaces the list or lists of the checked option by the working list, sorted. The caller
-    // (the main window's Save Changes) gives the messages.
-    void acceptList(ListOption option, const std::vector<std::string>& lines);
+    void refreshCounts() override;
 
     // Handlers.
     void FormShow();
@@ -74,6 +79,16 @@ public:
     void AdvancedPanelClick();
 
 private:
+    // The Mail (News) list was read by the last open.
+    bool MailOpened = false;
+    bool NewsOpened = false;
+    // The last open worked on both lists: opening and saving make two passes, Mail then News.
+    bool BothLists = false;
+    std::string IdentityKeyPath;
+    std::string CurrentKeyPath;
+
+    // Replaces the list or lists of the checked option by the working list, sorted.
+    void acceptList(ListOption option, const std::vector<std::string>& lines);
     ui::Panel* Panel1;
     ui::Label* IdentityLabel;
     ui::Label* RegKeyLabel;
@@ -122,7 +137,7 @@ private:
     void findControls();
     void bindHandlers();
 
-    PlevoTool& tool_;
+    Tool& tool_;
     std::unique_ptr<ui::Form> form_;
     bool nestedOpenFailed_ = false;
     // Which list each pass of the last open read: Save writes each list back over its own keys,

@@ -2,8 +2,8 @@
 // closing the window.
 #include <filesystem>
 
-#include "app/PlevoTool.h"
 #include "forms/rules/AdvancedUnit.h"
+#include "forms/tool/Tool.h"
 #include "lists/TextList.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"

@@ -1,8 +1,7 @@
 // "&New Rule": a row for a new rule, with the lowest free number, in the list the criteria dialog
 // names.
-#include "app/PlevoTool.h"
 #include "forms/rules/AdvancedUnit.h"
-#include "forms/rules/CriteriaDlgUnit.h"
+#include "forms/tool/Tool.h"
 #include "platform/Dialogs.h"
 
 #include <algorithm>
@@ -10,10 +9,8 @@
 namespace plevo {
 
 void TAdvancedForm::NewBtnClick() {
-    TCriteriaDlg& dialog = tool_.CriteriaDlg();
-    const int result = tool_.dialogs().runModal(dialog.form());
-    // A showing ended other than by OK counts as cancelled.
-    if (dialog.CriteriaCancelled || result != ui::kResultOk) return;
+    const std::optional<std::size_t> list = tool_.criteria().chooseList();
+    if (!list) return;
     RulesSaved = false;
     CollectRuleNames();
     std::string name;
@@ -21,7 +18,7 @@ void TAdvancedForm::NewBtnClick() {
         name = "New Mail Rule #" + std::to_string(n);
         if (std::find(RuleNames.begin(), RuleNames.end(), name) == RuleNames.end()) break;
     }
-    appendRow(dialog.chosenList(), name, "new");
+    appendRow(*list, name, "new");
 }
 
 }  // namespace plevo

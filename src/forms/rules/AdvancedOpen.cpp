@@ -1,8 +1,7 @@
 // "&Open Rules": the checks before opening, the rewrite of every rule into the simple form the
 // window keeps, and the rows of the four lists.
-#include "app/PlevoTool.h"
-#include "forms/registry/RegistryUnit.h"
 #include "forms/rules/AdvancedUnit.h"
+#include "forms/tool/Tool.h"
 #include "platform/Dialogs.h"
 #include "rules/RegistryProceduresUnit.h"
 #include "rules/RuleOpen.h"
@@ -36,7 +35,7 @@ bool TAdvancedForm::ConfirmOpenRules() {
     bool agreed = true;
     if (RuleChangeWarningShown == 0 &&
         d.confirm(kChangeWarning, Buttons::YesNoCancel) != Answer::Yes) {
-        tool_.RegistryForm().form().activate();
+        tool_.registryWindow().form().activate();
         closeWindow();
         agreed = false;
     }
@@ -54,7 +53,7 @@ void TAdvancedForm::OpenRulesBtnClick() {
     if (!ConfirmOpenRules()) {
         tool_.dialogs().message("User cancelled, or you have not set up any rules in Outlook");
         closeWindow();
-        tool_.RegistryForm().form().activate();
+        tool_.registryWindow().form().activate();
         return;
     }
     UnlockControls();

@@ -7,8 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/PlevoTool.h"
-#include "forms/registry/RegistryUnit.h"
+#include "forms/tool/Tool.h"
 #include "platform/Dialogs.h"
 #include "registry/KeyNames.h"
 #include "resources/Pictures.h"
@@ -202,7 +201,7 @@ std::vector<ControlSpec> controlTable(Names& names) {
 
 }  // namespace
 
-TAdvancedForm::TAdvancedForm(PlevoTool& tool) : tool_(tool) {
+TAdvancedForm::TAdvancedForm(Tool& tool) : tool_(tool) {
     Names names;
     const std::vector<ControlSpec> controls = controlTable(names);
     form_ = tool_.toolkit().createForm(formSpec(), controls);
@@ -291,7 +290,7 @@ void TAdvancedForm::showModally() {
 }
 
 std::string TAdvancedForm::rulesKeyPath() const {
-    return tool_.RegistryForm().RulesKeyPath;
+    return tool_.registryWindow().rulesKeyPath();
 }
 
 // ---- Rows of the lists ----------------------------------------------------------------------

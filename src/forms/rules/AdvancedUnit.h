@@ -8,16 +8,17 @@
 #include <string>
 #include <vector>
 
+#include "forms/tool/Intents.h"
 #include "rules/RuleModel.h"
 #include "ui/Form.h"
 
 namespace plevo {
 
-class PlevoTool;
+class Tool;
 
-class TAdvancedForm {
+class TAdvancedForm final : public RulesWindowIntents {
 public:
-    explicit TAdvancedForm(PlevoTool& tool);
+    explicit TAdvancedForm(Tool& tool);
 
     static constexpr int kClientWidth = 723;
     static constexpr int kClientHeight = 595;
@@ -74,7 +75,7 @@ public:
 
     ui::Form& form() { return *form_; }
     // Shows the window modally (from the registry window's "Advanced Rules").
-    void showModally();
+    void showModally() override;
 
     // The rows of list k (0 to 3) and all four.
     RuleRows rows(std::size_t k) const;
@@ -159,7 +160,7 @@ private:
     // "&Save Rules"; false when the save was refused and nothing was written.
     bool saveRules();
 
-    PlevoTool& tool_;
+    Tool& tool_;
     std::unique_ptr<ui::Form> form_;
     // "&Open Rules" has filled the lists in this showing: only such lists may be saved.
     bool openedThisShowing_ = false;

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/PlevoTool.h"
+#include "forms/tool/Tool.h"
 #include "platform/Dialogs.h"
 #include "ui/Toolkit.h"
 
@@ -63,7 +63,7 @@ std::vector<ControlSpec> controlTable() {
 
 }  // namespace
 
-TCriteriaDlg::TCriteriaDlg(PlevoTool& tool) : tool_(tool) {
+TCriteriaDlg::TCriteriaDlg(Tool& tool) : tool_(tool) {
     // A small box with a caption and no buttons in it; its white is drawn see-through, so the
     // choices seem to float over the rules window.
     const std::vector<ControlSpec> controls = controlTable();
@@ -81,6 +81,13 @@ TCriteriaDlg::TCriteriaDlg(PlevoTool& tool) : tool_(tool) {
     form_->get<ui::Button>("CancelBtn").onClick =
         tool_.operation(this, &TCriteriaDlg::CancelBtnClick);
     form_->get<ui::Button>("HelpBtn").onClick = tool_.operation(this, &TCriteriaDlg::HelpBtnClick);
+}
+
+std::optional<std::size_t> TCriteriaDlg::chooseList() {
+    const int result = tool_.dialogs().runModal(*form_);
+    // A showing ended other than by OK counts as cancelled.
+    if (CriteriaCancelled || result != ui::kResultOk) return std::nullopt;
+    return chosenList();
 }
 
 std::size_t TCriteriaDlg::chosenList() const {

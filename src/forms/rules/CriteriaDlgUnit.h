@@ -4,15 +4,16 @@
 #include <cstddef>
 #include <memory>
 
+#include "forms/tool/Intents.h"
 #include "ui/Form.h"
 
 namespace plevo {
 
-class PlevoTool;
+class Tool;
 
-class TCriteriaDlg {
+class TCriteriaDlg final : public CriteriaIntents {
 public:
-    explicit TCriteriaDlg(PlevoTool& tool);
+    explicit TCriteriaDlg(Tool& tool);
 
     static constexpr int kClientWidth = 289;
     static constexpr int kClientHeight = 221;
@@ -23,13 +24,15 @@ public:
     ui::Form& form() { return *form_; }
     // The list (0 to 3) of the checked choice.
     std::size_t chosenList() const;
+    // Shows the dialog modally: the list chosen, or nullopt when it ended other than by OK.
+    std::optional<std::size_t> chooseList() override;
 
     void YesBtnClick();
     void CancelBtnClick();
     void HelpBtnClick();
 
 private:
-    PlevoTool& tool_;
+    Tool& tool_;
     std::unique_ptr<ui::Form> form_;
     ui::RadioButton* RadioButton[4];
 };

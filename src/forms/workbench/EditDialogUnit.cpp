@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/PlevoTool.h"
+#include "forms/tool/Tool.h"
 #include "platform/Dialogs.h"
 #include "ui/FormBuilder.h"
 
@@ -23,7 +23,7 @@ ui::FormSpec editForm() {
 
 }  // namespace
 
-TOKBottomDlg::TOKBottomDlg(PlevoTool& tool) : tool_(tool) {
+TOKBottomDlg::TOKBottomDlg(Tool& tool) : tool_(tool) {
     auto plain = [this](void (TOKBottomDlg::*handler)()) { return tool_.operation(this, handler); };
     ui::FormBuilder t(editForm());
     // The table order is the tab order: "&Do not update" comes first.

@@ -5,33 +5,23 @@
 #include <memory>
 #include <string>
 
+#include "forms/tool/Intents.h"
 #include "ui/Form.h"
 
 namespace plevo {
 
-class PlevoTool;
+class Tool;
 
-// What the user chose for one entry.
-struct EditAnswer {
-    enum class Kind { Take, Skip, Cancel };
-    Kind kind = Kind::Cancel;
-    // The upper box as the user left it: emptied, the entry stays as it is.
-    std::string entry;
-    // The lower box: what the entry becomes, and what goes into the safe list.
-    std::string domain;
-    bool addToSafe = false;
-};
-
-class TOKBottomDlg {
+class TOKBottomDlg final : public EditDomainIntents {
 public:
-    explicit TOKBottomDlg(PlevoTool& tool);
+    explicit TOKBottomDlg(Tool& tool);
     ~TOKBottomDlg();
 
     ui::Form& form() { return *form_; }
 
     // Shows the dialog modally over the main window for `entry` and the proposed `domain`, and
     // returns the user's answer. Closing it otherwise than by a button cancels.
-    EditAnswer ask(const std::string& entry, const std::string& domain);
+    EditAnswer ask(const std::string& entry, const std::string& domain) override;
 
     // Handlers.
     void FormShow();
@@ -48,7 +38,7 @@ private:
     ui::Button* IgnoreButton;
     ui::Button* CancelBtn;
 
-    PlevoTool& tool_;
+    Tool& tool_;
     std::unique_ptr<ui::Form> form_;
     // The entry and proposal being asked about, and the answer the buttons give.
     std::string entry_;

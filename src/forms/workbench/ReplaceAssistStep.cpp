@@ -1,8 +1,7 @@
 // "8. Assist me": the whole clean-up of an identity's Blocked Senders List in one go, by running
 // the very handlers of the steps a user would click, in order. The shared flag AssistantRunning
 // keeps informational messages away and tells the run when a step could not go on.
-#include "app/PlevoTool.h"
-#include "forms/registry/RegistryUnit.h"
+#include "forms/tool/Tool.h"
 #include "forms/workbench/ReplaceCharsUnit.h"
 #include "platform/Dialogs.h"
 
@@ -11,7 +10,7 @@ namespace plevo {
 void TReplace::Panel4Click() {
     SharedState& s = tool_.state();
     Dialogs& d = tool_.dialogs();
-    TRegistryForm& reg = tool_.RegistryForm();
+    RegistryWindowIntents& reg = tool_.registryWindow();
 
     Timer3->stop();
     Timer2->stop();
@@ -26,24 +25,24 @@ void TReplace::Panel4Click() {
     EventPump::Walk run(tool_.pump());
 
     Button10Click();
-    reg.Button1Click();
+    reg.openRegistry();
     if (!s.AssistantRunning) {
-        reg.CloseImageClick();
+        reg.closeWindow();
         d.message(
             "Sorry I cannot open the Outlook Express Block Senders List\n\rTry adding a Rule or "
             "blocking at least one email in Outlook\n\rExpress.\n\rClose Outlook and then try this "
             "program again.");
         return;
     }
-    reg.Button2Click();
+    reg.sortLists();
     Button1Click();
     Button8Click();
     Button5Click();
     Button6Click();
     Button2Click();
     if (!s.AssistantRunning) return;  // the import was declined: the registry stays as it was
-    reg.Button3Click();
-    reg.CloseImageClick();
+    reg.saveLists();
+    reg.closeWindow();
     d.message("Your Blocked Senders List has been successfully updated");
 }
 

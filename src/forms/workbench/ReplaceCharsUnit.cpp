@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/PlevoTool.h"
+#include "forms/tool/Tool.h"
 #include "resources/Pictures.h"
 #include "ui/FormBuilder.h"
 
@@ -381,7 +381,7 @@ void TReplace::declareControls(ui::FormBuilder& t) {
         .onClick(plain(&TReplace::BitBtn2Click));
 }
 
-TReplace::TReplace(PlevoTool& tool) : tool_(tool) {
+TReplace::TReplace(Tool& tool) : tool_(tool) {
     ui::FormBuilder table(replaceForm());
     declareControls(table);
     form_ = table.build(tool_.toolkit());

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "forms/guidance/ShowMePulse.h"
+#include "forms/tool/Intents.h"
+#include "forms/tool/ShowMePulse.h"
 #include "ui/Form.h"
 
 namespace plevo {
@@ -14,33 +15,26 @@ namespace plevo {
 namespace ui {
 class FormBuilder;
 }
-class PlevoTool;
+class Tool;
 
-class TReplace {
+class TReplace final : public MainWindowIntents {
 public:
-    explicit TReplace(PlevoTool& tool);
+    explicit TReplace(Tool& tool);
     ~TReplace();
 
     static constexpr int kClientWidth = 760;
     static constexpr int kClientHeight = 506;
 
-    ui::Form& form() { return *form_; }
-    ShowMePulse& pulse() { return *pulse_; }
+    ui::Form& form() override { return *form_; }
+    ShowMePulse& pulse() override { return *pulse_; }
 
     // What the other windows ask of this one.
-    // The registry window starts handing a list over: the step pictures back to full size, the
-    // later steps' captions and the confirmation switch usable.
-    void prepareForRegistryList();
-    // The registry window hands over the Mail (news false) or News list: it becomes the working
-    // list, the steps are enabled, their marks reset, and the pulse points at step 2.
-    void takeRegistryList(const std::vector<std::string>& lines, bool news);
-    // An open of the registry found a list: both searches can be used.
-    void enableSearches();
-    // The "Show me" switch, which the registry window's own switch mirrors.
-    bool showMeOn() const;
-    void setShowMe(bool on);
-    // Stops the pulse and puts every step picture of both windows back to full size.
-    void ResetStepImages();
+    void prepareForRegistryList() override;
+    void takeRegistryList(const std::vector<std::string>& lines, bool news) override;
+    void enableSearches() override;
+    bool showMeOn() const override;
+    void setShowMe(bool on) override;
+    void ResetStepImages() override;
 
     // Timer2's interval is growing (the step-7 blinking slows down).
     bool RegistryBlinkSlowing = false;
@@ -196,7 +190,7 @@ private:
     // The end of a walk over the working list: bar and percentage back to 0.
     void endWalk();
 
-    PlevoTool& tool_;
+    Tool& tool_;
     std::unique_ptr<ui::Form> form_;
     std::unique_ptr<ShowMePulse> pulse_;
     bool shown_ = false;

@@ -5,8 +5,7 @@
 
 #include <string>
 
-#include "app/PlevoTool.h"
-#include "forms/workbench/EditDialogUnit.h"
+#include "forms/tool/Tool.h"
 #include "forms/workbench/MemoLists.h"
 #include "forms/workbench/ReplaceCharsUnit.h"
 #include "lists/ListOperations.h"
@@ -117,7 +116,7 @@ void TReplace::Button8Click() {
     ResetStepImages();
     EditImageNo->setVisible(false);
     EditImageYes->setVisible(true);
-    TOKBottomDlg& dialog = tool_.OKBottomDlg();
+    EditDomainIntents& dialog = tool_.editDomain();
     EventPump::Walk walk(tool_.pump());
 
     // The walk tests a snapshot of the list; replacements go into the box line by line.

@@ -3,8 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/PlevoTool.h"
-#include "forms/registry/RegistryUnit.h"
+#include "forms/tool/Tool.h"
 #include "forms/workbench/MemoLists.h"
 #include "forms/workbench/ReplaceCharsUnit.h"
 #include "platform/Dialogs.h"
@@ -58,8 +57,7 @@ void TReplace::Button2Click() {
     ResetStepImages();
     SaveImageNo->setVisible(false);
     SaveImageYes->setVisible(true);
-    TRegistryForm& reg = tool_.RegistryForm();
-    s.ListFromRegistry = reg.MailOpened || reg.NewsOpened;
+    s.ListFromRegistry = tool_.registryWindow().listsOpened();
 
     if (!s.ListFromRegistry) {
         const auto path = pathFromText(s.ListFileName);
@@ -90,52 +88,15 @@ void TReplace::Button2Click() {
             s.AssistantRunning = false;  // stops a running assistant
         }
     }
-    reg.refreshCounts();
+    tool_.registryWindow().refreshCounts();
 }
 
 void TReplace::handListToRegistry() {
-    using Option = TRegistryForm::ListOption;
-    SharedState& s = tool_.state();
-    Dialogs& d = tool_.dialogs();
-    TRegistryForm& reg = tool_.RegistryForm();
-    reg.showWindow();
-    const std::vector<std::string> lines = Memo1->lines();
-    const std::string list = SharedState::DefaultListName;
-    auto accepted = [&](Option option, const std::string& first, const std::string& second) {
-        reg.acceptList(option, lines);
-        if (!s.AssistantRunning)
-            d.message(
-                messageLines({first, second, "", "Only save to the registry if you are sure?"}));
-        reg.pointAtSave();
-    };
-    switch (reg.checkedOption()) {
-        case Option::Mail:
-            if (reg.MailOpened)
-                accepted(Option::Mail, "The text file has replaced the original " + list,
-                         "[Mail] registry entries.");
-            else
-                d.message(reg.optionCaption(Option::Mail) + " is not available.");
-            break;
-        case Option::News:
-            if (reg.NewsOpened)
-                accepted(Option::News, "The text file has replaced the original " + list,
-                         "[News] registry entries.");
-            else
-                d.message(reg.optionCaption(Option::News) + " is not available.");
-            break;
-        case Option::Both:
-            if (reg.MailOpened && reg.NewsOpened)
-                accepted(Option::Both, "The text file has replaced both the original " + list,
-                         "[Mail] and [News] registry entries.");
-            else
-                d.message(
-                    messageLines({reg.optionCaption(Option::Mail) + " or ",
-                                  reg.optionCaption(Option::News) + " may not be available."}));
-            break;
-    }
-    DomainsGroupBox->setCaption("There are " + std::to_string(reg.mailCount()) +
+    const RegistryWindowIntents::HandOver counts =
+        tool_.registryWindow().takeWorkingList(Memo1->lines());
+    DomainsGroupBox->setCaption("There are " + std::to_string(counts.mail) +
                                 " original Registry entries " + "                       There " +
-                                "will be " + std::to_string(reg.newsCount()) +
+                                "will be " + std::to_string(counts.news) +
                                 " saved Registry entries");
 }
 

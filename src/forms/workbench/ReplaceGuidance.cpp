@@ -1,9 +1,7 @@
 // Guidance on the main window: the three animations that run on steps 1, 7 and 8 until the user
 // starts, the show-me switch, the help panel and the how-to window. The pulse that points at the
 // next step is ShowMePulse.
-#include "app/PlevoTool.h"
-#include "forms/guidance/HowToUnit.h"
-#include "forms/registry/RegistryUnit.h"
+#include "forms/tool/Tool.h"
 #include "forms/workbench/ReplaceCharsUnit.h"
 
 namespace plevo {
@@ -82,7 +80,7 @@ void TReplace::ShowMeCheckBoxClick() {
     // The registry window's box always shows the same state. With the switch off the pulse's
     // ticks do nothing and it waits where it is.
     const bool on = ShowMeCheckBox->checked();
-    tool_.RegistryForm().setShowMe(on);
+    tool_.registryWindow().setShowMe(on);
     if (on) {
         // They go on from the frames and the interval they had.
         Timer2->start();
@@ -149,7 +147,7 @@ void TReplace::HelpImageClick() {
 }
 
 void TReplace::BitBtn2Click() {
-    tool_.HowTo().showWindow();
+    tool_.howTo().showWindow();
 }
 
 }  // namespace plevo

@@ -3,8 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/PlevoTool.h"
-#include "forms/registry/RegistryUnit.h"
+#include "forms/tool/Tool.h"
 #include "forms/workbench/MemoLists.h"
 #include "forms/workbench/ReplaceCharsUnit.h"
 #include "platform/Dialogs.h"
@@ -14,9 +13,7 @@ namespace plevo {
 void TReplace::Button10Click() {
     stopGuidance();
     ResetStepMarks();
-    TRegistryForm& reg = tool_.RegistryForm();
-    reg.showWindow();
-    reg.pointAtOpen();
+    tool_.registryWindow().showAtOpen();
 }
 
 void TReplace::prepareForRegistryList() {

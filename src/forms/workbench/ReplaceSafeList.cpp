@@ -1,7 +1,7 @@
 // The main window's safe list: opened from and saved to its text file, counted, explained.
 #include <string>
 
-#include "app/PlevoTool.h"
+#include "forms/tool/Tool.h"
 #include "forms/workbench/MemoLists.h"
 #include "forms/workbench/ReplaceCharsUnit.h"
 #include "lists/LineSort.h"

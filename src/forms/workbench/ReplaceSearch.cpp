@@ -2,7 +2,7 @@
 // highlighted and marked by a blinking arrow, until the user takes one, cancels, or the list ends.
 #include <string>
 
-#include "app/PlevoTool.h"
+#include "forms/tool/Tool.h"
 #include "forms/workbench/ReplaceCharsUnit.h"
 #include "lists/LineSort.h"
 #include "platform/Dialogs.h"

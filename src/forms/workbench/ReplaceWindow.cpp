@@ -5,8 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/PlevoTool.h"
-#include "forms/registry/RegistryUnit.h"
+#include "forms/tool/Tool.h"
 #include "forms/workbench/MemoLists.h"
 #include "forms/workbench/ReplaceCharsUnit.h"
 #include "lists/LineSort.h"
@@ -43,7 +42,7 @@ void TReplace::ResetStepImages() {
     pulse_->stop();
     for (ui::Picture* i : {RemoveImage, SaveImage, DeleteImage, SortImage, EditImage})
         setFullSize(i);
-    tool_.RegistryForm().resetStepImages();
+    tool_.registryWindow().resetStepImages();
 }
 
 void TReplace::ResetStepMarks() {
@@ -114,7 +113,7 @@ void TReplace::FormClose() {
         tool_.dialogs().confirm("Do you want to save the Safe Domains List?", Buttons::YesNo) ==
             Answer::Yes)
         tool_.handle([this] { Button4Click(); });
-    tool_.RegistryForm().forgetOpenedLists();
+    tool_.registryWindow().forgetOpenedLists();
     tool_.closeAll();
 }
 

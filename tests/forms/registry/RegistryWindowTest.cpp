@@ -99,8 +99,8 @@ TEST_F(RegistryWindow, OneIdentityOpensBothListsAndBacksThemUp) {
     EXPECT_EQ(reg<ui::ListBox>("ListBox1").lines(),
               (Lines{"b@x.example", "", "a@x.example"}));  // as read
     EXPECT_EQ(reg<ui::ListBox>("ListBox2").lines(), (Lines{"n@y.example"}));
-    EXPECT_TRUE(reg_->MailOpened);
-    EXPECT_TRUE(reg_->NewsOpened);
+    EXPECT_TRUE(reg_->mailOpened());
+    EXPECT_TRUE(reg_->newsOpened());
     EXPECT_EQ(reg_->OpenedListPaths[0], listPath(spec, "Mail") + "\\Criteria");
     EXPECT_EQ(reg_->OpenedListPaths[1], listPath(spec, "News") + "\\Criteria");
     EXPECT_EQ(reg<ui::Label>("RegKeyLabel").caption(), listPath(spec, "News") + "\\Criteria");
@@ -129,7 +129,7 @@ TEST_F(RegistryWindow, OneIdentityOpensBothListsAndBacksThemUp) {
     EXPECT_EQ(reg<ui::ListBox>("ListBox1").lines(),
               (Lines{"changed@x.example", "", "a@x.example"}));
     EXPECT_EQ(reg<ui::ListBox>("ListBox2").lineCount(), 0);
-    EXPECT_FALSE(reg_->NewsOpened);
+    EXPECT_FALSE(reg_->newsOpened());
     EXPECT_EQ(reg_->OpenedListPaths[1], "");
     EXPECT_EQ(backupFile("Mail"), "changed@x.example\r\n\r\na@x.example\r\n");
 }
@@ -146,7 +146,7 @@ TEST_F(RegistryWindow, ThreeIdentitiesAskWhichOne) {
         "Main Identity,\n\r0. Ann\n\r1. Bob\n\r2. Cy\n\r";
     dialogs_.expectInput("Identity's", prompt, "0", "3");
     clickReg("OpenRegImage");
-    EXPECT_FALSE(reg_->MailOpened);
+    EXPECT_FALSE(reg_->mailOpened());
     EXPECT_EQ(regFocus(), "Button1");
 
     dialogs_.expectInput("Identity's", prompt, "0", "x")
@@ -163,7 +163,7 @@ TEST_F(RegistryWindow, ThreeIdentitiesAskWhichOne) {
             .expectMessage("You can only select a number from 0 to 2");
         clickReg("OpenRegImage");
     }
-    EXPECT_FALSE(reg_->MailOpened);
+    EXPECT_FALSE(reg_->mailOpened());
 
     tool_->state().AssistantRunning = true;  // no information message then
     dialogs_.expectInput("Identity's", prompt, "0", "1")
@@ -186,7 +186,7 @@ TEST_F(RegistryWindow, MissingListsEndTheOpen) {
         .expectMessage(
             "Please set up a News Blocked Senders List in Outlook Express\n\rthen try again.");
     clickReg("OpenRegImage");
-    EXPECT_FALSE(reg_->NewsOpened);
+    EXPECT_FALSE(reg_->newsOpened());
     EXPECT_FALSE(tool_->state().AssistantRunning);  // an open that read nothing stops the assistant
 
     // Both lists chosen and only Mail there: Mail is read and backed up, then the open ends.
@@ -197,7 +197,7 @@ TEST_F(RegistryWindow, MissingListsEndTheOpen) {
             "Please set up a News Blocked Senders List in Outlook Express\n\rthen try again.")
         .expectMessage(backupMessage("Mail"));
     clickReg("OpenRegImage");
-    EXPECT_TRUE(reg_->MailOpened);
+    EXPECT_TRUE(reg_->mailOpened());
     EXPECT_EQ(regFocus(), "Button2");
 }
 
@@ -209,7 +209,7 @@ TEST_F(RegistryWindow, AListKeyWithoutCriteriaReadsNothingAndAnEntryWithoutValue
     dialogs_.expectMessage("You can use the Advanced Rules button")
         .expectMessage(infoMessage(listPath(spec, "Mail")));
     clickReg("OpenRegImage");
-    EXPECT_FALSE(reg_->MailOpened);
+    EXPECT_FALSE(reg_->mailOpened());
 
     ASSERT_TRUE(registry_.openKey(listPath(spec, "Mail") + "\\Criteria\\000", true));
     ASSERT_TRUE(registry_.openKey(listPath(spec, "Mail") + "\\Criteria\\001", true));
@@ -388,8 +388,8 @@ TEST_F(RegistryWindow, TheChosenListDecidesWhateverTheIdentityKeyNameHolds) {
             .expectMessage(infoMessage(listPath(spec, c.kind)))
             .expectMessage(backupMessage(c.kind));
         clickReg("OpenRegImage");
-        EXPECT_EQ(reg_->MailOpened, mail);
-        EXPECT_EQ(reg_->NewsOpened, !mail);
+        EXPECT_EQ(reg_->mailOpened(), mail);
+        EXPECT_EQ(reg_->newsOpened(), !mail);
         EXPECT_FALSE(fileExists(root_ / "drive_c" / (std::string(c.other) + " Plevo.txt")));
 
         dialogs_.expectMessage("Registry updated, you can close now.");

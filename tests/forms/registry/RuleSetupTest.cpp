@@ -253,7 +253,7 @@ TEST_F(RuleSetup, TheOpenAfterASetUpReadsTheListsOnceWhicheverIdentityWasChosen)
     EXPECT_EQ(reg<ui::ListBox>("ListBox1").lines(), Lines{"m@x.example"});
     EXPECT_EQ(reg<ui::ListBox>("ListBox2").lines(), Lines{"n@x.example"});
     EXPECT_EQ(backupFile("Mail"), "m@x.example\r\n");
-    EXPECT_EQ(reg_->IdentityKeyPath, "Identities\\{B}");
+    EXPECT_EQ(reg_->identityKeyPath(), "Identities\\{B}");
     // The set-up went into Ann's identity, which now has rules.
     EXPECT_TRUE(registry_.keyExists(
         "Identities\\{A}\\Software\\Microsoft\\Outlook Express\\5.0\\Rules\\Mail\\000"));

@@ -1,14 +1,15 @@
 #pragma once
-// The running tool: the shared state, the seams and the six windows, created once in their fixed
-// order. Every window holds a reference to the tool and reaches the others through it.
+// What every window reaches through the tool: the shared state, the seams, the running of user
+// operations, and the other windows by what they do for each other (forms/tool/Intents.h). The
+// tool that owns the windows (forms/PlevoTool.h) fills in the intents as it makes each window.
 
 #include <array>
 #include <filesystem>
 #include <functional>
-#include <memory>
 
-#include "app/SharedState.h"
-#include "app/StoringDialogs.h"
+#include "forms/tool/Intents.h"
+#include "forms/tool/SharedState.h"
+#include "forms/tool/StoringDialogs.h"
 #include "platform/DriveC.h"
 #include "ui/EventPump.h"
 
@@ -22,13 +23,6 @@ class Toolkit;
 class Dialogs;
 class RegistryAccess;
 class Shell;
-class TReplace;
-class THowTo;
-class TRegistryForm;
-class TOKBottomDlg;
-class TAdvancedForm;
-class TCriteriaDlg;
-class ShowMePulse;
 
 struct ToolSetup {
     ui::Toolkit& toolkit;
@@ -42,12 +36,11 @@ struct ToolSetup {
     std::function<void()> persistRegistry;
 };
 
-class PlevoTool {
+class Tool {
 public:
-    explicit PlevoTool(const ToolSetup& setup);
-    ~PlevoTool();
-    PlevoTool(const PlevoTool&) = delete;
-    PlevoTool& operator=(const PlevoTool&) = delete;
+    explicit Tool(const ToolSetup& setup);
+    Tool(const Tool&) = delete;
+    Tool& operator=(const Tool&) = delete;
 
     SharedState& state() { return state_; }
     ui::Toolkit& toolkit() { return toolkit_; }
@@ -58,16 +51,17 @@ public:
     Shell& shell() { return shell_; }
     const DriveC& driveC() const { return driveC_; }
 
-    TReplace& Replace() { return *replace_; }
-    THowTo& HowTo() { return *howTo_; }
-    TRegistryForm& RegistryForm() { return *registryForm_; }
-    TOKBottomDlg& OKBottomDlg() { return *okBottomDlg_; }
-    TAdvancedForm& AdvancedForm() { return *advancedForm_; }
-    TCriteriaDlg& CriteriaDlg() { return *criteriaDlg_; }
-    // The six windows in their order of creation.
-    std::array<ui::Form*, 6> windows() const;
+    // The windows, by what they do for each other.
+    MainWindowIntents& mainWindow() { return *mainWindow_; }
+    RegistryWindowIntents& registryWindow() { return *registryWindow_; }
+    HowToIntents& howTo() { return *howTo_; }
+    EditDomainIntents& editDomain() { return *editDomain_; }
+    RulesWindowIntents& rulesWindow() { return *rulesWindow_; }
+    CriteriaIntents& criteria() { return *criteria_; }
     // The one show-me pulse, which both windows with step pictures aim.
-    ShowMePulse& pulse();
+    ShowMePulse& pulse() { return mainWindow_->pulse(); }
+    // The six windows in their order of creation.
+    virtual std::array<ui::Form*, 6> windows() const = 0;
 
     // Runs a user operation: an exception shows the general error box and the program goes on.
     // What it changed in the registry is stored when it ends, also when it runs inside another.
@@ -86,10 +80,18 @@ public:
         return [this, window, handler] { handleStep([window, handler] { (window->*handler)(); }); };
     }
 
-    // Shows the main window (its first showing runs the start-up of the workbench).
-    void show();
     // The main window has closed: the other windows close with it and the program ends.
     void closeAll();
+
+protected:
+    ~Tool() = default;
+
+    MainWindowIntents* mainWindow_ = nullptr;
+    RegistryWindowIntents* registryWindow_ = nullptr;
+    HowToIntents* howTo_ = nullptr;
+    EditDomainIntents* editDomain_ = nullptr;
+    RulesWindowIntents* rulesWindow_ = nullptr;
+    CriteriaIntents* criteria_ = nullptr;
 
 private:
     SharedState state_;
@@ -99,13 +101,6 @@ private:
     Shell& shell_;
     EventPump pump_;
     DriveC driveC_;
-    // Created in this order, destroyed in the reverse one.
-    std::unique_ptr<TReplace> replace_;
-    std::unique_ptr<THowTo> howTo_;
-    std::unique_ptr<TRegistryForm> registryForm_;
-    std::unique_ptr<TOKBottomDlg> okBottomDlg_;
-    std::unique_ptr<TAdvancedForm> advancedForm_;
-    std::unique_ptr<TCriteriaDlg> criteriaDlg_;
 };
 
 }  // namespace plevo

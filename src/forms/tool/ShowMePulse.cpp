@@ -1,4 +1,4 @@
-#include "forms/guidance/ShowMePulse.h"
+#include "forms/tool/ShowMePulse.h"
 
 namespace plevo {
 

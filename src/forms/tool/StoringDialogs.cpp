@@ -1,4 +1,4 @@
-#include "app/StoringDialogs.h"
+#include "forms/tool/StoringDialogs.h"
 
 namespace plevo {
 
