@@ -1,7 +1,8 @@
 // The user's mouse and keyboard reach the controls the way the toolkit routes them: the focus
 // moves with a click (and exit handlers run), a control that takes no focus leaves it where it
 // was, a disabled or covered control gets nothing, double clicks reach rows and cells, keys go to
-// the focused control after the window; and the colours text is drawn in can be read back.
+// the focused control after the window, a dialog shown from a modal window takes the clicks; and
+// the colours text is drawn in can be read back.
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
@@ -144,6 +145,34 @@ TEST_F(Input, WhenAModalWindowEndsTheKeysGoToTheWindowThatWasActiveAgain) {
     EXPECT_EQ(dialog->showModal(), kResultCancel);
     user().type("x");
     EXPECT_EQ(get("Box").caption(), "x");
+}
+
+TEST_F(Input, ADialogShownFromAModalWindowTakesTheClicks) {
+    // Both made hidden before either shows, as a program makes its windows at the start.
+    const std::vector<ControlSpec> ok = {
+        {.kind = Kind::Button, .name = "Ok", .at = {10, 10, 80, 24}, .modalResult = kResultOk}};
+    const auto outer = test::testToolkit().createForm(
+        {.name = "Outer", .client = {200, 100}, .style = FormStyle::Dialog}, ok);
+    const auto inner = test::testToolkit().createForm(
+        {.name = "Inner", .client = {120, 60}, .style = FormStyle::Dialog}, ok);
+    int innerResult = kResultNone;
+    Timer& actInner = inner->addTimer("act", 0);
+    actInner.onTimer = [&] {
+        actInner.stop();
+        user().click(inner->get<Button>("Ok"));
+        if (inner->visible()) inner->endModal(kResultIgnore);
+    };
+    Timer& actOuter = outer->addTimer("act", 0);
+    actOuter.onTimer = [&] {
+        actOuter.stop();
+        actInner.start();
+        innerResult = inner->showModal();
+        user().click(outer->get<Button>("Ok"));
+        if (outer->visible()) outer->endModal(kResultIgnore);
+    };
+    actOuter.start();
+    EXPECT_EQ(outer->showModal(), kResultOk);
+    EXPECT_EQ(innerResult, kResultOk);
 }
 
 TEST_F(Input, TheColoursOfTextAreReadAsDrawn) {

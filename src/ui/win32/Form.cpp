@@ -236,13 +236,18 @@ int Win32Form::showModal() {
     struct Ending {
         Win32Form& form;
         Win32Toolkit::ModalScope scope;
+        bool wasDisabled;
         ~Ending() {
             scope.restore();
             ShowWindow(form.hwnd_, SW_HIDE);
+            if (wasDisabled) EnableWindow(form.hwnd_, FALSE);
             if (scope.owner() && IsWindowVisible(scope.owner())) SetActiveWindow(scope.owner());
             form.modal_ = false;
         }
-    } ending{*this, Win32Toolkit::ModalScope(toolkit_, hwnd_)};
+    } ending{*this, Win32Toolkit::ModalScope(toolkit_, hwnd_), !IsWindowEnabled(hwnd_)};
+    // A modal showing disables every other window, hidden ones too, so that none shown during it
+    // takes input; a window shown modally from within that showing is the one that takes it now.
+    if (ending.wasDisabled) EnableWindow(hwnd_, TRUE);
     modal_ = true;
     show();
     // The showing lasts while the window is on the screen: a button's result, endModal, Esc and
