@@ -125,7 +125,8 @@ void Win32GroupBox::paint(HWND hwnd) {
     frame.top += metrics.tmHeight / 2;
     DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
     if (!text.empty()) {
-        RECT caption{kGroupCaptionInset + 2, 0, r.right - kGroupCaptionInset, metrics.tmHeight};
+        const int inset = scaled(kGroupCaptionInset);
+        RECT caption{inset + 2, 0, r.right - inset, metrics.tmHeight};
         DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &caption,
                   DT_SINGLELINE | DT_LEFT | DT_TOP | DT_CALCRECT);
         caption.right = std::min<LONG>(caption.right + 2, r.right - 2);
@@ -209,12 +210,16 @@ Size Win32ScrollBox::clientSize() const {
 }
 
 void Win32ScrollBox::setContentSize(Size size) {
-    contentSize_ = size;
+    contentSize_ = toolkit().scale().toScreen(size);
     layout();
 }
 
+int Win32ScrollBox::scrollY() const {
+    return toolkit().scale().toLayer(scrollY_);
+}
+
 void Win32ScrollBox::setScrollY(int y) {
-    scrollY_ = y;
+    scrollY_ = scaled(y);
     layout();
 }
 
@@ -248,7 +253,7 @@ void Win32ScrollBox::scrollBy(int bar, WPARAM how) {
     const bool vertical = bar == SB_VERT;
     const Size client = clientSize();
     const int page = vertical ? client.h : client.w;
-    const int line = 16;
+    const int line = scaled(16);
     int& at = vertical ? scrollY_ : scrollX_;
     switch (LOWORD(how)) {
         case SB_LINEUP:
@@ -295,7 +300,8 @@ LRESULT Win32ScrollBox::message(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
             scrollBy(SB_HORZ, wParam);
             return 0;
         case WM_MOUSEWHEEL:
-            setScrollY(scrollY_ - static_cast<short>(HIWORD(wParam)) / WHEEL_DELTA * 48);
+            scrollY_ -= static_cast<short>(HIWORD(wParam)) / WHEEL_DELTA * scaled(48);
+            layout();
             return 0;
         case WM_SIZE:
             layout();
