@@ -93,8 +93,12 @@ void Win32Panel::paint(HWND hwnd) {
     const std::string text = windowText();
     if (!text.empty()) {
         TextPainter painter(dc, hfont(), textColour(), IsWindowEnabled(hwnd));
-        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r,
-                  DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+        // Kept off the bevel; a caption to the right leaves room on the left (for a picture).
+        RECT inside = r;
+        InflateRect(&inside, -scaled(kPanelBevel / 2), 0);
+        const UINT across = (flags_ & kRight) ? DT_RIGHT : DT_CENTER;
+        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &inside,
+                  across | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
     EndPaint(hwnd, &ps);
 }

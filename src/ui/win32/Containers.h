@@ -12,6 +12,8 @@ namespace plevo::ui::win32 {
 
 // Where a group box's caption starts on its frame, in layer pixels.
 inline constexpr int kGroupCaptionInset = 4;
+// A panel's bevel, both sides together, in layer pixels.
+inline constexpr int kPanelBevel = 4;
 
 class Win32Panel final : public ControlImpl<Panel> {
 public:
@@ -23,7 +25,7 @@ protected:
     LRESULT message(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
     bool clicksOnMouseUp() const override { return true; }
     // The caption keeps off the bevel.
-    int captionRoom() const override { return width() - scaled(4); }
+    int captionRoom() const override { return width() - scaled(kPanelBevel); }
 
 private:
     void paint(HWND hwnd);

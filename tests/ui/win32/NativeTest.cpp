@@ -130,6 +130,13 @@ const std::vector<ControlSpec>& table() {
          .caption = "OK",
          .modalResult = kResultOk},
         {.kind = Kind::Edit, .name = "Box", .at = {10, 100, 100, 21}},
+        {.kind = Kind::Panel,
+         .name = "RightCaption",
+         .at = {115, 100, 80, 24},
+         .caption = "Right",
+         .colour = colours::kWhite,
+         .fontColour = colours::kBlack,
+         .flags = kRight | kNoBorder},
     };
     return controls;
 }
@@ -201,6 +208,22 @@ TEST_F(Native, ChildrenOfAGroupBoxLieFromItsCornerAndThePictureShowsThroughItsCl
     const COLORREF labelBack = GetPixel(dc, 98, 14);
     ReleaseDC(inside, dc);
     EXPECT_EQ(labelBack, colorRef(colours::kYellow));
+}
+
+TEST_F(Native, APanelsCaptionToTheRightLeavesItsLeftHalfClear) {
+    form_->show();
+    form_->repaint();
+    HWND panel = windowOf(form_->get<Control>("RightCaption"));
+    RECT r;
+    GetClientRect(panel, &r);
+    HDC dc = GetDC(panel);
+    LONG leftmost = r.right;
+    for (LONG x = 0; x < r.right && leftmost == r.right; ++x)
+        for (LONG y = 0; y < r.bottom; ++y)
+            if (GetPixel(dc, x, y) != RGB(0xff, 0xff, 0xff)) leftmost = x;
+    ReleaseDC(panel, dc);
+    EXPECT_GT(leftmost, r.right / 2);
+    EXPECT_LT(leftmost, r.right) << "no caption drawn";
 }
 
 TEST_F(Native, TheOtherWindowsAreDisabledWhileOneIsModal) {
