@@ -24,12 +24,14 @@ constexpr int kGroup2Top = 144;
 
 std::vector<ControlSpec> controlTable() {
     return {
-        // Without a frame the page keeps its 617 pixels beside the scroll bar.
+        // Without a frame the page keeps its 617 pixels beside the scroll bar; where the system's
+        // bar is wider (17 pixels, say) the page's last pixel lies under it, and no bar across is
+        // shown for that.
         {.kind = Kind::ScrollBox,
          .name = "Scroller",
          .at = {0, 0, THowTo::kClientWidth, THowTo::kClientHeight},
          .colour = ui::colours::kButtonFace,
-         .flags = ui::kNoBorder | ui::kVScroll},
+         .flags = ui::kNoBorder | ui::kVScroll | ui::kNoHScroll},
         // The two group captions are longer than the groups drawn for them: their font shrinks
         // until they fit.
         {.kind = Kind::GroupBox,

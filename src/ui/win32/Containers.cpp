@@ -191,7 +191,8 @@ Win32ScrollBox::~Win32ScrollBox() {
 
 void Win32ScrollBox::build(const ControlSpec& spec) {
     const DWORD exStyle = spec.flags & kNoBorder ? 0 : WS_EX_CLIENTEDGE;
-    createWindow(kPanelClass, WS_VSCROLL | WS_HSCROLL | WS_CLIPCHILDREN, exStyle, true, spec);
+    const DWORD bars = spec.flags & kNoHScroll ? WS_VSCROLL : WS_VSCROLL | WS_HSCROLL;
+    createWindow(kPanelClass, bars | WS_CLIPCHILDREN, exStyle, true, spec);
     content_ = std::make_unique<Content>(*this);
     contentSize_ = clientSize();
     content_->create(hwnd_, contentSize_);
@@ -235,6 +236,7 @@ void Win32ScrollBox::layout() {
         client = clientSize();
         for (const int bar : {SB_VERT, SB_HORZ}) {
             const bool vertical = bar == SB_VERT;
+            if (!vertical && (flags_ & kNoHScroll)) continue;
             SCROLLINFO info{};
             info.cbSize = sizeof(info);
             info.fMask = SIF_RANGE | SIF_PAGE;
@@ -244,9 +246,10 @@ void Win32ScrollBox::layout() {
             SetScrollInfo(hwnd_, bar, &info, FALSE);
         }
     }
-    scrollX_ = std::clamp(scrollX_, 0, std::max(0, contentSize_.w - client.w));
+    const bool across = !(flags_ & kNoHScroll);
+    scrollX_ = across ? std::clamp(scrollX_, 0, std::max(0, contentSize_.w - client.w)) : 0;
     scrollY_ = std::clamp(scrollY_, 0, std::max(0, contentSize_.h - client.h));
-    SetScrollPos(hwnd_, SB_HORZ, scrollX_, TRUE);
+    if (across) SetScrollPos(hwnd_, SB_HORZ, scrollX_, TRUE);
     SetScrollPos(hwnd_, SB_VERT, scrollY_, TRUE);
     SetWindowPos(content_->hwnd(), nullptr, -scrollX_, -scrollY_,
                  std::max(contentSize_.w, client.w), std::max(contentSize_.h, client.h),
