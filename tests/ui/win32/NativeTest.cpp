@@ -11,6 +11,7 @@
 
 #include "support/TestToolkit.h"
 #include "ui/Backend.h"
+#include "ui/win32/GdiSurface.h"
 #include "ui/win32/ListBox.h"
 #include "ui/win32/NativeControl.h"
 #include "ui/win32/Text.h"
@@ -224,6 +225,29 @@ TEST_F(Native, APanelsCaptionToTheRightLeavesItsLeftHalfClear) {
     ReleaseDC(panel, dc);
     EXPECT_GT(leftmost, r.right / 2);
     EXPECT_LT(leftmost, r.right) << "no caption drawn";
+}
+
+TEST(NativePictures, ALineOfTextStaysInsideItsBox) {
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 200, 20);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    RECT all{0, 0, 200, 20};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    {
+        GdiSurface surface(dc, 1.0, RGB(0xff, 0, 0xff));
+        surface.text({0, 0, 60, 20}, "Type the name of a program", {}, colours::kBlack);
+    }
+    LONG rightmost = -1;
+    for (LONG x = 0; x < 200; ++x)
+        for (LONG y = 0; y < 20; ++y)
+            if (GetPixel(dc, x, y) != RGB(0xff, 0xff, 0xff)) rightmost = x;
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    EXPECT_GE(rightmost, 30) << "no text drawn";
+    EXPECT_LT(rightmost, 60);
 }
 
 TEST_F(Native, TheOtherWindowsAreDisabledWhileOneIsModal) {
