@@ -1,7 +1,7 @@
 #!/bin/sh
 # Runs a Windows program under Wine in a fresh Wine prefix that is removed afterwards, so that no
 # test sees what an earlier one left behind.
-#   wine-run.sh [--win64] [--desktop] <program.exe> [arguments...]
+#   wine-run.sh [--win64] [--desktop] [--dpi N] <program.exe> [arguments...]
 # --win64      64-bit Wine and a win64 prefix (machines that run no 32-bit programs); 32-bit
 #              Wine otherwise (cmake/wine-env.sh)
 # --desktop    for programs that open windows: on a virtual X display of its own (Xvfb), so none
@@ -11,6 +11,8 @@
 #              (Tahoma, MS Sans Serif, Marlett for the frame's buttons) go into the prefix's font
 #              folder, where Wine finds them (Debian's Wine does not look in /usr/share/wine/fonts
 #              by itself).
+# --dpi N      the screen at N dots per inch (120: the "large fonts" of Windows XP), set where
+#              Windows XP keeps it and where Wine reads it (the user's "LogPixels")
 # With PLEVO_WINE_UNPACK=archive the archive (a .zip, say) is unpacked into "C:\Download" first.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
@@ -19,6 +21,7 @@ while [ $# -gt 0 ]; do
   case "$1" in
     --win64) export PLEVO_WINE_ARCH=win64; shift ;;
     --desktop) desktop=1; shift ;;
+    --dpi) export PLEVO_WINE_DPI="$2"; shift 2 ;;
     *) break ;;
   esac
 done
@@ -35,6 +38,12 @@ if [ "$desktop" = 1 ]; then
   "$loader" reg add "HKCU\\Software\\Wine\\X11 Driver" /v Managed /d N /f >/dev/null 2>&1
   for font in /usr/share/wine/fonts/*; do
     [ -e "$font" ] && ln -sf "$font" "$prefix/drive_c/windows/Fonts/"
+  done
+fi
+if [ -n "${PLEVO_WINE_DPI:-}" ]; then
+  for key in "HKCU\\Control Panel\\Desktop" \
+    "HKLM\\System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts"; do
+    "$loader" reg add "$key" /v LogPixels /t REG_DWORD /d "$PLEVO_WINE_DPI" /f >/dev/null 2>&1
   done
 fi
 if [ -n "${PLEVO_WINE_UNPACK:-}" ]; then

@@ -134,19 +134,19 @@ void Installer::install(const InstallDetails& details) {
             readFile(paths_.resolve(installFolder_ + kInstallRecordFile), kRecordLimit));
     } catch (const std::exception&) {
     }
-    view.setStage("Directory created now copying program files please wait.");
+    view.setStage(kStages[0]);
     view.showProgress(true);
     view.setProgress(10);
     makeShortcutFiles();
     copyFolderEntries();
 
-    view.setStage(" Copying text files please wait..");
+    view.setStage(kStages[1]);
     writeFileAtomic(paths_.resolve(installFolder_ + kDetailsFile),
                     details.name + "\r\n" + details.address + "\r\n" + details.telephone + "\r\n");
     record(kDetailsFile);
     view.setProgress(30);
 
-    view.setStage(" Copying shortcuts please wait...");
+    view.setStage(kStages[2]);
     if (!firstExisting({kStartMenuFolders[0], kStartMenuFolders[1]}).empty())
         copyOneFile(kStartMenuLink);
     else
@@ -156,7 +156,7 @@ void Installer::install(const InstallDetails& details) {
     view.setProgress(40);
 
     if (details.desktopIcon) {
-        view.setStage(" Copying desktop shortcut please wait....");
+        view.setStage(kStages[3]);
         if (!firstExisting({kDesktopFolders[0], kDesktopFolders[1], kDesktopFolders[2]}).empty())
             copyOneFile(kDesktopLink);
         else
@@ -164,7 +164,7 @@ void Installer::install(const InstallDetails& details) {
                 "Sorry I cannot create a Desktop icon for you, this can happen with Vista.",
                 " from", "You can also copy a shortcut of the program to your desktop");
     }
-    view.setStage(" All files copied......");
+    view.setStage(kStages[4]);
     view.showProgress(false);
     d.message(messageLines({"Your files have been copied and ",
                             "a Program shortcut has been created for you.",

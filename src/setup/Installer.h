@@ -62,6 +62,11 @@ public:
     static constexpr const char* kSecondFolder = "C:\\Plevo";
     static constexpr const char* kProgramFiles = "C:\\Program Files\\";
     static constexpr const char* kSupportAddress = "support@plevo.example";
+    // The stages an installation shows in the window's heading, in their order.
+    static constexpr const char* kStages[] = {
+        "Directory created now copying program files please wait.",
+        " Copying text files please wait..", " Copying shortcuts please wait...",
+        " Copying desktop shortcut please wait....", " All files copied......"};
 #ifdef _WIN32
     static constexpr const char* kSetupFile = "Setup.exe";
 #else

@@ -33,6 +33,7 @@ enum Flag : unsigned {
     kHScroll = 1u << 14,     // memo, scroll box: a horizontal scroll bar always (else as needed)
     kNoFocus = 1u << 15,     // button, toggle button: never takes the keyboard focus from a click
     kNoHideSel = 1u << 16,   // edit: the selection stays shown while the focus is elsewhere
+    kNoHScroll = 1u << 17,   // scroll box: never a horizontal scroll bar (the page is cut instead)
 };
 
 struct ControlSpec {

@@ -1,8 +1,8 @@
-// Setup as a user runs it on Windows, in a fresh Wine prefix: its window on the system's drive C,
-// the ShellLink component and the shell. It installs from the shipped files, the installed
-// program starts when the window closes, and a second run uninstalls.
-// The shipped files are the folder PLEVO_SETUP_SOURCE names (the unpacked download), or else a
-// copy of the build's shipping folder in "C:\Download\Plevo".
+// Setup as a user runs it on Windows, in a fresh Wine prefix: started as its main starts it, worked
+// with the mouse and the keyboard, on the system's drive C, the ShellLink component and the shell.
+// It installs from the shipped files, the installed program starts when the window closes, and a
+// second run uninstalls. The shipped files are the folder PLEVO_SETUP_SOURCE names (the unpacked
+// download), or else a copy of the build's shipping folder in "C:\Download\Plevo".
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -18,15 +18,17 @@
 #include <thread>
 #include <vector>
 
-#include "forms/setup/PlevoInstallUnit.h"
+#include "app/RunSetup.h"
 #include "platform/Files.h"
 #include "setup/InstallRecord.h"
 #include "setup/ReadShellLink.h"
 #include "setup/SetupTexts.h"
 #include "setup/ShellLink.h"
 #include "setup/SystemSetup.h"
+#include "support/RunAsUser.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestToolkit.h"
+#include "support/UserInput.h"
 #include "ui/Toolkit.h"
 
 namespace plevo::test {
@@ -109,21 +111,32 @@ protected:
         CoUninitialize();
     }
 
-    // One run of Setup: the window is shown and activated, and the terms accepted. After an
-    // installation Setup says to uninstall first.
-    std::unique_ptr<TMainSetUpForm> startSetup(bool installed) {
+    // One run of Setup as its main starts it, worked with `steps` once the terms are accepted.
+    // After an installation Setup says to uninstall first.
+    void runSetupAsUser(bool installed, const std::function<void()>& steps) {
         dialogs_.expectConfirm(kSetupTerms, Buttons::YesNo, Answer::Yes);
         if (installed) dialogs_.expectMessage(reinstallMessage("Setup.exe"));
-        auto window = std::make_unique<TMainSetUpForm>(
-            testToolkit(), InstallerSetup{.dialogs = dialogs_,
-                                          .driveC = driveC_,
-                                          .sourceFolder = source_,
-                                          .shortcuts = *links_,
-                                          .startProgram = startInstalledProgram,
-                                          .rememberedFolderFile = rememberedFolderFile()});
-        window->form().show();
-        window->FormActivate();
-        return window;
+        runAsUser(
+            [this] {
+                return runSetup(testToolkit(),
+                                InstallerSetup{.dialogs = dialogs_,
+                                               .driveC = driveC_,
+                                               .sourceFolder = source_,
+                                               .shortcuts = *links_,
+                                               .startProgram = startInstalledProgram,
+                                               .rememberedFolderFile = rememberedFolderFile()});
+            },
+            [&] {
+                ASSERT_TRUE(user().waitUntil([&] { return dialogs_.done(); }))
+                    << "Setup never asked its terms";
+                steps();
+            });
+        dialogs_.verify();
+    }
+    static ui::Control& control(std::string_view name) {
+        ui::Form* setup = user().window("MainSetUpForm");
+        if (!setup) throw std::logic_error("Setup shows no window");
+        return setup->get<ui::Control>(name);
     }
 
     const fs::path source_ = shippedFiles();
@@ -140,16 +153,15 @@ TEST_F(SetupOnWindows, InstallsStartsTheProgramAndUninstalls) {
     ASSERT_TRUE(shipped.count(Installer::kProgramFile)) << pathText(source_);
 
     // The install: every shipped file but the installer and the read-me, and the details.
-    {
-        auto setup = startSetup(false);
-        setup->form().get<ui::Edit>("Edit1").setCaption("Ann Example");
+    runSetupAsUser(false, [&] {
+        user().click(control("Edit1"));
+        user().press({.key = 'A', .ctrl = true});
+        user().type("Ann Example");
         dialogs_.expectConfirm(installQuestion(pathText(kInstalled)), Buttons::YesNo, Answer::Yes)
             .expectMessage(kSetupCopied)
             .expectMessage(kSetupStarts);
-        setup->form().get<ui::Button>("OkBitBtn").click();
-        dialogs_.verify();
-        EXPECT_FALSE(setup->form().visible());
-    }
+        user().click(control("OkBitBtn"));
+    });
     std::set<std::string> expected = shipped;
     for (const char* left : {"Setup.exe", "Read Me.txt", "Plevo.lnk", "Shortcut to Plevo.lnk"})
         expected.erase(left);
@@ -183,19 +195,15 @@ TEST_F(SetupOnWindows, InstallsStartsTheProgramAndUninstalls) {
     endProcess(running.front());
 
     // Setup again: it offers Uninstall, which takes the files, the folder and both shortcuts.
-    {
-        auto setup = startSetup(true);
-        ASSERT_TRUE(setup->form().get<ui::Button>("UninstallBitBtn").visible());
+    runSetupAsUser(true, [&] {
         dialogs_
             .expectConfirm("Are You Sure you want to uninstall? \n\rC:\\Program Files\\Plevo",
                            Buttons::YesNo, Answer::Yes)
             .expectMessage(
                 "Uninstall complete.\n\rThe program's files and its shortcuts have "
                 "been removed.");
-        setup->form().get<ui::Button>("UninstallBitBtn").click();
-        dialogs_.verify();
-        EXPECT_FALSE(setup->form().visible());
-    }
+        user().click(control("UninstallBitBtn"));
+    });
     EXPECT_FALSE(fs::exists(kInstalled));
     EXPECT_FALSE(fs::exists(kStartMenu / "Plevo.lnk"));
     EXPECT_FALSE(fs::exists(kDesktop / "Shortcut to Plevo.lnk"));

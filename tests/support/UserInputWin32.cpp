@@ -219,7 +219,9 @@ private:
         }
         RECT frame;
         GetWindowRect(hwnd, &frame);
-        const POINT point{frame.left + at.x, frame.top + at.y};
+        // The control's own area is in layer pixels, as its geometry is.
+        const ui::Point offset = toolkit().scale().toScreen(at);
+        const POINT point{frame.left + offset.x, frame.top + offset.y};
         RECT client;
         GetClientRect(root, &client);
         MapWindowPoints(root, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
@@ -237,7 +239,7 @@ private:
         ClientToScreen(hwnd, &c);
         RECT frame;
         GetWindowRect(hwnd, &frame);
-        return {c.x - frame.left, c.y - frame.top};
+        return toolkit().scale().toLayer(ui::Point{c.x - frame.left, c.y - frame.top});
     }
 
     // Two single clicks at one place within the double-click time would be a double click to the

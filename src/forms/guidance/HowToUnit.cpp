@@ -27,12 +27,14 @@ THowTo::THowTo(Tool& tool) : tool_(tool) {
                        .client = {kClientWidth, kClientHeight},
                        .style = ui::FormStyle::Window,
                        .place = ui::FormPlace::AsPlaced});
-    // Without a frame the page keeps its 617 pixels beside the scroll bar.
+    // Without a frame the page keeps its 617 pixels beside the scroll bar; where the system's bar
+    // is wider (17 pixels, say) the page's last pixel lies under it, and no bar across is shown
+    // for that.
     t.add(Scroller, {.kind = Kind::ScrollBox,
                      .name = "Scroller",
                      .at = {0, 0, kClientWidth, kClientHeight},
                      .colour = ui::colours::kButtonFace,
-                     .flags = ui::kNoBorder | ui::kVScroll});
+                     .flags = ui::kNoBorder | ui::kVScroll | ui::kNoHScroll});
     // The two group captions are longer than the groups drawn for them: their font shrinks
     // until they fit.
     t.add(GroupBox1, {.kind = Kind::GroupBox,

@@ -116,6 +116,14 @@ TMainSetUpForm::TMainSetUpForm(ui::Toolkit& toolkit, const InstallerSetup& setup
     CheckBox1 = &form_->get<ui::CheckBox>("CheckBox1");
     ProgressBar1->setRange(0, 100);
 
+    // The terms wait until the window stands on the screen and the program's loop runs: asked
+    // from the activation that showing the window sends, before the loop starts, a No would end
+    // a loop that had not begun, and Setup would go on running without a window.
+    terms_ = &form_->addTimer("TermsTimer", 0);
+    terms_->onTimer = [this] {
+        terms_->stop();
+        guarded(&TMainSetUpForm::askTerms);
+    };
     form_->onActivate = [this] { guarded(&TMainSetUpForm::FormActivate); };
     form_->onClose = [this] { guarded(&TMainSetUpForm::FormClose); };
     form_->get<ui::Button>("OkBitBtn").onClick = [this] {
@@ -142,6 +150,10 @@ void TMainSetUpForm::FormActivate() {
     // Only the first activation asks; coming back from a message box is no new start.
     if (activated_) return;
     activated_ = true;
+    terms_->start();
+}
+
+void TMainSetUpForm::askTerms() {
     installer_->firstActivation();
 }
 

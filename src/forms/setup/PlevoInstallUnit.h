@@ -25,6 +25,7 @@ public:
     ui::Form& form() { return *form_; }
     Installer& installer() { return *installer_; }
 
+    // The first activation asks the terms once the loop runs.
     void FormActivate();
     void OkBitBtnClick();
     void UninstallBitBtnClick();
@@ -42,11 +43,13 @@ public:
 private:
     // Runs a handler; an error shows the general error box and the window goes on.
     void guarded(void (TMainSetUpForm::*handler)());
+    void askTerms();
 
     ui::Toolkit& toolkit_;
     Dialogs& dialogs_;
     std::unique_ptr<ui::Form> form_;
     std::unique_ptr<Installer> installer_;
+    ui::Timer* terms_ = nullptr;
     bool activated_ = false;
     bool closed_ = false;
 

@@ -44,7 +44,8 @@ public:
         : QtControl(form, spec, new QScrollArea(parent)), page_(new QWidget) {
         QScrollArea* a = area();
         a->setVerticalScrollBarPolicy(barPolicy(spec.flags & kVScroll));
-        a->setHorizontalScrollBarPolicy(barPolicy(spec.flags & kHScroll));
+        a->setHorizontalScrollBarPolicy(
+            (spec.flags & kNoHScroll) ? Qt::ScrollBarAlwaysOff : barPolicy(spec.flags & kHScroll));
         if (spec.flags & kNoBorder) a->setFrameShape(QFrame::NoFrame);
         page_->setFixedSize(spec.at.w, spec.at.h);
         a->setWidget(page_);

@@ -74,7 +74,10 @@ int QtToolkit::run() {
 }
 
 void QtToolkit::quit() {
-    QApplication::quit();
+    // Ends the loop and nothing else, as on every backend: QApplication::quit() would first
+    // close every window still shown, and run its close handler a second time when quit() is
+    // called from that handler.
+    QCoreApplication::exit(0);
 }
 
 std::int64_t QtToolkit::milliseconds() const {

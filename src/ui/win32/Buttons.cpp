@@ -146,8 +146,8 @@ LRESULT Win32Checkable<I>::message(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
 
 template <class I>
 int Win32Checkable<I>::captionRoom() const {
-    if (this->kind_ == Kind::ToggleButton) return this->width() - kBevelRoom;
-    return (this->flags_ & kWordWrap) ? -1 : this->width() - kMarkRoom;
+    if (this->kind_ == Kind::ToggleButton) return this->width() - this->scaled(kBevelRoom);
+    return (this->flags_ & kWordWrap) ? -1 : this->width() - this->scaled(kMarkRoom);
 }
 
 template <class I>

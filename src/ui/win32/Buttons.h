@@ -9,9 +9,9 @@ namespace plevo::ui::win32 {
 
 // A button's caption as it is measured: a mnemonic's "&" is not shown ("&&" shows one "&").
 std::string withoutMnemonics(const std::string& caption);
-// Room beside a check box's or radio button's mark.
+// Room beside a check box's or radio button's mark, in layer pixels.
 inline constexpr int kMarkRoom = 20;
-// Room inside a push button's bevel.
+// Room inside a push button's bevel, in layer pixels.
 inline constexpr int kBevelRoom = 4;
 
 // A button that takes no focus (kNoFocus) tracks its own press, as the system's button does
@@ -31,7 +31,7 @@ public:
 
 protected:
     LRESULT message(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
-    int captionRoom() const override { return width() - kBevelRoom; }
+    int captionRoom() const override { return width() - scaled(kBevelRoom); }
     std::string measuredCaption() const override { return withoutMnemonics(windowText()); }
 
 private:
@@ -75,7 +75,7 @@ public:
     bool reflected(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 protected:
-    int captionRoom() const override { return width() - kMarkRoom; }
+    int captionRoom() const override { return width() - scaled(kMarkRoom); }
     std::string measuredCaption() const override { return withoutMnemonics(windowText()); }
 
 private:

@@ -93,8 +93,12 @@ void Win32Panel::paint(HWND hwnd) {
     const std::string text = windowText();
     if (!text.empty()) {
         TextPainter painter(dc, hfont(), textColour(), IsWindowEnabled(hwnd));
-        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r,
-                  DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+        // Kept off the bevel; a caption to the right leaves room on the left (for a picture).
+        RECT inside = r;
+        InflateRect(&inside, -scaled(kPanelBevel / 2), 0);
+        const UINT across = (flags_ & kRight) ? DT_RIGHT : DT_CENTER;
+        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &inside,
+                  across | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
     EndPaint(hwnd, &ps);
 }
@@ -125,7 +129,8 @@ void Win32GroupBox::paint(HWND hwnd) {
     frame.top += metrics.tmHeight / 2;
     DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
     if (!text.empty()) {
-        RECT caption{kGroupCaptionInset + 2, 0, r.right - kGroupCaptionInset, metrics.tmHeight};
+        const int inset = scaled(kGroupCaptionInset);
+        RECT caption{inset + 2, 0, r.right - inset, metrics.tmHeight};
         DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &caption,
                   DT_SINGLELINE | DT_LEFT | DT_TOP | DT_CALCRECT);
         caption.right = std::min<LONG>(caption.right + 2, r.right - 2);
@@ -186,7 +191,8 @@ Win32ScrollBox::~Win32ScrollBox() {
 
 void Win32ScrollBox::build(const ControlSpec& spec) {
     const DWORD exStyle = spec.flags & kNoBorder ? 0 : WS_EX_CLIENTEDGE;
-    createWindow(kPanelClass, WS_VSCROLL | WS_HSCROLL | WS_CLIPCHILDREN, exStyle, true, spec);
+    const DWORD bars = spec.flags & kNoHScroll ? WS_VSCROLL : WS_VSCROLL | WS_HSCROLL;
+    createWindow(kPanelClass, bars | WS_CLIPCHILDREN, exStyle, true, spec);
     content_ = std::make_unique<Content>(*this);
     contentSize_ = clientSize();
     content_->create(hwnd_, contentSize_);
@@ -209,12 +215,16 @@ Size Win32ScrollBox::clientSize() const {
 }
 
 void Win32ScrollBox::setContentSize(Size size) {
-    contentSize_ = size;
+    contentSize_ = toolkit().scale().toScreen(size);
     layout();
 }
 
+int Win32ScrollBox::scrollY() const {
+    return toolkit().scale().toLayer(scrollY_);
+}
+
 void Win32ScrollBox::setScrollY(int y) {
-    scrollY_ = y;
+    scrollY_ = scaled(y);
     layout();
 }
 
@@ -226,6 +236,7 @@ void Win32ScrollBox::layout() {
         client = clientSize();
         for (const int bar : {SB_VERT, SB_HORZ}) {
             const bool vertical = bar == SB_VERT;
+            if (!vertical && (flags_ & kNoHScroll)) continue;
             SCROLLINFO info{};
             info.cbSize = sizeof(info);
             info.fMask = SIF_RANGE | SIF_PAGE;
@@ -235,9 +246,10 @@ void Win32ScrollBox::layout() {
             SetScrollInfo(hwnd_, bar, &info, FALSE);
         }
     }
-    scrollX_ = std::clamp(scrollX_, 0, std::max(0, contentSize_.w - client.w));
+    const bool across = !(flags_ & kNoHScroll);
+    scrollX_ = across ? std::clamp(scrollX_, 0, std::max(0, contentSize_.w - client.w)) : 0;
     scrollY_ = std::clamp(scrollY_, 0, std::max(0, contentSize_.h - client.h));
-    SetScrollPos(hwnd_, SB_HORZ, scrollX_, TRUE);
+    if (across) SetScrollPos(hwnd_, SB_HORZ, scrollX_, TRUE);
     SetScrollPos(hwnd_, SB_VERT, scrollY_, TRUE);
     SetWindowPos(content_->hwnd(), nullptr, -scrollX_, -scrollY_,
                  std::max(contentSize_.w, client.w), std::max(contentSize_.h, client.h),
@@ -248,7 +260,7 @@ void Win32ScrollBox::scrollBy(int bar, WPARAM how) {
     const bool vertical = bar == SB_VERT;
     const Size client = clientSize();
     const int page = vertical ? client.h : client.w;
-    const int line = 16;
+    const int line = scaled(16);
     int& at = vertical ? scrollY_ : scrollX_;
     switch (LOWORD(how)) {
         case SB_LINEUP:
@@ -295,7 +307,8 @@ LRESULT Win32ScrollBox::message(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
             scrollBy(SB_HORZ, wParam);
             return 0;
         case WM_MOUSEWHEEL:
-            setScrollY(scrollY_ - static_cast<short>(HIWORD(wParam)) / WHEEL_DELTA * 48);
+            scrollY_ -= static_cast<short>(HIWORD(wParam)) / WHEEL_DELTA * scaled(48);
+            layout();
             return 0;
         case WM_SIZE:
             layout();

@@ -10,8 +10,10 @@
 
 namespace plevo::ui::win32 {
 
-// Where a group box's caption starts on its frame.
+// Where a group box's caption starts on its frame, in layer pixels.
 inline constexpr int kGroupCaptionInset = 4;
+// A panel's bevel, both sides together, in layer pixels.
+inline constexpr int kPanelBevel = 4;
 
 class Win32Panel final : public ControlImpl<Panel> {
 public:
@@ -23,7 +25,7 @@ protected:
     LRESULT message(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
     bool clicksOnMouseUp() const override { return true; }
     // The caption keeps off the bevel.
-    int captionRoom() const override { return width() - 4; }
+    int captionRoom() const override { return width() - scaled(kPanelBevel); }
 
 private:
     void paint(HWND hwnd);
@@ -39,7 +41,7 @@ protected:
     LRESULT message(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
     bool clicksOnMouseUp() const override { return true; }
     // The caption lies on the frame, with a margin either side.
-    int captionRoom() const override { return width() - 2 * kGroupCaptionInset; }
+    int captionRoom() const override { return width() - 2 * scaled(kGroupCaptionInset); }
     std::string measuredCaption() const override;
 
 private:
@@ -54,7 +56,7 @@ public:
     void release() override;
     HWND childHost() const override;
     void setContentSize(Size size) override;
-    int scrollY() const override { return scrollY_; }
+    int scrollY() const override;
     void setScrollY(int y) override;
 
 protected:
@@ -69,6 +71,7 @@ private:
     void scrollBy(int bar, WPARAM how);
 
     std::unique_ptr<Content> content_;
+    // In the screen's pixels, as the scroll bars count.
     Size contentSize_;
     int scrollX_ = 0;
     int scrollY_ = 0;

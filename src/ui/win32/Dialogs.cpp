@@ -62,7 +62,8 @@ int Win32Dialogs::box(const std::string& text, UINT type, std::optional<ScreenPo
     {
         BoxScope scope(toolkit_);
         if (at) {
-            placing.at = {at->x, at->y};
+            const Point screen = toolkit_.scale().toScreen(Point{at->x, at->y});
+            placing.at = {screen.x, screen.y};
             placing.hook = SetWindowsHookExA(WH_CBT, placeBox, nullptr, GetCurrentThreadId());
         }
         answer = MessageBoxA(scope.owner(), shown.c_str(), toolkit_.title().c_str(),

@@ -31,8 +31,13 @@ Font Fonts::formFont(const Font& asked) {
 }
 
 int Fonts::pixelsOf(const Font& font) const {
-    if (font.pixels > 0) return font.pixels;
+    if (font.pixels > 0) return MulDiv(font.pixels, dpi_, 96);
     return MulDiv(font.points > 0 ? font.points : kDefaultPoints, dpi_, 72);
+}
+
+int Fonts::layerPixelsOf(const Font& font) {
+    if (font.pixels > 0) return font.pixels;
+    return MulDiv(font.points > 0 ? font.points : kDefaultPoints, 96, 72);
 }
 
 HFONT Fonts::get(const Font& font) {

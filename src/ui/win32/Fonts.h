@@ -32,8 +32,11 @@ public:
     HFONT get(const Font& font);
     // A face name that lives as long as the toolkit (a Font keeps only the pointer).
     const char* intern(const char* face);
-    // Points to pixels on the screen.
+    // The font's character height in the screen's pixels: points by the screen's dots per inch,
+    // pixels (the layer's, of a 96-dot screen) scaled as every size of the layer is.
     int pixelsOf(const Font& font) const;
+    // The same in the layer's pixels.
+    static int layerPixelsOf(const Font& font);
     int dpi() const { return dpi_; }
 
 private:

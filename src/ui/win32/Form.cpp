@@ -48,9 +48,11 @@ Win32Form::Win32Form(Win32Toolkit& toolkit, const FormSpec& spec,
     font_.face = toolkit_.fonts().intern(font_.face);
     const DWORD style = styleOf(spec.style);
     const DWORD exStyle = exStyleOf(spec);
-    RECT frame{0, 0, spec.client.w, spec.client.h};
+    // The table's sizes are those of a 96-dot screen; the controls scale theirs alike.
+    const Size client = toolkit_.scale().toScreen(spec.client);
+    RECT frame{0, 0, client.w, client.h};
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-    const Rect area = toolkit_.screenArea();
+    const Rect area = toolkit_.workArea();
     const int w = frame.right - frame.left;
     const int h = frame.bottom - frame.top;
     hwnd_ = CreateWindowExA(exStyle, kFormClass, boxText(spec.caption).c_str(), style,
@@ -116,24 +118,29 @@ void Win32Form::setCaption(std::string_view caption) {
 Size Win32Form::clientSize() const {
     RECT r;
     GetClientRect(hwnd_, &r);
-    return {r.right - r.left, r.bottom - r.top};
+    return toolkit_.scale().toLayer(Size{r.right - r.left, r.bottom - r.top});
 }
 
 Point Win32Form::position() const {
     RECT r;
     GetWindowRect(hwnd_, &r);
-    return {r.left, r.top};
+    return toolkit_.scale().toLayer(Point{r.left, r.top});
 }
 
 void Win32Form::move(Point topLeft) {
+    moveTo(toolkit_.scale().toScreen(topLeft));
+}
+
+void Win32Form::moveTo(Point topLeft) {
     SetWindowPos(hwnd_, nullptr, topLeft.x, topLeft.y, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 Point Win32Form::toScreen(Point client) const {
-    POINT p{client.x, client.y};
+    const Point at = toolkit_.scale().toScreen(client);
+    POINT p{at.x, at.y};
     ClientToScreen(hwnd_, &p);
-    return {p.x, p.y};
+    return toolkit_.scale().toLayer(Point{p.x, p.y});
 }
 
 FormStyle Win32Form::style() const {
@@ -169,7 +176,7 @@ HWND Win32Form::tooltip() {
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
                                    toolkit_.instance(), nullptr);
         // Hints of several lines break where their text does.
-        if (tooltip_) SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, 480);
+        if (tooltip_) SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, toolkit_.scale().toScreen(480));
     }
     return tooltip_;
 }
@@ -282,7 +289,7 @@ void Win32Form::close() {
 }
 
 void Win32Form::centreOnScreen() {
-    const Rect area = toolkit_.screenArea();
+    const Rect area = toolkit_.workArea();
     RECT r;
     GetWindowRect(hwnd_, &r);
     moveOnScreen(
@@ -303,7 +310,7 @@ void Win32Form::centreOver(const Form& other) {
 void Win32Form::moveOnScreen(Point topLeft) {
     RECT r;
     GetWindowRect(hwnd_, &r);
-    move(keptInside(topLeft, {r.right - r.left, r.bottom - r.top}, toolkit_.screenArea()));
+    moveTo(keptInside(topLeft, {r.right - r.left, r.bottom - r.top}, toolkit_.workArea()));
 }
 
 void Win32Form::repaint() {

@@ -86,8 +86,10 @@ private:
     void destroy();
     // Each showing from hidden: centred on the screen, or over the program's main window.
     void place();
-    // Moves the window's top left corner there, or as near as keeps it on the screen.
+    // Moves the window's top left corner there (in the screen's pixels), or as near as keeps it
+    // on the screen.
     void moveOnScreen(Point topLeft);
+    void moveTo(Point topLeft);
     // onCloseQuery, onClose, then hiding (or the end of the modal showing); false when kept open.
     bool closeQueried();
 

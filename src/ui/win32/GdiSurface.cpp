@@ -170,15 +170,27 @@ void GdiSurface::text(RectF r, std::string_view text, const Font& font, Colour c
     std::strncpy(lf.lfFaceName, font.face && *font.face ? font.face : "Arial", LF_FACESIZE - 1);
     HFONT made = CreateFontIndirectA(&lf);
     HGDIOBJ old = SelectObject(dc_, made);
+    RECT b{at(r.x), at(r.y), at(r.x + r.w), at(r.y + r.h)};
+    const std::string shown(text);
+    const int length = static_cast<int>(shown.size());
+    // A line wider than its box would run over what lies beside it (a system without the face
+    // gives a wider one in its place): the font shrinks until the line fits.
+    SIZE extent{};
+    while (lf.lfHeight < -1 && GetTextExtentPoint32A(dc_, shown.c_str(), length, &extent) &&
+           extent.cx > b.right - b.left) {
+        ++lf.lfHeight;
+        HFONT smaller = CreateFontIndirectA(&lf);
+        SelectObject(dc_, smaller);
+        DeleteObject(made);
+        made = smaller;
+    }
     SetTextColor(dc_, colorRef(colour));
     SetBkMode(dc_, TRANSPARENT);
-    RECT b{at(r.x), at(r.y), at(r.x + r.w), at(r.y + r.h)};
     UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_NOCLIP;
     format |= align == TextAlign::Centre  ? DT_CENTER
               : align == TextAlign::Right ? DT_RIGHT
                                           : DT_LEFT;
-    std::string shown(text);
-    DrawTextA(dc_, shown.c_str(), static_cast<int>(shown.size()), &b, format);
+    DrawTextA(dc_, shown.c_str(), length, &b, format);
     SelectObject(dc_, old);
     DeleteObject(made);
 }

@@ -56,7 +56,7 @@ int Win32Grid::rowHeight() const {
     GetTextMetricsA(dc, &metrics);
     SelectObject(dc, old);
     ReleaseDC(hwnd_, dc);
-    return metrics.tmHeight + 6;
+    return metrics.tmHeight + scaled(6);
 }
 
 int Win32Grid::shownRows() const {
@@ -98,12 +98,13 @@ void Win32Grid::setCell(int column, int row, std::string_view text) {
 }
 
 int Win32Grid::columnWidth(int column) const {
-    return column == 0 || column == 1 ? widths_[static_cast<std::size_t>(column)] : 0;
+    if (column != 0 && column != 1) return 0;
+    return toolkit().scale().toLayer(widths_[static_cast<std::size_t>(column)]);
 }
 
 void Win32Grid::setColumnWidth(int column, int width) {
     if (column != 0 && column != 1) return;
-    widths_[static_cast<std::size_t>(column)] = std::max(0, width);
+    widths_[static_cast<std::size_t>(column)] = std::max(0, scaled(width));
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 

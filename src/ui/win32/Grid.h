@@ -53,6 +53,7 @@ private:
 
     // The title row only, at first.
     std::vector<std::array<std::string, 2>> cells_ = std::vector<std::array<std::string, 2>>(1);
+    // In the screen's pixels.
     std::array<int, 2> widths_{64, 64};
     int column_ = 0;
     int row_ = 0;

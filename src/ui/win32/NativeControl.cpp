@@ -64,10 +64,11 @@ void NativeControl::createWindow(const char* className, DWORD style, DWORD exSty
     // Boxes of lines take their start lines themselves.
     const bool lines = kind_ == Kind::Memo || kind_ == Kind::ListBox;
     const std::string caption = lines ? std::string() : boxText(spec.caption);
-    hwnd_ = CreateWindowExA(
-        exStyle, className, caption.c_str(), style, spec.at.x, spec.at.y, spec.at.w, spec.at.h,
-        parentWindow, reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextId())), toolkit().instance(),
-        ownClass ? static_cast<WindowHandler*>(this) : nullptr);
+    const Rect at = toolkit().scale().toScreen(spec.at);
+    hwnd_ = CreateWindowExA(exStyle, className, caption.c_str(), style, at.x, at.y, at.w, at.h,
+                            parentWindow, reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextId())),
+                            toolkit().instance(),
+                            ownClass ? static_cast<WindowHandler*>(this) : nullptr);
     if (!hwnd_)
         throw std::runtime_error("control " + name_ + " of " + form_.name() +
                                  ": the window could not be made");
@@ -148,10 +149,10 @@ void NativeControl::fitCaption(bool fontChanged) {
     const Font shown = effectiveFont();
     int pixels = 0;
     if (room > 0 && !text.empty() && textWidthIn(fonts, shown, text) > room) {
-        // Whole pixels, so that the smaller font is one the layer can name.
-        const int least = MulDiv(6, fonts.dpi(), 72);
+        // Whole pixels of the layer, so that the smaller font is one the layer can name.
+        const int least = MulDiv(6, Scale::kLayerDpi, 72);
         Font smaller = shown;
-        for (pixels = fonts.pixelsOf(shown) - 1; pixels > least; --pixels) {
+        for (pixels = Fonts::layerPixelsOf(shown) - 1; pixels > least; --pixels) {
             smaller.pixels = pixels;
             if (textWidthIn(fonts, smaller, text) <= room) break;
         }
@@ -309,13 +310,18 @@ Rect NativeControl::rect() const {
     RECT r;
     GetWindowRect(hwnd_, &r);
     MapWindowPoints(HWND_DESKTOP, GetParent(hwnd_), reinterpret_cast<POINT*>(&r), 2);
-    return toRect(r);
+    return toolkit().scale().toLayer(toRect(r));
 }
 
 void NativeControl::place(const Rect& where) {
     const int before = width();
-    MoveWindow(hwnd_, where.x, where.y, where.w, where.h, TRUE);
-    if (where.w != before) fitCaption();
+    const Rect at = toolkit().scale().toScreen(where);
+    MoveWindow(hwnd_, at.x, at.y, at.w, at.h, TRUE);
+    if (at.w != before) fitCaption();
+}
+
+int NativeControl::scaled(int layerPixels) const {
+    return toolkit().scale().toScreen(layerPixels);
 }
 
 bool NativeControl::hasStyle(DWORD style) const {

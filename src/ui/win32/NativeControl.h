@@ -88,14 +88,16 @@ protected:
     virtual bool clicksOnMouseUp() const { return false; }
     // Kinds that show their parent's colours when they have none of their own.
     virtual bool showsParentColours() const { return true; }
-    // The width a one-line caption may take (the control less its bevel or mark), or -1 for
-    // kinds whose caption wraps or which show none.
+    // The width a one-line caption may take (the control less its bevel or mark) in the screen's
+    // pixels, or -1 for kinds whose caption wraps or which show none.
     virtual int captionRoom() const { return -1; }
     // The caption as it is measured (a mnemonic's "&" takes no room).
     virtual std::string measuredCaption() const { return windowText(); }
     // A caption too wide for captionRoom() is shown in a smaller font, down to 6 points.
     void fitCaption(bool fontChanged = false);
+    // The control's width, and a length of the layer, in the screen's pixels.
     int width() const;
+    int scaled(int layerPixels) const;
     // The font as asked for, with the size it was made smaller to.
     Font askedFont() const;
     virtual COLORREF systemBackground() const;

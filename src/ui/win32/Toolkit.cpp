@@ -120,11 +120,15 @@ std::int64_t Win32Toolkit::milliseconds() const {
     return (wraps_ << 32) + now;
 }
 
-Rect Win32Toolkit::screenArea() const {
+Rect Win32Toolkit::workArea() const {
     RECT area;
     if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0))
         return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     return toRect(area);
+}
+
+Rect Win32Toolkit::screenArea() const {
+    return scale_.toLayer(workArea());
 }
 
 int Win32Toolkit::textWidth(const Font& font, std::string_view text) const {
@@ -135,7 +139,7 @@ int Win32Toolkit::textWidth(const Font& font, std::string_view text) const {
     GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
-    return size.cx;
+    return scale_.textToLayer(size.cx);
 }
 
 int Win32Toolkit::textHeight(const Font& font) const {
@@ -145,19 +149,19 @@ int Win32Toolkit::textHeight(const Font& font) const {
     GetTextMetricsA(dc, &metrics);
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
-    return metrics.tmHeight;
+    return scale_.textToLayer(metrics.tmHeight);
 }
 
 int Win32Toolkit::textBlockHeight(const Font& font, std::string_view text, int width) const {
     // As a static control lays out its text.
     HDC dc = GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, const_cast<Fonts&>(fonts_).get(Fonts::formFont(font)));
-    RECT r{0, 0, width, 0};
+    RECT r{0, 0, scale_.toScreen(width), 0};
     DrawTextA(dc, text.data(), static_cast<int>(text.size()), &r,
               DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
-    return r.bottom;
+    return scale_.textToLayer(r.bottom);
 }
 
 bool Win32Toolkit::openDocument(const std::string& path) {

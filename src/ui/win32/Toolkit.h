@@ -14,6 +14,7 @@
 #include "ui/Toolkit.h"
 #include "ui/win32/Fonts.h"
 #include "ui/win32/Raster.h"
+#include "ui/win32/Scale.h"
 #include "ui/win32/WindowHandler.h"
 
 namespace plevo::ui::win32 {
@@ -36,15 +37,19 @@ public:
     int run() override;
     void quit() override;
     std::int64_t milliseconds() const override;
+    // Sizes and places in layer pixels (see Scale).
     Rect screenArea() const override;
     int textWidth(const Font& font, std::string_view text) const override;
-    // The height of one line of text in `font`.
-    int textHeight(const Font& font) const;
+    int textHeight(const Font& font) const override;
     int textBlockHeight(const Font& font, std::string_view text, int width) const override;
     bool openDocument(const std::string& path) override;
 
     HINSTANCE instance() const { return instance_; }
     Fonts& fonts() { return fonts_; }
+    // Between the layer's pixels and the screen's.
+    const Scale& scale() const { return scale_; }
+    // The screen's work area in the screen's pixels.
+    Rect workArea() const;
     PictureCache& pictures() { return pictures_; }
     // A solid brush of `colour`, kept for the toolkit's lifetime.
     HBRUSH brush(COLORREF colour);
@@ -107,6 +112,7 @@ private:
     HINSTANCE instance_;
     std::string title_;
     Fonts fonts_;
+    Scale scale_{fonts_.dpi()};
     PictureCache pictures_;
     std::map<COLORREF, HBRUSH> brushes_;
     std::exception_ptr pending_;

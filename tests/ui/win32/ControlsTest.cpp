@@ -13,6 +13,8 @@
 #include "support/TestToolkit.h"
 #include "ui/Form.h"
 #include "ui/Toolkit.h"
+#include "ui/win32/NativeControl.h"
+#include "ui/win32/Win32.h"
 
 namespace plevo::ui {
 namespace {
@@ -91,7 +93,7 @@ const std::vector<ControlSpec>& everyKind() {
         {.kind = Kind::ListBox, .name = "List", .at = {216, 148, 100, 100}},
         {.kind = Kind::Grid, .name = "Grid", .at = {324, 148, 200, 100}},
         {.kind = Kind::ProgressBar, .name = "Progress", .at = {8, 256, 200, 16}, .flags = kHidden},
-        {.kind = Kind::ScrollBox, .name = "Scroll", .at = {216, 256, 200, 60}},
+        {.kind = Kind::ScrollBox, .name = "Scroll", .at = {216, 256, 200, 60}, .flags = kNoHScroll},
         {.kind = Kind::Label,
          .name = "Deep",
          .parent = "Scroll",
@@ -416,6 +418,10 @@ TEST_F(Win32Controls, TheScrollBoxScrollsWithinItsContent) {
     EXPECT_GT(box.scrollY(), 50);
     // Children keep their place in the content.
     EXPECT_EQ(get<Label>("Deep").geometry(), (Rect{4, 80, 100, 16}));
+    // A page wider than the room shows no bar across where none is wanted.
+    box.setContentSize({400, 200});
+    EXPECT_EQ(
+        GetWindowLongA(dynamic_cast<win32::NativeControl&>(box).hwnd(), GWL_STYLE) & WS_HSCROLL, 0);
 }
 
 TEST_F(Win32Controls, ATimerTicksWhileTheLoopRunsAndStopsWhenStopped) {

@@ -11,6 +11,7 @@
 
 #include "support/TestToolkit.h"
 #include "ui/Backend.h"
+#include "ui/win32/GdiSurface.h"
 #include "ui/win32/ListBox.h"
 #include "ui/win32/NativeControl.h"
 #include "ui/win32/Text.h"
@@ -130,6 +131,13 @@ const std::vector<ControlSpec>& table() {
          .caption = "OK",
          .modalResult = kResultOk},
         {.kind = Kind::Edit, .name = "Box", .at = {10, 100, 100, 21}},
+        {.kind = Kind::Panel,
+         .name = "RightCaption",
+         .at = {115, 100, 80, 24},
+         .caption = "Right",
+         .colour = colours::kWhite,
+         .fontColour = colours::kBlack,
+         .flags = kRight | kNoBorder},
     };
     return controls;
 }
@@ -201,6 +209,45 @@ TEST_F(Native, ChildrenOfAGroupBoxLieFromItsCornerAndThePictureShowsThroughItsCl
     const COLORREF labelBack = GetPixel(dc, 98, 14);
     ReleaseDC(inside, dc);
     EXPECT_EQ(labelBack, colorRef(colours::kYellow));
+}
+
+TEST_F(Native, APanelsCaptionToTheRightLeavesItsLeftHalfClear) {
+    form_->show();
+    form_->repaint();
+    HWND panel = windowOf(form_->get<Control>("RightCaption"));
+    RECT r;
+    GetClientRect(panel, &r);
+    HDC dc = GetDC(panel);
+    LONG leftmost = r.right;
+    for (LONG x = 0; x < r.right && leftmost == r.right; ++x)
+        for (LONG y = 0; y < r.bottom; ++y)
+            if (GetPixel(dc, x, y) != RGB(0xff, 0xff, 0xff)) leftmost = x;
+    ReleaseDC(panel, dc);
+    EXPECT_GT(leftmost, r.right / 2);
+    EXPECT_LT(leftmost, r.right) << "no caption drawn";
+}
+
+TEST(NativePictures, ALineOfTextStaysInsideItsBox) {
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 200, 20);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    RECT all{0, 0, 200, 20};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    {
+        GdiSurface surface(dc, 1.0, RGB(0xff, 0, 0xff));
+        surface.text({0, 0, 60, 20}, "Type the name of a program", {}, colours::kBlack);
+    }
+    LONG rightmost = -1;
+    for (LONG x = 0; x < 200; ++x)
+        for (LONG y = 0; y < 20; ++y)
+            if (GetPixel(dc, x, y) != RGB(0xff, 0xff, 0xff)) rightmost = x;
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    EXPECT_GE(rightmost, 30) << "no text drawn";
+    EXPECT_LT(rightmost, 60);
 }
 
 TEST_F(Native, TheOtherWindowsAreDisabledWhileOneIsModal) {
