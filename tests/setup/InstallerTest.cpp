@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <random>
 
 #include "platform/Files.h"
 #include "setup/InstallRecord.h"
@@ -10,14 +9,14 @@
 #include "setup/SetupTexts.h"
 #include "setup/ShellLink.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TempFolder.h"
 
 namespace plevo::test {
 namespace {
 namespace fs = std::filesystem;
 
 fs::path freshFolder() {
-    std::random_device rd;
-    return fs::temp_directory_path() / ("plevo-setup-" + std::to_string(rd()));
+    return freshTempFolder("plevo-setup-");
 }
 
 // The window as the installer sees it: what it was told, in order.

@@ -1,12 +1,12 @@
 #include "support/ToolFixture.h"
 
 #include <fstream>
-#include <random>
 #include <stdexcept>
 
 #include "app/RunPlevo.h"
 #include "platform/Files.h"
 #include "support/RunAsUser.h"
+#include "support/TempFolder.h"
 #include "support/TestToolkit.h"
 #include "support/UserInput.h"
 #include "ui/Toolkit.h"
@@ -14,8 +14,7 @@
 namespace plevo::test {
 
 ToolFixture::ToolFixture(RegistryAccess& registry) : toolRegistry_(registry) {
-    std::random_device rd;
-    root_ = std::filesystem::temp_directory_path() / ("plevo-test-" + std::to_string(rd()));
+    root_ = freshTempFolder("plevo-test-");
     start_ = root_ / "start";
     std::filesystem::create_directories(start_);
     std::filesystem::create_directories(root_ / "drive_c");

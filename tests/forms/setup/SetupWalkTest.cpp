@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <random>
 
 #include "app/RunSetup.h"
 #include "platform/Files.h"
@@ -12,6 +11,7 @@
 #include "setup/ShellLink.h"
 #include "support/RunAsUser.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TempFolder.h"
 #include "support/TestToolkit.h"
 #include "support/UserInput.h"
 #include "ui/Toolkit.h"
@@ -21,8 +21,7 @@ namespace {
 namespace fs = std::filesystem;
 
 fs::path freshFolder() {
-    std::random_device rd;
-    return fs::temp_directory_path() / ("plevo-setup-" + std::to_string(rd()));
+    return freshTempFolder("plevo-setup-");
 }
 
 class SetupWalk : public testing::Test {
