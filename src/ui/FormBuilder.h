@@ -91,11 +91,4 @@ private:
     std::vector<std::function<void(Form&)>> afterBuild_;
 };
 
-// One handler for the clicks of several controls: a step runs from its button, its picture and
-// its caption alike.
-template <class... C>
-void bindClicks(const Handler& handler, C*... controls) {
-    ((controls->onClick = handler), ...);
-}
-
 }  // namespace plevo::ui
