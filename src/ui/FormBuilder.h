@@ -9,6 +9,7 @@
 //         .onClick(tool.operation(this, &Window::SaveBtnClick));
 //     form_ = b.build(toolkit);
 
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -54,6 +55,13 @@ public:
     };
 
     explicit FormBuilder(FormSpec form) : form_(std::move(form)) {}
+    // The rows point at the builder's own names: a copy would point at the original's.
+    FormBuilder(const FormBuilder&) = delete;
+    FormBuilder& operator=(const FormBuilder&) = delete;
+
+    // A name made for a row (rows built in a loop: "Panel1" to "Panel4"), kept as long as the
+    // rows that point at it.
+    const char* name(std::string made) { return names_.emplace_back(std::move(made)).c_str(); }
 
     // A row the window's code never reaches again.
     void add(ControlSpec row) { rows_.push_back(std::move(row)); }
@@ -77,15 +85,10 @@ public:
 
 private:
     FormSpec form_;
+    // A deque never moves what it holds, so that the rows' name pointers stay good.
+    std::deque<std::string> names_;
     std::vector<ControlSpec> rows_;
     std::vector<std::function<void(Form&)>> afterBuild_;
 };
-
-// One handler for the clicks of several controls: a step runs from its button, its picture and
-// its caption alike.
-template <class... C>
-void bindClicks(const Handler& handler, C*... controls) {
-    ((controls->onClick = handler), ...);
-}
 
 }  // namespace plevo::ui

@@ -10,12 +10,11 @@
 #include "forms/tool/ShowMePulse.h"
 #include "forms/tool/Tool.h"
 #include "resources/Pictures.h"
-#include "ui/Toolkit.h"
+#include "ui/FormBuilder.h"
 
 namespace plevo {
 namespace {
 
-using ui::ControlSpec;
 using ui::Kind;
 namespace colours = ui::colours;
 
@@ -33,180 +32,6 @@ ui::FormSpec formSpec() {
             .style = ui::FormStyle::Dialog,
             .place = ui::FormPlace::AsPlaced,
             .colour = colours::kBlack};
-}
-
-std::vector<ControlSpec> controlTable() {
-    using pictures::Step;
-    const int w = TRegistryForm::kClientWidth;
-    const ui::Font big{.points = 12, .bold = true};
-    return {
-        // The banner with the identity and the key path over it.
-        {.kind = Kind::Panel, .name = "Panel1", .at = {0, 0, w, 105}},
-        {.kind = Kind::Picture,
-         .name = "Image1",
-         .parent = "Panel1",
-         .at = {1, 1, w - 2, 103},
-         .drawing = pictures::banner(w, 105)},
-        {.kind = Kind::Label,
-         .name = "IdentityLabel",
-         .parent = "Panel1",
-         .at = {16, 14, 640, 22},
-         .fontColour = colours::kWhite,
-         .font = big,
-         .flags = kOnDark},
-        // A key path longer than the panel continues on a second line.
-        {.kind = Kind::Label,
-         .name = "RegKeyLabel",
-         .parent = "Panel1",
-         .at = {16, 60, 640, 40},
-         .fontColour = colours::kWhite,
-         .flags = kOnDark | ui::kWordWrap},
-
-        // The two lists; only the frame shows whether a list was read.
-        {.kind = Kind::GroupBox,
-         .name = "MailGroupBox",
-         .at = {8, 110, 324, 246},
-         .caption = "Blocked Senders Mail Registry Entries",
-         .colour = colours::kRed},
-        {.kind = Kind::ListBox,
-         .name = "ListBox1",
-         .parent = "MailGroupBox",
-         .at = {8, 22, 308, 216},
-         .colour = colours::kWhite},
-        {.kind = Kind::GroupBox,
-         .name = "NewsGroupBox",
-         .at = {340, 110, 324, 246},
-         .caption = "Blocked Senders News Registry Entries",
-         .colour = colours::kRed},
-        {.kind = Kind::ListBox,
-         .name = "ListBox2",
-         .parent = "NewsGroupBox",
-         .at = {8, 22, 308, 216},
-         .colour = colours::kWhite},
-        {.kind = Kind::Memo,
-         .name = "MemoRegHelp",
-         .at = {0, 0, w, 356},
-         .flags = ui::kHidden | ui::kReadOnly | ui::kVScroll | ui::kHScroll},
-
-        // The steps, the options and the switches.
-        {.kind = Kind::GroupBox,
-         .name = "RegistryGroupBox",
-         .at = {8, 360, 656, 110},
-         .caption = "For use with Outlook Express",
-         .fontColour = colours::kWhite},
-        {.kind = Kind::Picture,
-         .name = "OpenRegImage",
-         .parent = "RegistryGroupBox",
-         .at = {24, 26, kStep, kStep},
-         .drawing = pictures::step(Step::OpenBook)},
-        {.kind = Kind::Label,
-         .name = "Label1",
-         .parent = "RegistryGroupBox",
-         .at = {4, 64, 82, 18},
-         .caption = "Open Outlook",
-         .fontColour = colours::kWhite,
-         .flags = kOnDark},
-        {.kind = Kind::Picture,
-         .name = "SortRegImage",
-         .parent = "RegistryGroupBox",
-         .at = {120, 26, kStep, kStep},
-         .drawing = pictures::step(Step::Sort)},
-        // The chosen option's caption, on two lines under the picture.
-        {.kind = Kind::Label,
-         .name = "SortRegLabel",
-         .parent = "RegistryGroupBox",
-         .at = {88, 62, 100, 44},
-         .fontColour = colours::kWhite,
-         .flags = kOnDark | ui::kWordWrap | ui::kCentre | ui::kDisabled},
-        {.kind = Kind::Picture,
-         .name = "SaveRegImage",
-         .parent = "RegistryGroupBox",
-         .at = {216, 26, kStep, kStep},
-         .flags = ui::kDisabled,
-         .drawing = pictures::step(Step::Save)},
-        {.kind = Kind::Label,
-         .name = "SaveRegLabel",
-         .parent = "RegistryGroupBox",
-         .at = {196, 64, 84, 18},
-         .caption = "Save Registry",
-         .fontColour = colours::kWhite,
-         .flags = kOnDark | ui::kDisabled},
-        {.kind = Kind::GroupBox,
-         .name = "OptionsGroupBox",
-         .parent = "RegistryGroupBox",
-         .at = {284, 10, 234, 94},
-         .caption = "Registry Options",
-         .fontColour = colours::kWhite},
-        {.kind = Kind::RadioButton,
-         .name = "RadioBtnMail",
-         .parent = "OptionsGroupBox",
-         .at = {6, 20, 226, 20},
-         .caption = "Sort blocked Mail Entries",
-         .fontColour = colours::kWhite},
-        {.kind = Kind::RadioButton,
-         .name = "RadioBtnNews",
-         .parent = "OptionsGroupBox",
-         .at = {6, 42, 226, 20},
-         .caption = "Sort Blocked News Entries",
-         .fontColour = colours::kWhite},
-        {.kind = Kind::RadioButton,
-         .name = "RadioBtnBoth",
-         .parent = "OptionsGroupBox",
-         .at = {6, 64, 226, 20},
-         .caption = "Sort blocked Mail and copy to News",
-         .fontColour = colours::kWhite,
-         .flags = ui::kChecked},
-        // Greyed and unusable until an open has found the identity (there are no rules to show
-        // before); the caption keeps clear of the gear.
-        {.kind = Kind::Panel,
-         .name = "AdvancedPanel",
-         .parent = "RegistryGroupBox",
-         .at = {524, 12, 128, 40},
-         .caption = "Advanced Rules  ",
-         .colour = colours::kSilver,
-         .fontColour = colours::kGray,
-         .flags = ui::kRight | ui::kDisabled},
-        {.kind = Kind::Picture,
-         .name = "ImageAdvanced",
-         .parent = "AdvancedPanel",
-         .at = {2, 8, 24, 24},
-         .drawing = pictures::step(Step::GearShaded)},
-        {.kind = Kind::Picture,
-         .name = "Image2",
-         .parent = "RegistryGroupBox",
-         .at = {546, 70, 24, 24},
-         .drawing = pictures::step(Step::Help)},
-        {.kind = Kind::CheckBox,
-         .name = "ShowMeRegBox",
-         .parent = "RegistryGroupBox",
-         .at = {576, 58, 76, 20},
-         .caption = "Show Me",
-         .fontColour = colours::kWhite,
-         .flags = ui::kChecked},
-        {.kind = Kind::Picture,
-         .name = "CloseImage",
-         .parent = "RegistryGroupBox",
-         .at = {620, 80, 24, 24},
-         .drawing = pictures::step(Step::Close)},
-
-        {.kind = Kind::Button,
-         .name = "Button1",
-         .at = {0, kHiddenRow, 80, 24},
-         .caption = "Open Registry"},
-        {.kind = Kind::Button,
-         .name = "Button2",
-         .at = {80, kHiddenRow, 80, 24},
-         .caption = "Sort "},
-        {.kind = Kind::Button,
-         .name = "Button3",
-         .at = {160, kHiddenRow, 80, 24},
-         .caption = "Save changes to registry?",
-         .flags = ui::kDisabled},
-        {.kind = Kind::Button,
-         .name = "CloseRegBtn",
-         .at = {240, kHiddenRow, 80, 24},
-         .caption = "Close"},
-    };
 }
 
 }  // namespace
@@ -264,69 +89,214 @@ const char* const TRegistryForm::kHelpLines[49] = {
 };
 
 TRegistryForm::TRegistryForm(Tool& tool) : tool_(tool) {
-    const std::vector<ControlSpec> controls = controlTable();
-    form_ = tool_.toolkit().createForm(formSpec(), controls);
-    findControls();
+    ui::FormBuilder table(formSpec());
+    declareControls(table);
+    form_ = table.build(tool_.toolkit());
     ListBox1->addLines({"", " Select the Help [?] button for help with this form"});
     MemoRegHelp->setLines(std::vector<std::string>(std::begin(kHelpLines), std::end(kHelpLines)));
-    bindHandlers();
+    form_->onShow = tool_.operation(this, &TRegistryForm::FormShow);
 }
 
-void TRegistryForm::findControls() {
-    ui::Form& f = *form_;
-    Panel1 = &f.get<ui::Panel>("Panel1");
-    IdentityLabel = &f.get<ui::Label>("IdentityLabel");
-    RegKeyLabel = &f.get<ui::Label>("RegKeyLabel");
-    MailGroupBox = &f.get<ui::GroupBox>("MailGroupBox");
-    ListBox1 = &f.get<ui::ListBox>("ListBox1");
-    NewsGroupBox = &f.get<ui::GroupBox>("NewsGroupBox");
-    ListBox2 = &f.get<ui::ListBox>("ListBox2");
-    MemoRegHelp = &f.get<ui::Memo>("MemoRegHelp");
-    RegistryGroupBox = &f.get<ui::GroupBox>("RegistryGroupBox");
-    OpenRegImage = &f.get<ui::Picture>("OpenRegImage");
-    Label1 = &f.get<ui::Label>("Label1");
-    SortRegImage = &f.get<ui::Picture>("SortRegImage");
-    SortRegLabel = &f.get<ui::Label>("SortRegLabel");
-    SaveRegImage = &f.get<ui::Picture>("SaveRegImage");
-    SaveRegLabel = &f.get<ui::Label>("SaveRegLabel");
-    Image2 = &f.get<ui::Picture>("Image2");
-    CloseImage = &f.get<ui::Picture>("CloseImage");
-    ShowMeRegBox = &f.get<ui::CheckBox>("ShowMeRegBox");
-    AdvancedPanel = &f.get<ui::Panel>("AdvancedPanel");
-    ImageAdvanced = &f.get<ui::Picture>("ImageAdvanced");
-    OptionsGroupBox = &f.get<ui::GroupBox>("OptionsGroupBox");
-    RadioBtnMail = &f.get<ui::RadioButton>("RadioBtnMail");
-    RadioBtnNews = &f.get<ui::RadioButton>("RadioBtnNews");
-    RadioBtnBoth = &f.get<ui::RadioButton>("RadioBtnBoth");
-    Button1 = &f.get<ui::Button>("Button1");
-    Button2 = &f.get<ui::Button>("Button2");
-    Button3 = &f.get<ui::Button>("Button3");
-    CloseRegBtn = &f.get<ui::Button>("CloseRegBtn");
-}
-
-void TRegistryForm::bindHandlers() {
+void TRegistryForm::declareControls(ui::FormBuilder& t) {
+    using pictures::Step;
     auto plain = [this](void (TRegistryForm::*handler)()) -> ui::Handler {
         return tool_.operation(this, handler);
     };
     auto step = [this](void (TRegistryForm::*handler)()) -> ui::Handler {
         return tool_.step(this, handler);
     };
-    form_->onShow = plain(&TRegistryForm::FormShow);
-    OpenRegImage->onClick = step(&TRegistryForm::Button1Click);
-    Button1->onClick = step(&TRegistryForm::Button1Click);
-    SortRegImage->onClick = step(&TRegistryForm::Button2Click);
-    Button2->onClick = step(&TRegistryForm::Button2Click);
-    SaveRegImage->onClick = step(&TRegistryForm::Button3Click);
-    Button3->onClick = step(&TRegistryForm::Button3Click);
-    for (ui::RadioButton* r : {RadioBtnMail, RadioBtnNews, RadioBtnBoth})
-        r->onClick = plain(&TRegistryForm::OptionClick);
-    Image2->onClick = plain(&TRegistryForm::Image2Click);
-    ShowMeRegBox->onClick = plain(&TRegistryForm::ShowMeRegBoxClick);
-    CloseImage->onClick = plain(&TRegistryForm::CloseImageClick);
-    CloseRegBtn->onClick = plain(&TRegistryForm::CloseImageClick);
-    ListBox1->onClick = plain(&TRegistryForm::refreshCounts);
-    AdvancedPanel->onClick = plain(&TRegistryForm::AdvancedPanelClick);
-    ImageAdvanced->onClick = plain(&TRegistryForm::AdvancedPanelClick);
+    // A step runs from its picture and its hidden button alike.
+    const ui::Handler open = step(&TRegistryForm::Button1Click);
+    const ui::Handler sort = step(&TRegistryForm::Button2Click);
+    const ui::Handler save = step(&TRegistryForm::Button3Click);
+    const ui::Handler option = plain(&TRegistryForm::OptionClick);
+    const ui::Handler close = plain(&TRegistryForm::CloseImageClick);
+    const ui::Handler advanced = plain(&TRegistryForm::AdvancedPanelClick);
+    const int w = kClientWidth;
+    const ui::Font big{.points = 12, .bold = true};
+
+    // The banner with the identity and the key path over it.
+    t.add(Panel1, {.kind = Kind::Panel, .name = "Panel1", .at = {0, 0, w, 105}});
+    t.add({.kind = Kind::Picture,
+           .name = "Image1",
+           .parent = "Panel1",
+           .at = {1, 1, w - 2, 103},
+           .drawing = pictures::banner(w, 105)});
+    t.add(IdentityLabel, {.kind = Kind::Label,
+                          .name = "IdentityLabel",
+                          .parent = "Panel1",
+                          .at = {16, 14, 640, 22},
+                          .fontColour = colours::kWhite,
+                          .font = big,
+                          .flags = kOnDark});
+    // A key path longer than the panel continues on a second line.
+    t.add(RegKeyLabel, {.kind = Kind::Label,
+                        .name = "RegKeyLabel",
+                        .parent = "Panel1",
+                        .at = {16, 60, 640, 40},
+                        .fontColour = colours::kWhite,
+                        .flags = kOnDark | ui::kWordWrap});
+
+    // The two lists; only the frame shows whether a list was read.
+    t.add(MailGroupBox, {.kind = Kind::GroupBox,
+                         .name = "MailGroupBox",
+                         .at = {8, 110, 324, 246},
+                         .caption = "Blocked Senders Mail Registry Entries",
+                         .colour = colours::kRed});
+    t.add(ListBox1, {.kind = Kind::ListBox,
+                     .name = "ListBox1",
+                     .parent = "MailGroupBox",
+                     .at = {8, 22, 308, 216},
+                     .colour = colours::kWhite})
+        .onClick(plain(&TRegistryForm::refreshCounts));
+    t.add(NewsGroupBox, {.kind = Kind::GroupBox,
+                         .name = "NewsGroupBox",
+                         .at = {340, 110, 324, 246},
+                         .caption = "Blocked Senders News Registry Entries",
+                         .colour = colours::kRed});
+    t.add(ListBox2, {.kind = Kind::ListBox,
+                     .name = "ListBox2",
+                     .parent = "NewsGroupBox",
+                     .at = {8, 22, 308, 216},
+                     .colour = colours::kWhite});
+    t.add(MemoRegHelp, {.kind = Kind::Memo,
+                        .name = "MemoRegHelp",
+                        .at = {0, 0, w, 356},
+                        .flags = ui::kHidden | ui::kReadOnly | ui::kVScroll | ui::kHScroll});
+
+    // The steps, the options and the switches.
+    t.add(RegistryGroupBox, {.kind = Kind::GroupBox,
+                             .name = "RegistryGroupBox",
+                             .at = {8, 360, 656, 110},
+                             .caption = "For use with Outlook Express",
+                             .fontColour = colours::kWhite});
+    t.add(OpenRegImage, {.kind = Kind::Picture,
+                         .name = "OpenRegImage",
+                         .parent = "RegistryGroupBox",
+                         .at = {24, 26, kStep, kStep},
+                         .drawing = pictures::step(Step::OpenBook)})
+        .onClick(open);
+    t.add({.kind = Kind::Label,
+           .name = "Label1",
+           .parent = "RegistryGroupBox",
+           .at = {4, 64, 82, 18},
+           .caption = "Open Outlook",
+           .fontColour = colours::kWhite,
+           .flags = kOnDark});
+    t.add(SortRegImage, {.kind = Kind::Picture,
+                         .name = "SortRegImage",
+                         .parent = "RegistryGroupBox",
+                         .at = {120, 26, kStep, kStep},
+                         .drawing = pictures::step(Step::Sort)})
+        .onClick(sort);
+    // The chosen option's caption, on two lines under the picture.
+    t.add(SortRegLabel, {.kind = Kind::Label,
+                         .name = "SortRegLabel",
+                         .parent = "RegistryGroupBox",
+                         .at = {88, 62, 100, 44},
+                         .fontColour = colours::kWhite,
+                         .flags = kOnDark | ui::kWordWrap | ui::kCentre | ui::kDisabled});
+    t.add(SaveRegImage, {.kind = Kind::Picture,
+                         .name = "SaveRegImage",
+                         .parent = "RegistryGroupBox",
+                         .at = {216, 26, kStep, kStep},
+                         .flags = ui::kDisabled,
+                         .drawing = pictures::step(Step::Save)})
+        .onClick(save);
+    t.add(SaveRegLabel, {.kind = Kind::Label,
+                         .name = "SaveRegLabel",
+                         .parent = "RegistryGroupBox",
+                         .at = {196, 64, 84, 18},
+                         .caption = "Save Registry",
+                         .fontColour = colours::kWhite,
+                         .flags = kOnDark | ui::kDisabled});
+    t.add({.kind = Kind::GroupBox,
+           .name = "OptionsGroupBox",
+           .parent = "RegistryGroupBox",
+           .at = {284, 10, 234, 94},
+           .caption = "Registry Options",
+           .fontColour = colours::kWhite});
+    t.add(RadioBtnMail, {.kind = Kind::RadioButton,
+                         .name = "RadioBtnMail",
+                         .parent = "OptionsGroupBox",
+                         .at = {6, 20, 226, 20},
+                         .caption = "Sort blocked Mail Entries",
+                         .fontColour = colours::kWhite})
+        .onClick(option);
+    t.add(RadioBtnNews, {.kind = Kind::RadioButton,
+                         .name = "RadioBtnNews",
+                         .parent = "OptionsGroupBox",
+                         .at = {6, 42, 226, 20},
+                         .caption = "Sort Blocked News Entries",
+                         .fontColour = colours::kWhite})
+        .onClick(option);
+    t.add(RadioBtnBoth, {.kind = Kind::RadioButton,
+                         .name = "RadioBtnBoth",
+                         .parent = "OptionsGroupBox",
+                         .at = {6, 64, 226, 20},
+                         .caption = "Sort blocked Mail and copy to News",
+                         .fontColour = colours::kWhite,
+                         .flags = ui::kChecked})
+        .onClick(option);
+    // Greyed and unusable until an open has found the identity (there are no rules to show
+    // before); the caption keeps clear of the gear.
+    t.add(AdvancedPanel, {.kind = Kind::Panel,
+                          .name = "AdvancedPanel",
+                          .parent = "RegistryGroupBox",
+                          .at = {524, 12, 128, 40},
+                          .caption = "Advanced Rules  ",
+                          .colour = colours::kSilver,
+                          .fontColour = colours::kGray,
+                          .flags = ui::kRight | ui::kDisabled})
+        .onClick(advanced);
+    t.add(ImageAdvanced, {.kind = Kind::Picture,
+                          .name = "ImageAdvanced",
+                          .parent = "AdvancedPanel",
+                          .at = {2, 8, 24, 24},
+                          .drawing = pictures::step(Step::GearShaded)})
+        .onClick(advanced);
+    t.add(Image2, {.kind = Kind::Picture,
+                   .name = "Image2",
+                   .parent = "RegistryGroupBox",
+                   .at = {546, 70, 24, 24},
+                   .drawing = pictures::step(Step::Help)})
+        .onClick(plain(&TRegistryForm::Image2Click));
+    t.add(ShowMeRegBox, {.kind = Kind::CheckBox,
+                         .name = "ShowMeRegBox",
+                         .parent = "RegistryGroupBox",
+                         .at = {576, 58, 76, 20},
+                         .caption = "Show Me",
+                         .fontColour = colours::kWhite,
+                         .flags = ui::kChecked})
+        .onClick(plain(&TRegistryForm::ShowMeRegBoxClick));
+    t.add(CloseImage, {.kind = Kind::Picture,
+                       .name = "CloseImage",
+                       .parent = "RegistryGroupBox",
+                       .at = {620, 80, 24, 24},
+                       .drawing = pictures::step(Step::Close)})
+        .onClick(close);
+
+    t.add(Button1, {.kind = Kind::Button,
+                    .name = "Button1",
+                    .at = {0, kHiddenRow, 80, 24},
+                    .caption = "Open Registry"})
+        .onClick(open);
+    t.add(Button2, {.kind = Kind::Button,
+                    .name = "Button2",
+                    .at = {80, kHiddenRow, 80, 24},
+                    .caption = "Sort "})
+        .onClick(sort);
+    t.add(Button3, {.kind = Kind::Button,
+                    .name = "Button3",
+                    .at = {160, kHiddenRow, 80, 24},
+                    .caption = "Save changes to registry?",
+                    .flags = ui::kDisabled})
+        .onClick(save);
+    t.add(CloseRegBtn, {.kind = Kind::Button,
+                        .name = "CloseRegBtn",
+                        .at = {240, kHiddenRow, 80, 24},
+                        .caption = "Close"})
+        .onClick(close);
 }
 
 void TRegistryForm::FormShow() {

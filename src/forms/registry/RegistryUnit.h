@@ -13,6 +13,9 @@
 
 namespace plevo {
 
+namespace ui {
+class FormBuilder;
+}
 class Tool;
 
 class TRegistryForm final : public RegistryWindowIntents {
@@ -89,6 +92,8 @@ private:
 
     // Replaces the list or lists of the checked option by the working list, sorted.
     void acceptList(ListOption option, const std::vector<std::string>& lines);
+    // The controls the code reaches, by their names in the table (tests reach every control
+    // through form()).
     ui::Panel* Panel1;
     ui::Label* IdentityLabel;
     ui::Label* RegKeyLabel;
@@ -99,7 +104,6 @@ private:
     ui::Memo* MemoRegHelp;
     ui::GroupBox* RegistryGroupBox;
     ui::Picture* OpenRegImage;
-    ui::Label* Label1;
     ui::Picture* SortRegImage;
     ui::Label* SortRegLabel;
     ui::Picture* SaveRegImage;
@@ -109,7 +113,6 @@ private:
     ui::CheckBox* ShowMeRegBox;
     ui::Panel* AdvancedPanel;
     ui::Picture* ImageAdvanced;
-    ui::GroupBox* OptionsGroupBox;
     ui::RadioButton* RadioBtnMail;
     ui::RadioButton* RadioBtnNews;
     ui::RadioButton* RadioBtnBoth;
@@ -134,8 +137,8 @@ private:
     ui::RadioButton* optionButton(ListOption option) const;
     // Both the Sort button and the label under its picture name the chosen option.
     void showOptionCaption();
-    void findControls();
-    void bindHandlers();
+    // The table of controls: each row fills its member and binds its handlers.
+    void declareControls(ui::FormBuilder& table);
 
     Tool& tool_;
     std::unique_ptr<ui::Form> form_;

@@ -2,7 +2,6 @@
 // AdvancedOpen.cpp, editing and saving in AdvancedEdit.cpp.
 #include "forms/rules/AdvancedUnit.h"
 
-#include <deque>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -11,12 +10,11 @@
 #include "platform/Dialogs.h"
 #include "registry/KeyNames.h"
 #include "resources/Pictures.h"
-#include "ui/Toolkit.h"
+#include "ui/FormBuilder.h"
 
 namespace plevo {
 namespace {
 
-using ui::ControlSpec;
 using ui::Kind;
 namespace colours = ui::colours;
 
@@ -58,154 +56,12 @@ ui::FormSpec formSpec() {
             .colour = colours::kBlack};
 }
 
-// The names of the controls built in a loop live as long as the table (a deque never moves
-// what it holds).
-struct Names {
-    std::deque<std::string> all;
-    const char* keep(std::string s) { return all.emplace_back(std::move(s)).c_str(); }
-};
-
-std::vector<ControlSpec> controlTable(Names& names) {
-    std::vector<ControlSpec> t;
-    const int stripMid = TAdvancedForm::kClientWidth / 2;
-    for (std::size_t k = 0; k < 4; ++k) {
-        const int x = k % 2 == 0 ? 4 : TAdvancedForm::kClientWidth - 4 - kPanelW;
-        const int y = k < 2 ? 4 : kStripY + kStripH;
-        const char* panel = names.keep(name("Panel", k));
-        t.push_back({.kind = Kind::Panel, .name = panel, .at = {x, y, kPanelW, kPanelH}});
-        t.push_back({.kind = Kind::Label,
-                     .name = names.keep(name("StaticText", k)),
-                     .parent = panel,
-                     .at = {0, 0, kPanelW, kHeaderH},
-                     .caption = kHeaders[k],
-                     .colour = kHeaderColours[k],
-                     .font = {.bold = true}});
-        t.push_back({.kind = Kind::Grid,
-                     .name = names.keep(name("ValueListEditor", k)),
-                     .parent = panel,
-                     .at = {0, kHeaderH, kPanelW, kPanelH - kHeaderH},
-                     .colour = colours::kSilver,
-                     .flags = ui::kDisabled | ui::kReadOnly});
-    }
-    t.push_back({.kind = Kind::Label,
-                 .name = "Label2",
-                 .at = {8, kStripY + 14, 300, 16},
-                 .caption = "Delete any email that contain any of these words",
-                 .fontColour = colours::kWhite,
-                 .flags = ui::kRight});
-    t.push_back({.kind = Kind::Label,
-                 .name = "LabelAndOr",
-                 .at = {stripMid - 24, kStripY + 13, 48, 18},
-                 .fontColour = colours::kWhite,
-                 .font = {.points = 10, .bold = true},
-                 .flags = ui::kCentre});
-    t.push_back({.kind = Kind::Label,
-                 .name = "Label3",
-                 .at = {stripMid + 44, kStripY + 14, 310, 16},
-                 .fontColour = colours::kWhite});
-    for (std::size_t k = 0; k < 4; ++k) {
-        const int x = k % 2 == 0 ? stripMid - 40 : stripMid + 28;
-        const int y = k < 2 ? kStripY + 4 : kStripY + 28;
-        t.push_back({.kind = Kind::Picture,
-                     .name = kMarkNames[k],
-                     .at = {x, y, 12, 12},
-                     .flags = ui::kHidden,
-                     .drawing = pictures::listMark(kHeaderColours[k])});
-    }
-
-    // The number buttons and the word tools. Like every speed button of the window they take
-    // no focus: a press leaves it in the list it is in, so leaving list 2, 3 or 4 does not empty
-    // the word box the press is about to read.
-    t.push_back({.kind = Kind::Panel,
-                 .name = "Panel6",
-                 .at = {4, kToolsY, 128, 34},
-                 .flags = ui::kDisabled});
-    for (std::size_t k = 0; k < 4; ++k) {
-        t.push_back({.kind = Kind::ToggleButton,
-                     .name = names.keep(name("SpeedButton", k)),
-                     .parent = "Panel6",
-                     .at = {4 + static_cast<int>(k) * 30, 3, 28, 28},
-                     .caption = std::to_string(k + 1),
-                     .colour = kHeaderColours[k],
-                     .flags = ui::kDisabled | ui::kNoFocus});
-    }
-    t.push_back({.kind = Kind::Panel,
-                 .name = "Panel7",
-                 .at = {136, kToolsY, 420, 34},
-                 .flags = ui::kDisabled});
-    t.push_back({.kind = Kind::Edit,
-                 .name = "Edit1",
-                 .parent = "Panel7",
-                 .at = {4, 6, 160, 22},
-                 .caption = kWordBoxText,
-                 .colour = colours::kWhite,
-                 .flags = ui::kDisabled});
-    const char* tools[4] = {"Add", "Del", "Search", "Import"};
-    for (int i = 0; i < 4; ++i) {
-        t.push_back({.kind = Kind::Button,
-                     .name = names.keep("SpeedButton" + std::to_string(5 + i)),
-                     .parent = "Panel7",
-                     .at = {168 + i * 62, 4, 60, 26},
-                     .caption = tools[i],
-                     .flags = ui::kDisabled | ui::kNoFocus});
-    }
-    t.push_back({.kind = Kind::ToggleButton,
-                 .name = "SpeedButton9",
-                 .at = {564, kToolsY + 3, 40, 28},
-                 .caption = "OR",
-                 .flags = ui::kChecked | ui::kNoFocus});
-    t.push_back({.kind = Kind::ToggleButton,
-                 .name = "SpeedButton10",
-                 .at = {606, kToolsY + 3, 40, 28},
-                 .caption = "AND",
-                 .flags = ui::kNoFocus});
-    t.push_back({.kind = Kind::Picture,
-                 .name = "Image1",
-                 .at = {656, kToolsY + 2, 24, 24},
-                 .drawing = pictures::step(pictures::Step::Help)});
-    t.push_back({.kind = Kind::Label,
-                 .name = "Label1",
-                 .at = {654, kToolsY + 28, 30, 16},
-                 .caption = "Help",
-                 .fontColour = colours::kWhite,
-                 .flags = ui::kCentre});
-    t.push_back({.kind = Kind::Picture,
-                 .name = "CloseImage",
-                 .at = {690, kToolsY + 2, 28, 28},
-                 .drawing = pictures::step(pictures::Step::Close)});
-
-    const int buttonsY = kToolsY + 46;
-    t.push_back({.kind = Kind::Button,
-                 .name = "OpenRulesBtn",
-                 .at = {4, buttonsY, 110, 28},
-                 .caption = "&Open Rules"});
-    t.push_back({.kind = Kind::Button,
-                 .name = "SaveRulesBtn",
-                 .at = {120, buttonsY, 110, 28},
-                 .caption = "&Save Rules",
-                 .flags = ui::kDisabled});
-    t.push_back({.kind = Kind::Button,
-                 .name = "NewBtn",
-                 .at = {236, buttonsY, 110, 28},
-                 .caption = "&New Rule",
-                 .flags = ui::kDisabled});
-
-    // The help covers the left part of the window.
-    t.push_back({.kind = Kind::Memo,
-                 .name = "MemoRules",
-                 .at = {0, 0, 440, kToolsY - 4},
-                 .colour = kLightGreen,
-                 .flags = ui::kHidden | ui::kReadOnly | ui::kVScroll});
-    return t;
-}
-
 }  // namespace
 
 TAdvancedForm::TAdvancedForm(Tool& tool) : tool_(tool) {
-    Names names;
-    const std::vector<ControlSpec> controls = controlTable(names);
-    form_ = tool_.toolkit().createForm(formSpec(), controls);
-    findControls();
+    ui::FormBuilder table(formSpec());
+    declareControls(table);
+    form_ = table.build(tool_.toolkit());
     for (ui::Grid* g : ValueListEditor) {
         g->setCell(0, 0, "Rule #");
         g->setCell(1, 0, "Value");
@@ -215,74 +71,178 @@ TAdvancedForm::TAdvancedForm(Tool& tool) : tool_(tool) {
         g->setColumnReadOnly(0, true);
     }
     MemoRules->setLines(std::vector<std::string>(std::begin(kHelpLines), std::end(kHelpLines)));
-    bindHandlers();
+    form_->onShow = tool_.operation(this, &TAdvancedForm::FormShow);
+    form_->onActivate = tool_.operation(this, &TAdvancedForm::FormActivate);
+    form_->onClose = tool_.operation(this, &TAdvancedForm::FormClose);
 }
 
-void TAdvancedForm::findControls() {
-    ui::Form& f = *form_;
-    for (std::size_t k = 0; k < 4; ++k) {
-        Panel[k] = &f.get<ui::Panel>(name("Panel", k));
-        StaticText[k] = &f.get<ui::Label>(name("StaticText", k));
-        ValueListEditor[k] = &f.get<ui::Grid>(name("ValueListEditor", k));
-        Mark[k] = &f.get<ui::Picture>(kMarkNames[k]);
-        NumberButton[k] = &f.get<ui::ToggleButton>(name("SpeedButton", k));
-    }
-    Label2 = &f.get<ui::Label>("Label2");
-    LabelAndOr = &f.get<ui::Label>("LabelAndOr");
-    Label3 = &f.get<ui::Label>("Label3");
-    Panel6 = &f.get<ui::Panel>("Panel6");
-    Panel7 = &f.get<ui::Panel>("Panel7");
-    Edit1 = &f.get<ui::Edit>("Edit1");
-    SpeedButton5 = &f.get<ui::Button>("SpeedButton5");
-    SpeedButton6 = &f.get<ui::Button>("SpeedButton6");
-    SpeedButton7 = &f.get<ui::Button>("SpeedButton7");
-    SpeedButton8 = &f.get<ui::Button>("SpeedButton8");
-    OpenRulesBtn = &f.get<ui::Button>("OpenRulesBtn");
-    SaveRulesBtn = &f.get<ui::Button>("SaveRulesBtn");
-    NewBtn = &f.get<ui::Button>("NewBtn");
-    SpeedButton9 = &f.get<ui::ToggleButton>("SpeedButton9");
-    SpeedButton10 = &f.get<ui::ToggleButton>("SpeedButton10");
-    Image1 = &f.get<ui::Picture>("Image1");
-    Label1 = &f.get<ui::Label>("Label1");
-    CloseImage = &f.get<ui::Picture>("CloseImage");
-    MemoRules = &f.get<ui::Memo>("MemoRules");
-}
-
-void TAdvancedForm::bindHandlers() {
+void TAdvancedForm::declareControls(ui::FormBuilder& t) {
     auto plain = [this](void (TAdvancedForm::*handler)()) -> ui::Handler {
         return tool_.operation(this, handler);
     };
-    form_->onShow = plain(&TAdvancedForm::FormShow);
-    form_->onActivate = plain(&TAdvancedForm::FormActivate);
-    form_->onClose = plain(&TAdvancedForm::FormClose);
-    OpenRulesBtn->onClick = plain(&TAdvancedForm::OpenRulesBtnClick);
-    SaveRulesBtn->onClick = plain(&TAdvancedForm::SaveRulesBtnClick);
-    NewBtn->onClick = plain(&TAdvancedForm::NewBtnClick);
+    // The handlers of the four lists and their buttons are told which list they belong to.
+    auto ofList = [this](void (TAdvancedForm::*handler)(std::size_t),
+                         std::size_t k) -> ui::Handler {
+        return [this, handler, k] { tool_.handle([this, handler, k] { (this->*handler)(k); }); };
+    };
+    const ui::Handler help = plain(&TAdvancedForm::Image1Click);
+    const int stripMid = kClientWidth / 2;
     for (std::size_t k = 0; k < 4; ++k) {
-        NumberButton[k]->onClick = [this, k] { tool_.handle([this, k] { NumberButtonClick(k); }); };
-        ui::Grid* g = ValueListEditor[k];
-        g->onClick = plain(&TAdvancedForm::ValueListEditor1Click);
-        g->onDoubleClick = [this, k] { tool_.handle([this, k] { ValueListEditor1DblClick(k); }); };
-        g->onKey = [this, k](const ui::KeyPress& key) {
-            bool took = false;
-            tool_.handle([&] { took = ValueListEditor1KeyDown(k, key); });
-            return took;
-        };
-        g->onChange = plain(&TAdvancedForm::UpdateListMarks);
+        const int x = k % 2 == 0 ? 4 : kClientWidth - 4 - kPanelW;
+        const int y = k < 2 ? 4 : kStripY + kStripH;
+        const char* panel = t.name(name("Panel", k));
+        t.add(Panel[k], {.kind = Kind::Panel, .name = panel, .at = {x, y, kPanelW, kPanelH}});
+        t.add({.kind = Kind::Label,
+               .name = t.name(name("StaticText", k)),
+               .parent = panel,
+               .at = {0, 0, kPanelW, kHeaderH},
+               .caption = kHeaders[k],
+               .colour = kHeaderColours[k],
+               .font = {.bold = true}});
+        auto list = t.add(ValueListEditor[k], {.kind = Kind::Grid,
+                                               .name = t.name(name("ValueListEditor", k)),
+                                               .parent = panel,
+                                               .at = {0, kHeaderH, kPanelW, kPanelH - kHeaderH},
+                                               .colour = colours::kSilver,
+                                               .flags = ui::kDisabled | ui::kReadOnly});
+        list.onClick(plain(&TAdvancedForm::ValueListEditor1Click))
+            .onDoubleClick(ofList(&TAdvancedForm::ValueListEditor1DblClick, k))
+            .onKey([this, k](const ui::KeyPress& key) {
+                bool took = false;
+                tool_.handle([&] { took = ValueListEditor1KeyDown(k, key); });
+                return took;
+            })
+            .onChange(plain(&TAdvancedForm::UpdateListMarks));
+        if (k > 0) list.onExit(plain(&TAdvancedForm::Edit1Click));
     }
-    SpeedButton5->onClick = plain(&TAdvancedForm::SpeedButton5Click);
-    SpeedButton6->onClick = plain(&TAdvancedForm::SpeedButton6Click);
-    SpeedButton7->onClick = plain(&TAdvancedForm::SpeedButton7Click);
-    SpeedButton8->onClick = plain(&TAdvancedForm::SpeedButton8Click);
-    SpeedButton9->onClick = plain(&TAdvancedForm::SpeedButton9Click);
-    SpeedButton10->onClick = plain(&TAdvancedForm::SpeedButton10Click);
-    Edit1->onClick = plain(&TAdvancedForm::Edit1Click);
-    // Leaving list 2, 3 or 4 (not list 1) empties the word box as a click into it does.
-    for (std::size_t k = 1; k < 4; ++k)
-        ValueListEditor[k]->onExit = plain(&TAdvancedForm::Edit1Click);
-    Image1->onClick = plain(&TAdvancedForm::Image1Click);
-    Label1->onClick = plain(&TAdvancedForm::Image1Click);
-    CloseImage->onClick = plain(&TAdvancedForm::CloseImageClick);
+    t.add({.kind = Kind::Label,
+           .name = "Label2",
+           .at = {8, kStripY + 14, 300, 16},
+           .caption = "Delete any email that contain any of these words",
+           .fontColour = colours::kWhite,
+           .flags = ui::kRight});
+    t.add(LabelAndOr, {.kind = Kind::Label,
+                       .name = "LabelAndOr",
+                       .at = {stripMid - 24, kStripY + 13, 48, 18},
+                       .fontColour = colours::kWhite,
+                       .font = {.points = 10, .bold = true},
+                       .flags = ui::kCentre});
+    t.add(Label3, {.kind = Kind::Label,
+                   .name = "Label3",
+                   .at = {stripMid + 44, kStripY + 14, 310, 16},
+                   .fontColour = colours::kWhite});
+    for (std::size_t k = 0; k < 4; ++k) {
+        const int x = k % 2 == 0 ? stripMid - 40 : stripMid + 28;
+        const int y = k < 2 ? kStripY + 4 : kStripY + 28;
+        t.add(Mark[k], {.kind = Kind::Picture,
+                        .name = kMarkNames[k],
+                        .at = {x, y, 12, 12},
+                        .flags = ui::kHidden,
+                        .drawing = pictures::listMark(kHeaderColours[k])});
+    }
+
+    // The number buttons and the word tools. Like every speed button of the window they take
+    // no focus: a press leaves it in the list it is in, so leaving list 2, 3 or 4 does not empty
+    // the word box the press is about to read.
+    t.add(Panel6, {.kind = Kind::Panel,
+                   .name = "Panel6",
+                   .at = {4, kToolsY, 128, 34},
+                   .flags = ui::kDisabled});
+    for (std::size_t k = 0; k < 4; ++k) {
+        t.add(NumberButton[k], {.kind = Kind::ToggleButton,
+                                .name = t.name(name("SpeedButton", k)),
+                                .parent = "Panel6",
+                                .at = {4 + static_cast<int>(k) * 30, 3, 28, 28},
+                                .caption = std::to_string(k + 1),
+                                .colour = kHeaderColours[k],
+                                .flags = ui::kDisabled | ui::kNoFocus})
+            .onClick(ofList(&TAdvancedForm::NumberButtonClick, k));
+    }
+    t.add(Panel7, {.kind = Kind::Panel,
+                   .name = "Panel7",
+                   .at = {136, kToolsY, 420, 34},
+                   .flags = ui::kDisabled});
+    t.add(Edit1, {.kind = Kind::Edit,
+                  .name = "Edit1",
+                  .parent = "Panel7",
+                  .at = {4, 6, 160, 22},
+                  .caption = kWordBoxText,
+                  .colour = colours::kWhite,
+                  .flags = ui::kDisabled})
+        .onClick(plain(&TAdvancedForm::Edit1Click));
+    // Add, Del, Search and Import.
+    const struct {
+        ui::Button*& member;
+        const char* caption;
+        void (TAdvancedForm::*handler)();
+    } tools[4] = {{SpeedButton5, "Add", &TAdvancedForm::SpeedButton5Click},
+                  {SpeedButton6, "Del", &TAdvancedForm::SpeedButton6Click},
+                  {SpeedButton7, "Search", &TAdvancedForm::SpeedButton7Click},
+                  {SpeedButton8, "Import", &TAdvancedForm::SpeedButton8Click}};
+    for (int i = 0; i < 4; ++i) {
+        t.add(tools[i].member, {.kind = Kind::Button,
+                                .name = t.name("SpeedButton" + std::to_string(5 + i)),
+                                .parent = "Panel7",
+                                .at = {168 + i * 62, 4, 60, 26},
+                                .caption = tools[i].caption,
+                                .flags = ui::kDisabled | ui::kNoFocus})
+            .onClick(plain(tools[i].handler));
+    }
+    t.add(SpeedButton9, {.kind = Kind::ToggleButton,
+                         .name = "SpeedButton9",
+                         .at = {564, kToolsY + 3, 40, 28},
+                         .caption = "OR",
+                         .flags = ui::kChecked | ui::kNoFocus})
+        .onClick(plain(&TAdvancedForm::SpeedButton9Click));
+    t.add(SpeedButton10, {.kind = Kind::ToggleButton,
+                          .name = "SpeedButton10",
+                          .at = {606, kToolsY + 3, 40, 28},
+                          .caption = "AND",
+                          .flags = ui::kNoFocus})
+        .onClick(plain(&TAdvancedForm::SpeedButton10Click));
+    t.add(Image1, {.kind = Kind::Picture,
+                   .name = "Image1",
+                   .at = {656, kToolsY + 2, 24, 24},
+                   .drawing = pictures::step(pictures::Step::Help)})
+        .onClick(help);
+    t.add(Label1, {.kind = Kind::Label,
+                   .name = "Label1",
+                   .at = {654, kToolsY + 28, 30, 16},
+                   .caption = "Help",
+                   .fontColour = colours::kWhite,
+                   .flags = ui::kCentre})
+        .onClick(help);
+    t.add(CloseImage, {.kind = Kind::Picture,
+                       .name = "CloseImage",
+                       .at = {690, kToolsY + 2, 28, 28},
+                       .drawing = pictures::step(pictures::Step::Close)})
+        .onClick(plain(&TAdvancedForm::CloseImageClick));
+
+    const int buttonsY = kToolsY + 46;
+    t.add(OpenRulesBtn, {.kind = Kind::Button,
+                         .name = "OpenRulesBtn",
+                         .at = {4, buttonsY, 110, 28},
+                         .caption = "&Open Rules"})
+        .onClick(plain(&TAdvancedForm::OpenRulesBtnClick));
+    t.add(SaveRulesBtn, {.kind = Kind::Button,
+                         .name = "SaveRulesBtn",
+                         .at = {120, buttonsY, 110, 28},
+                         .caption = "&Save Rules",
+                         .flags = ui::kDisabled})
+        .onClick(plain(&TAdvancedForm::SaveRulesBtnClick));
+    t.add(NewBtn, {.kind = Kind::Button,
+                   .name = "NewBtn",
+                   .at = {236, buttonsY, 110, 28},
+                   .caption = "&New Rule",
+                   .flags = ui::kDisabled})
+        .onClick(plain(&TAdvancedForm::NewBtnClick));
+
+    // The help covers the left part of the window.
+    t.add(MemoRules, {.kind = Kind::Memo,
+                      .name = "MemoRules",
+                      .at = {0, 0, 440, kToolsY - 4},
+                      .colour = kLightGreen,
+                      .flags = ui::kHidden | ui::kReadOnly | ui::kVScroll});
 }
 
 void TAdvancedForm::showModally() {

@@ -14,6 +14,9 @@
 
 namespace plevo {
 
+namespace ui {
+class FormBuilder;
+}
 class Tool;
 
 class TAdvancedForm final : public RulesWindowIntents {
@@ -111,12 +114,12 @@ public:
     int CollectRuleNames();
 
 private:
+    // The controls the code reaches, by their names in the table (tests reach every control
+    // through form()).
     std::array<ui::Panel*, 4> Panel{};
-    std::array<ui::Label*, 4> StaticText{};
     std::array<ui::Grid*, 4> ValueListEditor{};
     std::array<ui::Picture*, 4> Mark{};               // TopLeft, TopRight, BottomLeft, BottomRight
     std::array<ui::ToggleButton*, 4> NumberButton{};  // SpeedButton1 .. 4
-    ui::Label* Label2;
     ui::Label* LabelAndOr;
     ui::Label* Label3;
     ui::Panel* Panel6;
@@ -136,8 +139,8 @@ private:
     ui::Picture* CloseImage;
     ui::Memo* MemoRules;
 
-    void findControls();
-    void bindHandlers();
+    // The table of controls: each row fills its member and binds its handlers.
+    void declareControls(ui::FormBuilder& table);
     std::string rulesKeyPath() const;
     bool ConfirmOpenRules();
     // Shows the logic on the buttons and the labels.

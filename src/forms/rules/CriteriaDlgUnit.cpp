@@ -1,86 +1,71 @@
 #include "forms/rules/CriteriaDlgUnit.h"
 
-#include <string>
-#include <vector>
-
 #include "forms/tool/Tool.h"
 #include "platform/Dialogs.h"
-#include "ui/Toolkit.h"
+#include "ui/FormBuilder.h"
 
 namespace plevo {
-namespace {
-
-using ui::ControlSpec;
-using ui::Kind;
-
-// The four choices wear the colours of the rules window's list headers.
-std::vector<ControlSpec> controlTable() {
-    return {
-        {.kind = Kind::GroupBox,
-         .name = "GroupBox1",
-         .at = {8, 8, 273, 156},
-         .caption = "Select which criteria you would like to start with?"},
-        {.kind = Kind::RadioButton,
-         .name = "RadioButton1",
-         .parent = "GroupBox1",
-         .at = {16, 26, 160, 24},
-         .caption = "1. FROM",
-         .colour = ui::Colour{255, 128, 64},
-         .flags = ui::kChecked},
-        {.kind = Kind::RadioButton,
-         .name = "RadioButton2",
-         .parent = "GroupBox1",
-         .at = {16, 58, 160, 24},
-         .caption = "2. TO",
-         .colour = ui::colours::kYellow},
-        {.kind = Kind::RadioButton,
-         .name = "RadioButton3",
-         .parent = "GroupBox1",
-         .at = {16, 90, 160, 24},
-         .caption = "3. SUBJECT",
-         .colour = ui::colours::kLime},
-        {.kind = Kind::RadioButton,
-         .name = "RadioButton4",
-         .parent = "GroupBox1",
-         .at = {16, 122, 160, 24},
-         .caption = "4. MESSAGE",
-         .colour = ui::Colour{128, 128, 255}},
-        {.kind = Kind::Button,
-         .name = "YesBtn",
-         .at = {12, 180, 84, 28},
-         .caption = "OK",
-         .flags = ui::kDefault,
-         .modalResult = ui::kResultOk},
-        {.kind = Kind::Button,
-         .name = "CancelBtn",
-         .at = {102, 180, 84, 28},
-         .caption = "Cancel",
-         .flags = ui::kCancel,
-         .modalResult = ui::kResultCancel},
-        {.kind = Kind::Button, .name = "HelpBtn", .at = {192, 180, 84, 28}, .caption = "&Help"},
-    };
-}
-
-}  // namespace
 
 TCriteriaDlg::TCriteriaDlg(Tool& tool) : tool_(tool) {
+    using ui::Kind;
+    auto plain = [this](void (TCriteriaDlg::*handler)()) { return tool_.operation(this, handler); };
     // A small box with a caption and no buttons in it; its white is drawn see-through, so the
     // choices seem to float over the rules window.
-    const std::vector<ControlSpec> controls = controlTable();
-    form_ = tool_.toolkit().createForm({.name = "CriteriaDlg",
-                                        .caption = "Criteria Option",
-                                        .client = {kClientWidth, kClientHeight},
-                                        .style = ui::FormStyle::CaptionOnly,
-                                        .place = ui::FormPlace::OwnerCentre,
-                                        .colour = ui::colours::kWhite,
-                                        .seeThrough = ui::colours::kWhite},
-                                       controls);
-    for (std::size_t k = 0; k < 4; ++k)
-        RadioButton[k] = &form_->get<ui::RadioButton>("RadioButton" + std::to_string(k + 1));
-    form_->get<ui::Button>("YesBtn").onClick = tool_.operation(this, &TCriteriaDlg::YesBtnClick);
-    form_->get<ui::Button>("CancelBtn").onClick =
-        tool_.operation(this, &TCriteriaDlg::CancelBtnClick);
-    form_->get<ui::Button>("HelpBtn").onClick = tool_.operation(this, &TCriteriaDlg::HelpBtnClick);
+    ui::FormBuilder t({.name = "CriteriaDlg",
+                       .caption = "Criteria Option",
+                       .client = {kClientWidth, kClientHeight},
+                       .style = ui::FormStyle::CaptionOnly,
+                       .place = ui::FormPlace::OwnerCentre,
+                       .colour = ui::colours::kWhite,
+                       .seeThrough = ui::colours::kWhite});
+    t.add({.kind = Kind::GroupBox,
+           .name = "GroupBox1",
+           .at = {8, 8, 273, 156},
+           .caption = "Select which criteria you would like to start with?"});
+    // The four choices wear the colours of the rules window's list headers.
+    t.add(RadioButton[0], {.kind = Kind::RadioButton,
+                           .name = "RadioButton1",
+                           .parent = "GroupBox1",
+                           .at = {16, 26, 160, 24},
+                           .caption = "1. FROM",
+                           .colour = ui::Colour{255, 128, 64},
+                           .flags = ui::kChecked});
+    t.add(RadioButton[1], {.kind = Kind::RadioButton,
+                           .name = "RadioButton2",
+                           .parent = "GroupBox1",
+                           .at = {16, 58, 160, 24},
+                           .caption = "2. TO",
+                           .colour = ui::colours::kYellow});
+    t.add(RadioButton[2], {.kind = Kind::RadioButton,
+                           .name = "RadioButton3",
+                           .parent = "GroupBox1",
+                           .at = {16, 90, 160, 24},
+                           .caption = "3. SUBJECT",
+                           .colour = ui::colours::kLime});
+    t.add(RadioButton[3], {.kind = Kind::RadioButton,
+                           .name = "RadioButton4",
+                           .parent = "GroupBox1",
+                           .at = {16, 122, 160, 24},
+                           .caption = "4. MESSAGE",
+                           .colour = ui::Colour{128, 128, 255}});
+    t.add(YesBtn, {.kind = Kind::Button,
+                   .name = "YesBtn",
+                   .at = {12, 180, 84, 28},
+                   .caption = "OK",
+                   .flags = ui::kDefault,
+                   .modalResult = ui::kResultOk})
+        .onClick(plain(&TCriteriaDlg::YesBtnClick));
+    t.add(CancelBtn, {.kind = Kind::Button,
+                      .name = "CancelBtn",
+                      .at = {102, 180, 84, 28},
+                      .caption = "Cancel",
+                      .flags = ui::kCancel,
+                      .modalResult = ui::kResultCancel})
+        .onClick(plain(&TCriteriaDlg::CancelBtnClick));
+    t.add(HelpBtn,
+          {.kind = Kind::Button, .name = "HelpBtn", .at = {192, 180, 84, 28}, .caption = "&Help"})
+        .onClick(plain(&TCriteriaDlg::HelpBtnClick));
+    form_ = t.build(tool_.toolkit());
 }
 
 std::optional<std::size_t> TCriteriaDlg::chooseList() {

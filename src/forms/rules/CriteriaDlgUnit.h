@@ -34,7 +34,11 @@ public:
 private:
     Tool& tool_;
     std::unique_ptr<ui::Form> form_;
+    // The controls the code reaches, by their names in the table.
     ui::RadioButton* RadioButton[4];
+    ui::Button* YesBtn;
+    ui::Button* CancelBtn;
+    ui::Button* HelpBtn;
 };
 
 }  // namespace plevo

@@ -1,119 +1,110 @@
 #include "forms/setup/PlevoInstallUnit.h"
 
-#include <vector>
-
+#include "ui/FormBuilder.h"
 #include "ui/HandlerGuard.h"
-#include "ui/Toolkit.h"
 
 namespace plevo {
 namespace {
 
-using ui::ControlSpec;
 using ui::Kind;
 
 constexpr ui::Colour kTeal = ui::colours::kTeal;
 constexpr ui::Colour kFace = ui::colours::kButtonFace;
 
-// A frame of 10 pixels in teal around the face that holds the controls.
-std::vector<ControlSpec> controlTable() {
-    const ui::Font heading{.bold = true};
-    return {
-        {.kind = Kind::Panel,
-         .name = "FacePanel",
-         .at = {10, 10, 400, 270},
-         .colour = kFace,
-         .flags = ui::kNoBorder},
-        {.kind = Kind::Label,
-         .name = "Label1",
-         .parent = "FacePanel",
-         .at = {12, 10, 376, 20},
-         .caption = " Please enter your company information ?",
-         .font = heading},
-        {.kind = Kind::ProgressBar,
-         .name = "ProgressBar1",
-         .parent = "FacePanel",
-         .at = {12, 36, 376, 16},
-         .flags = ui::kHidden},
-        {.kind = Kind::Label,
-         .name = "Label2",
-         .parent = "FacePanel",
-         .at = {12, 72, 80, 20},
-         .caption = "Name:"},
-        {.kind = Kind::Edit,
-         .name = "Edit1",
-         .parent = "FacePanel",
-         .at = {100, 68, 288, 22},
-         .caption = "Name"},
-        {.kind = Kind::Label,
-         .name = "Label3",
-         .parent = "FacePanel",
-         .at = {12, 104, 80, 20},
-         .caption = "Address:"},
-        {.kind = Kind::Edit,
-         .name = "Edit2",
-         .parent = "FacePanel",
-         .at = {100, 100, 288, 22},
-         .caption = "Home"},
-        {.kind = Kind::Label,
-         .name = "Label4",
-         .parent = "FacePanel",
-         .at = {12, 136, 80, 20},
-         .caption = "Tel No:"},
-        {.kind = Kind::Edit,
-         .name = "Edit3",
-         .parent = "FacePanel",
-         .at = {100, 132, 288, 22},
-         .caption = "01234"},
-        {.kind = Kind::CheckBox,
-         .name = "CheckBox1",
-         .parent = "FacePanel",
-         .at = {100, 168, 200, 20},
-         .caption = "Create Desktop Icon ",
-         .flags = ui::kChecked},
-        {.kind = Kind::Button,
-         .name = "UninstallBitBtn",
-         .parent = "FacePanel",
-         .at = {12, 226, 86, 28},
-         .caption = "Uninstall",
-         .flags = ui::kHidden},
-        {.kind = Kind::Button,
-         .name = "OkBitBtn",
-         .parent = "FacePanel",
-         .at = {108, 226, 86, 28},
-         .caption = "OK",
-         .flags = ui::kDefault},
-        {.kind = Kind::Button,
-         .name = "CloseBitBtn",
-         .parent = "FacePanel",
-         .at = {204, 226, 86, 28},
-         .caption = "Close"},
-        {.kind = Kind::Button,
-         .name = "HelpBitBtn",
-         .parent = "FacePanel",
-         .at = {300, 226, 86, 28},
-         .caption = "Help"},
-    };
-}
-
 }  // namespace
 
 TMainSetUpForm::TMainSetUpForm(ui::Toolkit& toolkit, const InstallerSetup& setup)
     : toolkit_(toolkit), dialogs_(setup.dialogs) {
-    const auto table = controlTable();
-    form_ = toolkit.createForm({.name = "MainSetUpForm",
-                                .caption = "Welcome to your new database program",
-                                .client = {kClientWidth, kClientHeight},
-                                .style = ui::FormStyle::Borderless,
-                                .place = ui::FormPlace::ScreenCentre,
-                                .colour = kTeal},
-                               table);
-    Label1 = &form_->get<ui::Label>("Label1");
-    ProgressBar1 = &form_->get<ui::ProgressBar>("ProgressBar1");
-    Edit1 = &form_->get<ui::Edit>("Edit1");
-    Edit2 = &form_->get<ui::Edit>("Edit2");
-    Edit3 = &form_->get<ui::Edit>("Edit3");
-    UninstallBitBtn = &form_->get<ui::Button>("UninstallBitBtn");
-    CheckBox1 = &form_->get<ui::CheckBox>("CheckBox1");
+    // Each button runs its handler guarded.
+    auto guard = [this](void (TMainSetUpForm::*handler)()) -> ui::Handler {
+        return [this, handler] { guarded(handler); };
+    };
+    ui::FormBuilder t({.name = "MainSetUpForm",
+                       .caption = "Welcome to your new database program",
+                       .client = {kClientWidth, kClientHeight},
+                       .style = ui::FormStyle::Borderless,
+                       .place = ui::FormPlace::ScreenCentre,
+                       .colour = kTeal});
+    // A frame of 10 pixels in teal around the face that holds the controls.
+    t.add({.kind = Kind::Panel,
+           .name = "FacePanel",
+           .at = {10, 10, 400, 270},
+           .colour = kFace,
+           .flags = ui::kNoBorder});
+    t.add(Label1, {.kind = Kind::Label,
+                   .name = "Label1",
+                   .parent = "FacePanel",
+                   .at = {12, 10, 376, 20},
+                   .caption = " Please enter your company information ?",
+                   .font = {.bold = true}});
+    t.add(ProgressBar1, {.kind = Kind::ProgressBar,
+                         .name = "ProgressBar1",
+                         .parent = "FacePanel",
+                         .at = {12, 36, 376, 16},
+                         .flags = ui::kHidden});
+    t.add({.kind = Kind::Label,
+           .name = "Label2",
+           .parent = "FacePanel",
+           .at = {12, 72, 80, 20},
+           .caption = "Name:"});
+    t.add(Edit1, {.kind = Kind::Edit,
+                  .name = "Edit1",
+                  .parent = "FacePanel",
+                  .at = {100, 68, 288, 22},
+                  .caption = "Name"});
+    t.add({.kind = Kind::Label,
+           .name = "Label3",
+           .parent = "FacePanel",
+           .at = {12, 104, 80, 20},
+           .caption = "Address:"});
+    t.add(Edit2, {.kind = Kind::Edit,
+                  .name = "Edit2",
+                  .parent = "FacePanel",
+                  .at = {100, 100, 288, 22},
+                  .caption = "Home"});
+    t.add({.kind = Kind::Label,
+           .name = "Label4",
+           .parent = "FacePanel",
+           .at = {12, 136, 80, 20},
+           .caption = "Tel No:"});
+    t.add(Edit3, {.kind = Kind::Edit,
+                  .name = "Edit3",
+                  .parent = "FacePanel",
+                  .at = {100, 132, 288, 22},
+                  .caption = "01234"});
+    t.add(CheckBox1, {.kind = Kind::CheckBox,
+                      .name = "CheckBox1",
+                      .parent = "FacePanel",
+                      .at = {100, 168, 200, 20},
+                      .caption = "Create Desktop Icon ",
+                      .flags = ui::kChecked});
+    t.add(UninstallBitBtn, {.kind = Kind::Button,
+                            .name = "UninstallBitBtn",
+                            .parent = "FacePanel",
+                            .at = {12, 226, 86, 28},
+                            .caption = "Uninstall",
+                            .flags = ui::kHidden})
+        .onClick(guard(&TMainSetUpForm::UninstallBitBtnClick));
+    t.add(OkBitBtn, {.kind = Kind::Button,
+                     .name = "OkBitBtn",
+                     .parent = "FacePanel",
+                     .at = {108, 226, 86, 28},
+                     .caption = "OK",
+                     .flags = ui::kDefault})
+        .onClick(guard(&TMainSetUpForm::OkBitBtnClick));
+    t.add(CloseBitBtn, {.kind = Kind::Button,
+                        .name = "CloseBitBtn",
+                        .parent = "FacePanel",
+                        .at = {204, 226, 86, 28},
+                        .caption = "Close"})
+        .onClick(guard(&TMainSetUpForm::CloseBitBtnClick));
+    t.add(HelpBitBtn, {.kind = Kind::Button,
+                       .name = "HelpBitBtn",
+                       .parent = "FacePanel",
+                       .at = {300, 226, 86, 28},
+                       .caption = "Help"})
+        .onClick(guard(&TMainSetUpForm::HelpBitBtnClick));
+    form_ = t.build(toolkit);
     ProgressBar1->setRange(0, 100);
 
     // The terms wait until the window stands on the screen and the program's loop runs: asked
@@ -126,16 +117,6 @@ TMainSetUpForm::TMainSetUpForm(ui::Toolkit& toolkit, const InstallerSetup& setup
     };
     form_->onActivate = [this] { guarded(&TMainSetUpForm::FormActivate); };
     form_->onClose = [this] { guarded(&TMainSetUpForm::FormClose); };
-    form_->get<ui::Button>("OkBitBtn").onClick = [this] {
-        guarded(&TMainSetUpForm::OkBitBtnClick);
-    };
-    UninstallBitBtn->onClick = [this] { guarded(&TMainSetUpForm::UninstallBitBtnClick); };
-    form_->get<ui::Button>("CloseBitBtn").onClick = [this] {
-        guarded(&TMainSetUpForm::CloseBitBtnClick);
-    };
-    form_->get<ui::Button>("HelpBitBtn").onClick = [this] {
-        guarded(&TMainSetUpForm::HelpBitBtnClick);
-    };
 
     installer_ = std::make_unique<Installer>(setup, *this);
 }

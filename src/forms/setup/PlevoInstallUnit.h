@@ -53,6 +53,7 @@ private:
     bool activated_ = false;
     bool closed_ = false;
 
+    // The controls the code reaches, by their names in the table.
     ui::Label* Label1;
     ui::ProgressBar* ProgressBar1;
     ui::Edit* Edit1;
@@ -60,6 +61,9 @@ private:
     ui::Edit* Edit3;
     ui::Button* UninstallBitBtn;
     ui::CheckBox* CheckBox1;
+    ui::Button* OkBitBtn;
+    ui::Button* CloseBitBtn;
+    ui::Button* HelpBitBtn;
 };
 
 }  // namespace plevo
