@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 
 #include "forms/tool/Intents.h"
 #include "ui/Form.h"
