@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "ui/CaptionFit.h"
-#include "ui/win32/Form.h"
 #include "ui/win32/Text.h"
-#include "ui/win32/Toolkit.h"
+#include "ui/win32/Win32Form.h"
+#include "ui/win32/Win32Toolkit.h"
 
 namespace plevo::ui::win32 {
 namespace {
