@@ -11,7 +11,7 @@
 
 #include "ScreenCapture.h"
 #include "support/TestToolkit.h"
-#include "ui/win32/Toolkit.h"
+#include "ui/win32/Win32Toolkit.h"
 
 namespace plevo::test {
 namespace {

@@ -10,11 +10,11 @@
 
 #include "support/TestToolkit.h"
 #include "support/UserInput.h"
-#include "ui/win32/Form.h"
 #include "ui/win32/Grid.h"
 #include "ui/win32/NativeControl.h"
-#include "ui/win32/Toolkit.h"
 #include "ui/win32/Win32.h"
+#include "ui/win32/Win32Form.h"
+#include "ui/win32/Win32Toolkit.h"
 
 namespace plevo::test {
 namespace {

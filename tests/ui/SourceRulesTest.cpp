@@ -162,3 +162,25 @@ TEST(SourceRules, FoldersIncludeOnlyTheLayersBelowThem) {
     EXPECT_GT(files, 100) << "the tree was really read";
     EXPECT_TRUE(wrong.empty()) << testing::PrintToString(wrong);
 }
+
+// An include or an open file says which layer it is from: no backend file takes the name of a
+// file of the control layer. A kind of control lives in a file of the same name in both backends,
+// so a Qt file without the Qt prefix has its twin in the Win32 backend.
+TEST(SourceRules, BackendFilesAreNamedApartFromTheLayerAndAlikeByKind) {
+    const fs::path ui = fs::path(PLEVO_SOURCE_DIR) / "src/ui";
+    std::vector<std::string> wrong;
+    int files = 0;
+    for (const char* backend : {"qt", "win32"}) {
+        for (const auto& e : fs::directory_iterator(ui / backend)) {
+            const fs::path name = e.path().filename();
+            if (name.extension() != ".cpp" && name.extension() != ".h") continue;
+            ++files;
+            if (fs::exists(ui / name)) wrong.push_back((fs::path(backend) / name).generic_string());
+            if (backend == std::string("qt") && !name.string().starts_with("Qt") &&
+                !fs::exists(ui / "win32" / name))
+                wrong.push_back((fs::path("qt") / name).generic_string() + " without a Win32 twin");
+        }
+    }
+    EXPECT_GT(files, 40) << "the tree was really read";
+    EXPECT_TRUE(wrong.empty()) << testing::PrintToString(wrong);
+}

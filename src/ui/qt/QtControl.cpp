@@ -8,6 +8,7 @@
 #include <QPalette>
 #include <cmath>
 
+#include "ui/CaptionFit.h"
 #include "ui/qt/QtForm.h"
 #include "ui/qt/QtKeys.h"
 #include "ui/qt/QtSurface.h"
@@ -193,22 +194,16 @@ void QtControlBase::fitCaption() {
     const QFont asked = toQFont(font_);
     const QWidget* parent = widget_->parentWidget();
     const QFont shown = asked.resolve(parent ? parent->font() : QApplication::font());
-    const int room = captionRoom();
     const QString text = measuredCaption();
-    int pixels = 0;
-    if (room > 0 && !text.isEmpty() && QFontMetrics(shown).horizontalAdvance(text) > room) {
-        // Whole pixels, so that the shrunk font is a Font the layer can name.
-        const double dpi = widget_->logicalDpiY();
-        const double now =
-            shown.pixelSize() > 0 ? shown.pixelSize() : shown.pointSizeF() * dpi / 72;
-        const int least = static_cast<int>(std::lround(6.0 * dpi / 72));
-        QFont smaller = shown;
-        for (pixels = static_cast<int>(std::ceil(now)) - 1; pixels > least; --pixels) {
-            smaller.setPixelSize(pixels);
-            if (QFontMetrics(smaller).horizontalAdvance(text) <= room) break;
-        }
-        pixels = std::max(pixels, least);
-    }
+    const int dpi = widget_->logicalDpiY();
+    const double now = shown.pixelSize() > 0 ? shown.pixelSize() : shown.pointSizeF() * dpi / 72;
+    const int pixels = fittedCaptionPixels(
+        captionRoom(), QFontMetrics(shown).horizontalAdvance(text),
+        static_cast<int>(std::ceil(now)), captionFloorPixels(dpi), [&](int size) {
+            QFont smaller = shown;
+            smaller.setPixelSize(size);
+            return QFontMetrics(smaller).horizontalAdvance(text);
+        });
     if (pixels == fittedPixels_ && !fontChanged_) return;
     QFont set = asked;
     if (pixels > 0) set.setPixelSize(pixels);

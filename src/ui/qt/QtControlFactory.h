@@ -1,5 +1,5 @@
 #pragma once
-// Makes the Qt control of a table row; each kind lives in a file of its own group.
+// Makes the Qt control of a table row; each kind lives in the file named after it or its group.
 
 #include <memory>
 
@@ -16,8 +16,8 @@ using Made = std::unique_ptr<QtControlBase>;
 
 Made makeControl(QtForm& form, const ControlSpec& spec, QWidget* parent);
 
-// By group: buttons and boxes that can be checked; captions, panels and pictures; text boxes;
-// lists and grids; the progress bar and the scroll box.
+// By file: Buttons (push, toggle, check box, radio button), Label, Picture, Containers (panel,
+// group box, scroll box), Edits (edit, memo), ListBox, Grid, ProgressBar.
 Made makeButton(QtForm& form, const ControlSpec& spec, QWidget* parent);
 Made makeToggleButton(QtForm& form, const ControlSpec& spec, QWidget* parent);
 Made makeCheckBox(QtForm& form, const ControlSpec& spec, QWidget* parent);

@@ -1,8 +1,8 @@
 // The Win32 backend of the control layer.
 #include "ui/Backend.h"
 
-#include "ui/win32/Dialogs.h"
-#include "ui/win32/Toolkit.h"
+#include "ui/win32/Win32Dialogs.h"
+#include "ui/win32/Win32Toolkit.h"
 
 namespace plevo::ui {
 

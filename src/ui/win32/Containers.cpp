@@ -4,8 +4,8 @@
 #include <string>
 
 #include "ui/win32/Buttons.h"
-#include "ui/win32/Form.h"
-#include "ui/win32/Toolkit.h"
+#include "ui/win32/Win32Form.h"
+#include "ui/win32/Win32Toolkit.h"
 
 namespace plevo::ui::win32 {
 namespace {

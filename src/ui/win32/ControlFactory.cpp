@@ -6,7 +6,7 @@
 #include "ui/win32/Grid.h"
 #include "ui/win32/Label.h"
 #include "ui/win32/ListBox.h"
-#include "ui/win32/PictureControl.h"
+#include "ui/win32/Picture.h"
 #include "ui/win32/ProgressBar.h"
 
 namespace plevo::ui::win32 {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "ui/win32/Text.h"
-#include "ui/win32/Toolkit.h"
+#include "ui/win32/Win32Toolkit.h"
 
 namespace plevo::ui::win32 {
 namespace {

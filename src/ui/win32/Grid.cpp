@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "ui/win32/Text.h"
-#include "ui/win32/Toolkit.h"
+#include "ui/win32/Win32Toolkit.h"
 
 namespace plevo::ui::win32 {
 

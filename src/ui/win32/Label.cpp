@@ -1,7 +1,7 @@
 #include "ui/win32/Label.h"
 
 #include "ui/win32/Text.h"
-#include "ui/win32/Toolkit.h"
+#include "ui/win32/Win32Toolkit.h"
 
 namespace plevo::ui::win32 {
 

@@ -4,9 +4,10 @@
 #include <stdexcept>
 #include <vector>
 
-#include "ui/win32/Form.h"
+#include "ui/CaptionFit.h"
 #include "ui/win32/Text.h"
-#include "ui/win32/Toolkit.h"
+#include "ui/win32/Win32Form.h"
+#include "ui/win32/Win32Toolkit.h"
 
 namespace plevo::ui::win32 {
 namespace {
@@ -144,20 +145,16 @@ int textWidthIn(Fonts& fonts, const Font& font, const std::string& text) {
 void NativeControl::fitCaption(bool fontChanged) {
     if (!hwnd_) return;
     Fonts& fonts = toolkit().fonts();
-    const int room = captionRoom();
     const std::string text = measuredCaption();
     const Font shown = effectiveFont();
-    int pixels = 0;
-    if (room > 0 && !text.empty() && textWidthIn(fonts, shown, text) > room) {
-        // Whole pixels of the layer, so that the smaller font is one the layer can name.
-        const int least = MulDiv(6, Scale::kLayerDpi, 72);
-        Font smaller = shown;
-        for (pixels = Fonts::layerPixelsOf(shown) - 1; pixels > least; --pixels) {
-            smaller.pixels = pixels;
-            if (textWidthIn(fonts, smaller, text) <= room) break;
-        }
-        pixels = std::max(pixels, least);
-    }
+    // In the layer's pixels, which the smaller font is named in.
+    const int pixels = fittedCaptionPixels(captionRoom(), textWidthIn(fonts, shown, text),
+                                           Fonts::layerPixelsOf(shown),
+                                           captionFloorPixels(Scale::kLayerDpi), [&](int size) {
+                                               Font smaller = shown;
+                                               smaller.pixels = size;
+                                               return textWidthIn(fonts, smaller, text);
+                                           });
     if (pixels == fittedPixels_ && !fontChanged) return;
     fittedPixels_ = pixels;
     applyFont();

@@ -1,7 +1,7 @@
-#include "ui/win32/PictureControl.h"
+#include "ui/win32/Picture.h"
 
 #include "ui/win32/Raster.h"
-#include "ui/win32/Toolkit.h"
+#include "ui/win32/Win32Toolkit.h"
 
 namespace plevo::ui::win32 {
 

@@ -1,6 +1,6 @@
-#include "ui/win32/Timer.h"
+#include "ui/win32/Win32Timer.h"
 
-#include "ui/win32/Toolkit.h"
+#include "ui/win32/Win32Toolkit.h"
 
 namespace plevo::ui::win32 {
 

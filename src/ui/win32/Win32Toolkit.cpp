@@ -1,13 +1,13 @@
-#include "ui/win32/Toolkit.h"
+#include "ui/win32/Win32Toolkit.h"
 
 #include <shellapi.h>
 #include <algorithm>
 #include <new>
 #include <stdexcept>
 
-#include "ui/win32/Form.h"
 #include "ui/win32/NativeControl.h"
-#include "ui/win32/Timer.h"
+#include "ui/win32/Win32Form.h"
+#include "ui/win32/Win32Timer.h"
 
 namespace plevo::ui::win32 {
 

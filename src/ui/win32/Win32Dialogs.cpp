@@ -1,4 +1,4 @@
-#include "ui/win32/Dialogs.h"
+#include "ui/win32/Win32Dialogs.h"
 
 #include <cstring>
 #include <vector>
@@ -6,7 +6,7 @@
 #include "ui/Form.h"
 #include "ui/InputBox.h"
 #include "ui/win32/Text.h"
-#include "ui/win32/Toolkit.h"
+#include "ui/win32/Win32Toolkit.h"
 
 namespace plevo::ui::win32 {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/win32/Form.h"
+#include "ui/win32/Win32Form.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -6,8 +6,8 @@
 #include "ui/win32/ControlFactory.h"
 #include "ui/win32/NativeControl.h"
 #include "ui/win32/Text.h"
-#include "ui/win32/Timer.h"
-#include "ui/win32/Toolkit.h"
+#include "ui/win32/Win32Timer.h"
+#include "ui/win32/Win32Toolkit.h"
 
 namespace plevo::ui::win32 {
 namespace {
