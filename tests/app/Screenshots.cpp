@@ -45,7 +45,7 @@ TEST_F(Screenshots, OfTheWindowsAfterAnOpen) {
     save(reg_->form(), "registry-window");
     reg_->form().hide();
     save(main_->form(), "main-window");
-    clickMain("BitBtn2");
+    clickMain("HowtoImage");
     save(tool_->HowTo().form(), "howto-window");
 }
 
