@@ -21,34 +21,6 @@ void require(bool holds, const char* what) {
     std::abort();
 }
 
-const char* commandName(plevo::ListCommand command) {
-    switch (command) {
-        case plevo::ListCommand::Reduce:
-            return "reduce";
-        case plevo::ListCommand::Dedupe:
-            return "dedupe";
-        case plevo::ListCommand::Sort:
-            return "sort";
-        case plevo::ListCommand::Offers:
-            return "offers";
-        case plevo::ListCommand::Export:
-            return "export";
-    }
-    return "";
-}
-
-const char* formatName(plevo::ExportFormat format) {
-    switch (format) {
-        case plevo::ExportFormat::Sieve:
-            return "sieve";
-        case plevo::ExportFormat::SpamAssassin:
-            return "spamassassin";
-        case plevo::ExportFormat::Gmail:
-            return "gmail";
-    }
-    return "";
-}
-
 bool same(const plevo::Arguments& a, const plevo::Arguments& b) {
     return a.help == b.help && a.version == b.version && a.command == b.command &&
            a.format == b.format && a.safePath == b.safePath && a.inputPath == b.inputPath &&
@@ -75,9 +47,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (parsed.help || parsed.version) return 0;
 
-    std::vector<std::string> again = {commandName(parsed.command)};
+    std::vector<std::string> again = {plevo::commandName(parsed.command)};
     if (parsed.command == plevo::ListCommand::Export)
-        again.insert(again.end(), {"--to", formatName(parsed.format)});
+        again.insert(again.end(), {"--to", plevo::formatName(parsed.format)});
     if (parsed.safePath) again.insert(again.end(), {"--safe", *parsed.safePath});
     if (parsed.outputPath) again.insert(again.end(), {"-o", *parsed.outputPath});
     if (parsed.inputPath) again.insert(again.end(), {"--", *parsed.inputPath});

@@ -1,5 +1,10 @@
 #include "Arguments.h"
 
+#include <cstddef>
+#include <optional>
+#include <string_view>
+#include <utility>
+
 namespace plevo {
 
 const char* const kUsage =
@@ -50,20 +55,37 @@ const char* const kVersionLine = "plevo-lists " PLEVO_VERSION "\n";
 
 namespace {
 
-std::optional<ListCommand> commandNamed(std::string_view name) {
-    if (name == "reduce") return ListCommand::Reduce;
-    if (name == "dedupe") return ListCommand::Dedupe;
-    if (name == "sort") return ListCommand::Sort;
-    if (name == "offers") return ListCommand::Offers;
-    if (name == "export") return ListCommand::Export;
+// Each command and format by its name, read and written from the same table.
+constexpr std::pair<ListCommand, const char*> kCommandNames[] = {{ListCommand::Reduce, "reduce"},
+                                                                 {ListCommand::Dedupe, "dedupe"},
+                                                                 {ListCommand::Sort, "sort"},
+                                                                 {ListCommand::Offers, "offers"},
+                                                                 {ListCommand::Export, "export"}};
+constexpr std::pair<ExportFormat, const char*> kFormatNames[] = {
+    {ExportFormat::Sieve, "sieve"},
+    {ExportFormat::SpamAssassin, "spamassassin"},
+    {ExportFormat::Gmail, "gmail"}};
+
+template <class Value, std::size_t N>
+std::optional<Value> named(const std::pair<Value, const char*> (&table)[N], std::string_view name) {
+    for (const auto& [value, text] : table)
+        if (name == text) return value;
     return std::nullopt;
 }
 
+template <class Value, std::size_t N>
+const char* nameOf(const std::pair<Value, const char*> (&table)[N], Value value) {
+    for (const auto& [v, text] : table)
+        if (v == value) return text;
+    return "";
+}
+
+std::optional<ListCommand> commandNamed(std::string_view name) {
+    return named(kCommandNames, name);
+}
+
 std::optional<ExportFormat> formatNamed(std::string_view name) {
-    if (name == "sieve") return ExportFormat::Sieve;
-    if (name == "spamassassin") return ExportFormat::SpamAssassin;
-    if (name == "gmail") return ExportFormat::Gmail;
-    return std::nullopt;
+    return named(kFormatNames, name);
 }
 
 std::string quoted(std::string_view text) {
@@ -93,6 +115,14 @@ Requests requests(std::span<const std::string_view> args) {
 }
 
 }  // namespace
+
+const char* commandName(ListCommand command) {
+    return nameOf(kCommandNames, command);
+}
+
+const char* formatName(ExportFormat format) {
+    return nameOf(kFormatNames, format);
+}
 
 Arguments parseArguments(std::span<const std::string_view> args) {
     Arguments result;

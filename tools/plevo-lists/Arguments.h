@@ -37,6 +37,10 @@ public:
 // option or after "--": "-o -h" writes the file "-h".
 Arguments parseArguments(std::span<const std::string_view> args);
 
+// The names the command line gives a command and a format ("offers", "spamassassin").
+const char* commandName(ListCommand command);
+const char* formatName(ExportFormat format);
+
 extern const char* const kUsage;
 // "plevo-lists VERSION" and a line break.
 extern const char* const kVersionLine;

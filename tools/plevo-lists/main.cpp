@@ -51,19 +51,8 @@ int runExport(const plevo::Arguments& args, std::span<const std::string> safeLin
 
 // What the command does to its input, as a message names it.
 const char* commandVerb(plevo::ListCommand command) {
-    switch (command) {
-        case plevo::ListCommand::Reduce:
-            return "reduce";
-        case plevo::ListCommand::Dedupe:
-            return "dedupe";
-        case plevo::ListCommand::Sort:
-            return "sort";
-        case plevo::ListCommand::Offers:
-            return "find the offers in";
-        case plevo::ListCommand::Export:
-            return "export";
-    }
-    return "work on";
+    return command == plevo::ListCommand::Offers ? "find the offers in"
+                                                 : plevo::commandName(command);
 }
 
 std::vector<std::string> readSafeLines(const std::string& path) {
