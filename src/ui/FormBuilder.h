@@ -42,14 +42,15 @@ public:
         Row& onKey(KeyHandler h) {
             return then([h = std::move(h)](T& c) { c.onKey = h; });
         }
-        // Any other setting of the built control.
+
+    private:
+        // A setting of the built control, made once its member is filled.
         Row& then(std::function<void(T&)> step) {
             builder_.afterBuild_.push_back(
                 [m = &member_, step = std::move(step)](Form&) { step(**m); });
             return *this;
         }
 
-    private:
         FormBuilder& builder_;
         T*& member_;
     };
